@@ -1,0 +1,21 @@
+#include "app/corvaset_app.h"
+
+#include <commctrl.h>
+
+#include "app/about_dlg.h"
+#include "dialog/corvaset_dlg.h"
+
+CCorvasetApp theApp;
+
+BOOL CCorvasetApp::InitInstance() {
+    // The settings dialog is built from trackbars and up-down controls.
+    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&classes);
+
+    CCorvasetDlg dialog(&CAboutDlg::Show);
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    // Nothing more to do once the dialog has closed: end without a message loop.
+    return FALSE;
+}

@@ -1,0 +1,10 @@
+// The application object: one run is one modal settings dialog.
+#pragma once
+
+#include "framework/app.h"
+
+class CCorvasetApp : public fw::CWinApp {
+public:
+    CCorvasetApp() : fw::CWinApp(L"corvaset") {}
+    BOOL InitInstance() override;
+};

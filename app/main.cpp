@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "framework/app.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return fw::CWinApp::Run(); }

@@ -1,0 +1,74 @@
+# Windows build: corvaset.exe and the tests that run under Wine.
+enable_language(RC)
+
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+add_library(corvaset_framework STATIC
+    framework/app.cpp
+    framework/dialog.cpp
+    framework/file.cpp
+    framework/wnd.cpp)
+target_include_directories(corvaset_framework PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(corvaset_framework PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+target_link_libraries(corvaset_framework PUBLIC comctl32 PRIVATE corvaset_warnings)
+
+add_library(corvaset_dialog STATIC
+    dialog/corvaset_dlg.cpp
+    dialog/save.cpp
+    app/about_dlg.cpp)
+target_link_libraries(corvaset_dialog PUBLIC corvaset_framework corvaset_custom PRIVATE corvaset_warnings)
+
+# The resources, compiled once and linked into the program and its UI tests.
+add_library(corvaset_resources OBJECT res/corvaset.rc)
+target_include_directories(corvaset_resources PRIVATE ${CMAKE_SOURCE_DIR}/res)
+set_source_files_properties(res/corvaset.rc PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/corvaset.ico;${CMAKE_SOURCE_DIR}/res/corvaset.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+
+add_executable(corvaset WIN32
+    app/main.cpp
+    app/corvaset_app.cpp
+    $<TARGET_OBJECTS:corvaset_resources>)
+target_link_libraries(corvaset PRIVATE corvaset_dialog corvaset_warnings)
+target_link_options(corvaset PRIVATE ${STATIC_RUNTIME} -mwindows -municode -s)
+
+# --- tests under Wine -------------------------------------------------------
+
+add_library(corvaset_test_support STATIC tests/support/win_test_support.cpp)
+target_link_libraries(corvaset_test_support PUBLIC corvaset_framework GTest::gtest PRIVATE corvaset_warnings)
+
+add_executable(corvaset_ui_tests
+    tests/ui/dialog_test.cpp
+    tests/ui/save_test.cpp
+    $<TARGET_OBJECTS:corvaset_resources>)
+target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_test_support GTest::gtest_main corvaset_warnings)
+target_link_options(corvaset_ui_tests PRIVATE ${STATIC_RUNTIME})
+
+set(FULL_DISK_DIR ${CMAKE_BINARY_DIR}/full-disk)
+add_test(NAME ui.mount_full_disk COMMAND ${CMAKE_SOURCE_DIR}/tests/ui/full-disk.sh mount ${FULL_DISK_DIR})
+add_test(NAME ui.unmount_full_disk COMMAND ${CMAKE_SOURCE_DIR}/tests/ui/full-disk.sh unmount ${FULL_DISK_DIR})
+set_tests_properties(ui.mount_full_disk PROPERTIES FIXTURES_SETUP full_disk)
+set_tests_properties(ui.unmount_full_disk PROPERTIES FIXTURES_CLEANUP full_disk)
+
+gtest_discover_tests(corvaset_ui_tests
+    TEST_PREFIX "ui."
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES
+        ENVIRONMENT "CORVASET_FULL_DISK_DIR=${FULL_DISK_DIR}"
+        FIXTURES_REQUIRED full_disk
+        RESOURCE_LOCK desktop)
+
+add_executable(corvaset_e2e_tests
+    tests/e2e/user_session_test.cpp
+    tests/e2e/app_driver.cpp)
+target_link_libraries(corvaset_e2e_tests PRIVATE corvaset_custom corvaset_test_support GTest::gtest_main corvaset_warnings)
+target_link_options(corvaset_e2e_tests PRIVATE ${STATIC_RUNTIME})
+
+gtest_discover_tests(corvaset_e2e_tests
+    TEST_PREFIX "e2e."
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES
+        ENVIRONMENT "CORVASET_EXE=$<TARGET_FILE:corvaset>"
+        RESOURCE_LOCK desktop)
+
+# The program file itself: PE32, GUI, importing only Windows' own DLLs.
+add_test(NAME exe.imports COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/check-exe.sh $<TARGET_FILE:corvaset>)

@@ -1,0 +1,62 @@
+#include "custom/custom_file.h"
+
+namespace custom {
+namespace {
+
+void PutLittleEndian32(std::uint8_t* out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+std::uint32_t GetLittleEndian32(const std::uint8_t* in) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | in[i];
+    return v;
+}
+
+}  // namespace
+
+bool IsModel3Only(std::size_t index) {
+    switch (static_cast<Entry>(index)) {
+        case Entry::SpdifMute:
+        case Entry::SpdifSrc:
+        case Entry::Enable33VSupport:
+        case Entry::EnableJackDetect:
+        case Entry::Enable48KSpdif:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsCustomized(const EntryTable& working, std::size_t index, CodecModel model) {
+    if (working[index].value == DefaultEntryTable[index].value) return false;
+    return model == CodecModel::Model3 || !IsModel3Only(index);
+}
+
+bool AnyCustomized(const EntryTable& working, CodecModel model) {
+    for (std::size_t i = 0; i < kEntryCount; ++i)
+        if (IsCustomized(working, i, model)) return true;
+    return false;
+}
+
+CustomFileImage EncodeCustomFile(const EntryTable& working, CodecModel model) {
+    CustomFileImage image{};
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        if (!IsCustomized(working, i, model)) continue;
+        PutLittleEndian32(&image[i * kRecordSize], 1);
+        PutLittleEndian32(&image[i * kRecordSize + 4], working[i].value);
+    }
+    return image;
+}
+
+std::optional<CustomFileRecords> DecodeCustomFile(const std::uint8_t* bytes, std::size_t length) {
+    if (length != kCustomFileSize) return std::nullopt;
+    CustomFileRecords records{};
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        records[i].present = GetLittleEndian32(bytes + i * kRecordSize);
+        records[i].value = GetLittleEndian32(bytes + i * kRecordSize + 4);
+    }
+    return records;
+}
+
+}  // namespace custom

@@ -1,0 +1,81 @@
+#include "dialog/corvaset_dlg.h"
+
+#include <span>
+
+#include "res/resource.h"
+
+using fw::Message;
+
+constinit const fw::MessageEntry<CCorvasetDlg> CCorvasetDlg::kMessageTable[] = {
+    fw::OnWindowMessage<CCorvasetDlg>(WM_SYSCOMMAND, &CCorvasetDlg::OnSysCommand),
+    fw::OnWindowMessage<CCorvasetDlg>(WM_PAINT, &CCorvasetDlg::OnPaint),
+    fw::OnWindowMessage<CCorvasetDlg>(WM_QUERYDRAGICON, &CCorvasetDlg::OnQueryDragIcon),
+    fw::OnCommand<CCorvasetDlg>(IDC_DEFAULT, BN_CLICKED, &CCorvasetDlg::OnDefault),
+};
+
+CCorvasetDlg::CCorvasetDlg(ShowAboutBox showAbout)
+    : fw::CDialog(IDD_CORVASET_DIALOG),
+      m_showAbout(showAbout),
+      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+bool CCorvasetDlg::RouteMessage(Message& m) {
+    return fw::DispatchMessageTable<CCorvasetDlg>(*this, std::span(kMessageTable), m);
+}
+
+BOOL CCorvasetDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+
+    if (HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
+        wchar_t about[64] = L"";
+        if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, 64) > 0) {
+            ::AppendMenuW(sysMenu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about);
+        }
+    }
+
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    // The refresh reads the codec model, so the model is set first.
+    CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
+    ResetToDefaults();
+    return TRUE;
+}
+
+custom::CodecModel CCorvasetDlg::CurrentCodecModel() const {
+    if (IsDlgButtonChecked(IDC_CODEC_QM1)) return custom::CodecModel::Model1;
+    if (IsDlgButtonChecked(IDC_CODEC_QM2)) return custom::CodecModel::Model2;
+    if (IsDlgButtonChecked(IDC_CODEC_QM3)) return custom::CodecModel::Model3;
+    return custom::CodecModel::None;
+}
+
+void CCorvasetDlg::ResetToDefaults() { custom::CopyDefaults(m_working); }
+
+void CCorvasetDlg::OnDefault(Message&, int) { ResetToDefaults(); }
+
+void CCorvasetDlg::OnSysCommand(Message& m, int) {
+    if ((m.wParam & 0xFFF0) == IDM_ABOUTBOX && m_showAbout != nullptr)
+        m_showAbout(m_hWnd);
+    else
+        m.handled = false;
+}
+
+void CCorvasetDlg::OnPaint(Message& m, int) {
+    if (!IsIconic()) {
+        m.handled = false;
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    const int cx = ::GetSystemMetrics(SM_CXICON);
+    const int cy = ::GetSystemMetrics(SM_CYICON);
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - cx + 1) / 2;
+    const int y = (client.bottom - client.top - cy + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+void CCorvasetDlg::OnQueryDragIcon(Message& m, int) { m.result = reinterpret_cast<LRESULT>(m_hIcon); }

@@ -1,0 +1,24 @@
+// The texts of the boxes that report the outcome of "Save".
+#pragma once
+
+namespace save_messages {
+
+inline constexpr wchar_t kSuccessCaption[] = L"SUCCESS";
+inline constexpr wchar_t kSuccessText[] =
+    L"Create customized file successfully!\n"
+    L"Please copy the customized file, CORVASET.DAT, into the driver directories of package to enable "
+    L"customized features.\n"
+    L"Please make sure your driver version is 5.10.3570 or later.\n"
+    L"\"Enable 48K SPDIF\" is only supported with 5.10.3590 or later.";
+
+inline constexpr wchar_t kCreateFailedCaption[] = L"ERROR";
+inline constexpr wchar_t kCreateFailedText[] = L"Create customized file failed!";
+
+inline constexpr wchar_t kNothingToSaveText[] = L"No customized feature!";
+
+// %1 is the full path of the customization file.
+inline constexpr wchar_t kDiskFullText[] = L"Disk full while accessing %1.";
+inline constexpr wchar_t kNotFoundText[] = L"The folder of %1 could not be found.";
+inline constexpr wchar_t kOtherFailureText[] = L"An error occurred while writing %1 (system error %2).";
+
+}  // namespace save_messages

@@ -1,0 +1,130 @@
+#include "framework/dialog.h"
+
+#include "framework/app.h"
+
+namespace fw {
+namespace {
+
+// Messages whose result a dialog procedure returns directly instead of
+// through DWLP_MSGRESULT.
+bool ReturnsResultDirectly(UINT msg) {
+    switch (msg) {
+        case WM_QUERYDRAGICON:
+        case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM: case WM_VKEYTOITEM: case WM_CHARTOITEM: case WM_INITDIALOG:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+void DDX_Control(CDataExchange& dx, int id, CWnd& control) {
+    if (control.GetSafeHwnd() == nullptr) control.Attach(dx.dialog->GetDlgItem(id));
+}
+
+CDialog::~CDialog() {
+    if (m_modeless && m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
+}
+
+INT_PTR CDialog::DoModal(HWND parent) {
+    m_modeless = false;
+    m_endResult.reset();
+    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
+                             DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+bool CDialog::Create(HWND parent) {
+    m_modeless = true;
+    m_endResult.reset();
+    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
+                                DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void CDialog::EndDialog(int result) {
+    m_endResult = result;
+    if (m_modeless)
+        ::ShowWindow(m_hWnd, SW_HIDE);
+    else
+        ::EndDialog(m_hWnd, result);
+}
+
+int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT type) const {
+    const std::wstring appName = CWinApp::AppName();
+    return ::MessageBoxW(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange dx{this, saveAndValidate};
+    DoDataExchange(dx);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    CDialog* self = nullptr;
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialog*>(lp);
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+        self->m_hWnd = hwnd;
+    } else {
+        self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (self == nullptr) return FALSE;
+    // No exception may unwind through the system's dialog manager.
+    try {
+        const INT_PTR result = self->HandleMessage(msg, wp, lp);
+        if (msg == WM_NCDESTROY) self->m_hWnd = nullptr;
+        return result;
+    } catch (...) {
+        ::OutputDebugStringW(L"unexpected exception in a dialog handler\n");
+        return FALSE;
+    }
+}
+
+INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) return OnInitDialog();
+
+    Message m = DecodeMessage(msg, wp, lp);
+    if (RouteMessage(m) && m.handled) {
+        if (ReturnsResultDirectly(msg)) return m.result;
+        ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, m.result);
+        return TRUE;
+    }
+    if (msg == WM_COMMAND && m.code == BN_CLICKED) {
+        if (m.id == IDOK) { OnOK(); return TRUE; }
+        if (m.id == IDCANCEL) { OnCancel(); return TRUE; }
+    }
+    return FALSE;
+}
+
+Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp) {
+    Message m{message, wp, lp, 0, 0};
+    switch (message) {
+        case WM_COMMAND:
+            m.id = LOWORD(wp);
+            m.code = HIWORD(wp);
+            break;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lp);
+            m.id = static_cast<UINT>(header->idFrom);
+            m.code = header->code;
+            break;
+        }
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+            m.id = lp != 0 ? static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(lp))) : 0;
+            m.code = LOWORD(wp);
+            break;
+        default:
+            break;
+    }
+    return m;
+}
+
+}  // namespace fw

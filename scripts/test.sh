@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both configurations and runs every test:
+# the core natively, the dialog and the program under Wine.
+set -uo pipefail
+source "$(dirname "$0")/common.sh"
+
+"$ROOT/scripts/install-deps.sh" || exit 1
+build_native || exit 1
+build_windows || exit 1
+
+passed=0 failed=0
+count() {  # adds up ctest's "N% tests passed, F tests failed out of T"
+    local line
+    line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -1)
+    [ -z "$line" ] && { failed=$((failed + 1)); return; }
+    local f t
+    f=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+    t=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+    passed=$((passed + t - f)) failed=$((failed + f))
+}
+
+echo "== native core tests"
+ctest --test-dir "$NATIVE_BUILD" --output-on-failure -j "$JOBS" 2>&1 | tee "$BUILD/native-tests.log"
+count "$BUILD/native-tests.log"
+
+echo "== tests under Wine"
+trap stop_wine EXIT
+start_wine null
+ctest --test-dir "$WINDOWS_BUILD" --output-on-failure --timeout 120 2>&1 | tee "$BUILD/windows-tests.log"
+count "$BUILD/windows-tests.log"
+stop_wine
+
+echo "Summary: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,149 @@
+// The settings dialog's window, initialisation, system menu, About box and
+// the buttons that end it or reset it.
+#include "tests/ui/dialog_fixture.h"
+
+using test_support::SeenBox;
+
+namespace {
+
+RECT DialogUnits(HWND dialog, int x, int y, int cx, int cy) {
+    RECT r{x, y, x + cx, y + cy};
+    ::MapDialogRect(dialog, &r);
+    return r;
+}
+
+}  // namespace
+
+TEST_F(DialogTest, WindowIsTheTemplatesPopupWithoutMinimizeOrMaximize) {
+    EXPECT_EQ(test_support::WindowText(hwnd), L"Tessan Corvaset - v1.0");
+    const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & DS_MODALFRAME);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_TRUE(::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    const RECT expected = DialogUnits(hwnd, 0, 0, 636, 464);
+    EXPECT_EQ(client.right, expected.right);
+    EXPECT_EQ(client.bottom, expected.bottom);
+}
+
+TEST_F(DialogTest, PushButtonsSitInARowWithSaveAsDefault) {
+    struct Button { int id; const wchar_t* caption; int x; };
+    for (const Button& b : {Button{IDOK, L"Save", 204}, Button{IDC_DEFAULT, L"Default", 294},
+                            Button{IDCANCEL, L"Cancel", 384}}) {
+        HWND button = ::GetDlgItem(hwnd, b.id);
+        ASSERT_NE(button, nullptr) << b.id;
+        EXPECT_EQ(test_support::WindowText(button), b.caption);
+        RECT r;
+        ::GetWindowRect(button, &r);
+        ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        const RECT expected = DialogUnits(hwnd, b.x, 433, 47, 20);
+        EXPECT_EQ(r.left, expected.left) << b.id;
+        EXPECT_EQ(r.top, expected.top) << b.id;
+    }
+    EXPECT_EQ(LOWORD(::SendMessageW(hwnd, DM_GETDEFID, 0, 0)), IDOK);
+}
+
+TEST_F(DialogTest, InitialisationAddsAboutAtTheEndOfTheSystemMenu) {
+    HMENU menu = ::GetSystemMenu(hwnd, FALSE);
+    ASSERT_NE(menu, nullptr);
+    const int count = ::GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+
+    MENUITEMINFOW separator{sizeof(separator), MIIM_FTYPE};
+    ASSERT_TRUE(::GetMenuItemInfoW(menu, count - 2, TRUE, &separator));
+    EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+
+    EXPECT_EQ(::GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    wchar_t text[64] = L"";
+    ::GetMenuStringW(menu, count - 1, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"&About Corvaset...");
+}
+
+TEST_F(DialogTest, InitialisationSetsIconsModelThreeAndTheFactoryTable) {
+    const auto appIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    ASSERT_NE(appIcon, nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0)), appIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0)), appIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(hwnd, WM_QUERYDRAGICON, 0, 0)), appIcon);
+
+    EXPECT_FALSE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM1));
+    EXPECT_FALSE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM2));
+    EXPECT_TRUE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM3));
+    EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::Model3);
+
+    EXPECT_TRUE(WorkingEqualsDefaults());
+}
+
+TEST_F(DialogTest, CodecModelIsTheFirstCheckedRadio) {
+    Click(IDC_CODEC_QM2);
+    EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::Model2);
+    EXPECT_FALSE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM3));
+    Click(IDC_CODEC_QM1);
+    EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::Model1);
+    ::CheckRadioButton(hwnd, IDC_CODEC_QM1, IDC_CODEC_QM3, 0);
+    EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::None);
+}
+
+TEST_F(DialogTest, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
+    custom::StoreBit(dialog.WorkingEntryTable()[custom::Entry::MicVolume], custom::kMuteBit, false);
+    Click(IDC_CODEC_QM2);
+
+    std::vector<SeenBox> seen;
+    {
+        test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
+        ::SendMessageW(hwnd, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        seen = answerer.Finish();
+    }
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, L"About Corvaset");
+    EXPECT_EQ(seen[0].text, L"Corvaset Version 1.0");
+    EXPECT_FALSE(seen[0].isMessageBox);
+
+    EXPECT_FALSE(dialog.EndResult().has_value());
+    EXPECT_TRUE(::IsWindowVisible(hwnd));
+    EXPECT_EQ(dialog.WorkingEntryTable()[custom::Entry::MicVolume].value, 0x0004u);
+    EXPECT_TRUE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM2));
+}
+
+TEST_F(DialogTest, DefaultRestoresTheFactoryTableButKeepsTheModel) {
+    auto& working = dialog.WorkingEntryTable();
+    custom::StoreRegister(working[custom::Entry::RecordSelect], 0x0000);
+    custom::StoreByte(working[custom::Entry::DisableHeadphone], 0);
+    Click(IDC_CODEC_QM2);
+    ASSERT_FALSE(WorkingEqualsDefaults());
+
+    Click(IDC_DEFAULT);
+    EXPECT_TRUE(WorkingEqualsDefaults());
+    EXPECT_TRUE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM2));
+    EXPECT_FALSE(dialog.EndResult().has_value());
+}
+
+class EndWithoutSaving : public DialogTest, public ::testing::WithParamInterface<int> {};
+
+// Cancel, Escape and the close box: each ends with IDCANCEL and writes nothing.
+TEST_P(EndWithoutSaving, EndsWithCancelAndWritesNothing) {
+    test_support::ScratchDir folder;
+    test_support::CurrentDirectory cwd(folder.Path());
+    custom::StoreBit(dialog.WorkingEntryTable()[custom::Entry::MasterVolume], custom::kMuteBit, true);
+
+    test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
+    switch (GetParam()) {
+        case 0: Click(IDCANCEL); break;
+        case 1: ::SendMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+        case 2: {
+            MSG escape{hwnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001};
+            ::IsDialogMessageW(hwnd, &escape);
+            break;
+        }
+    }
+    EXPECT_TRUE(answerer.Finish().empty());
+    EXPECT_EQ(dialog.EndResult(), IDCANCEL);
+    EXPECT_TRUE(test_support::ListFolder(folder.Path()).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(CancelEscapeClose, EndWithoutSaving, ::testing::Values(0, 1, 2));
