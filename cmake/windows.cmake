@@ -72,3 +72,14 @@ gtest_discover_tests(corvaset_e2e_tests
 
 # The program file itself: PE32, GUI, importing only Windows' own DLLs.
 add_test(NAME exe.imports COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/check-exe.sh $<TARGET_FILE:corvaset>)
+
+# --- start-up benchmark (scripts/bench.sh; not a test) ----------------------
+
+add_executable(corvaset_bare_dialog WIN32 EXCLUDE_FROM_ALL bench/bare_dialog.cpp $<TARGET_OBJECTS:corvaset_resources>)
+target_include_directories(corvaset_bare_dialog PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_definitions(corvaset_bare_dialog PRIVATE UNICODE _UNICODE)
+target_link_options(corvaset_bare_dialog PRIVATE ${STATIC_RUNTIME} -mwindows -municode -s)
+
+add_executable(launch_time EXCLUDE_FROM_ALL bench/launch_time.cpp)
+target_compile_definitions(launch_time PRIVATE UNICODE _UNICODE)
+target_link_options(launch_time PRIVATE ${STATIC_RUNTIME} -municode)

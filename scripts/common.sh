@@ -39,7 +39,7 @@ start_wine() {
     # the server when the driver changes.
     local current changed=no
     current=$(wine reg query 'HKCU\Software\Wine\Drivers' /v Graphics 2>/dev/null </dev/null | tr -d '\r' |
-              awk '/Graphics/ {print $3}')
+              awk '/Graphics/ {print $3}' || true)
     if [ "$graphics" = null ] && [ "$current" != null ]; then
         wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 </dev/null
         changed=yes

@@ -81,9 +81,10 @@ void AppDriver::PressKey(WORD vk, bool alt) {
     SendInputs(inputs.data(), static_cast<UINT>(inputs.size()));
 }
 
-void AppDriver::ChooseFromSystemMenu(wchar_t letter) {
+void AppDriver::ChooseLastSystemMenuItem() {
     PressKey(VK_SPACE, true);
-    PressKey(static_cast<WORD>(::VkKeyScanW(letter) & 0xFF));
+    PressKey(VK_UP);  // from the first item up to the last
+    PressKey(VK_RETURN);
 }
 
 std::optional<test_support::SeenBox> AppDriver::AnswerBox(DWORD timeoutMs) {

@@ -23,8 +23,8 @@ public:
     void Click(int id);
     // A key press, optionally with Alt held, sent to whatever has the focus.
     void PressKey(WORD vk, bool alt = false);
-    // Opens the system menu and chooses the item with mnemonic `letter`.
-    void ChooseFromSystemMenu(wchar_t letter);
+    // Opens the system menu with Alt+Space and chooses its last item.
+    void ChooseLastSystemMenuItem();
 
     // Reads the next box the program shows and presses its OK.
     std::optional<test_support::SeenBox> AnswerBox(DWORD timeoutMs = 10000);

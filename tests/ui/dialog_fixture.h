@@ -19,6 +19,17 @@ protected:
         hwnd = dialog.GetSafeHwnd();
     }
 
+    // Runs the messages posted to the dialog, as its message loop would.
+    void PumpMessages() {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!::IsDialogMessageW(hwnd, &msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        }
+    }
+
     // Clicks a button of the dialog as the keyboard or mouse would.
     void Click(int id) { ::SendMessageW(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0); }
 

@@ -141,6 +141,7 @@ TEST_P(EndWithoutSaving, EndsWithCancelAndWritesNothing) {
             break;
         }
     }
+    PumpMessages();
     EXPECT_TRUE(answerer.Finish().empty());
     EXPECT_EQ(dialog.EndResult(), IDCANCEL);
     EXPECT_TRUE(test_support::ListFolder(folder.Path()).empty());

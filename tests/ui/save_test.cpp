@@ -98,21 +98,22 @@ TEST_F(SaveTest, SuccessTextIsFourLinesWithoutFinalLineFeed) {
 // and removed again so that the user can retry.
 struct CreateFailure {
     const char* name;
+    bool hasOldFile;
     void (*make)(const std::wstring& dat, HANDLE* lock);
     void (*undo)(const std::wstring& dat, HANDLE* lock);
 };
 
 const CreateFailure kCreateFailures[] = {
-    {"ReadOnlyFile",
+    {"ReadOnlyFile", true,
      [](const std::wstring& dat, HANDLE*) {
          test_support::WriteFileBytes(dat, kOldBytes);
          ::SetFileAttributesW(dat.c_str(), FILE_ATTRIBUTE_READONLY);
      },
      [](const std::wstring& dat, HANDLE*) { ::SetFileAttributesW(dat.c_str(), FILE_ATTRIBUTE_NORMAL); }},
-    {"FolderOfThatName",
+    {"FolderOfThatName", false,
      [](const std::wstring& dat, HANDLE*) { ::CreateDirectoryW(dat.c_str(), nullptr); },
      [](const std::wstring& dat, HANDLE*) { ::RemoveDirectoryW(dat.c_str()); }},
-    {"FileHeldOpenWithoutSharing",
+    {"FileHeldOpenWithoutSharing", true,
      [](const std::wstring& dat, HANDLE* lock) {
          test_support::WriteFileBytes(dat, kOldBytes);
          *lock = ::CreateFileW(dat.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -120,12 +121,13 @@ const CreateFailure kCreateFailures[] = {
      [](const std::wstring&, HANDLE* lock) { ::CloseHandle(*lock); }},
 };
 
+void PrintTo(const CreateFailure& failure, std::ostream* os) { *os << failure.name; }
+
 class CreateFailureTest : public SaveTest, public ::testing::WithParamInterface<CreateFailure> {};
 
 TEST_P(CreateFailureTest, ShowsErrorKeepsOldFileAndDialogThenRetrySucceeds) {
     HANDLE lock = INVALID_HANDLE_VALUE;
     GetParam().make(datPath, &lock);
-    const auto before = test_support::ReadFileBytes(datPath);
     const auto listing = test_support::ListFolder(folder->Path());
     UnmuteMic();
 
@@ -138,8 +140,13 @@ TEST_P(CreateFailureTest, ShowsErrorKeepsOldFileAndDialogThenRetrySucceeds) {
     EXPECT_FALSE(dialog.EndResult().has_value());
     EXPECT_EQ(dialog.WorkingEntryTable()[Entry::MicVolume].value, 0x0004u);
     EXPECT_EQ(test_support::ListFolder(folder->Path()), listing);
+    const DWORD attributes = ::GetFileAttributesW(datPath.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0, !GetParam().hasOldFile);
     GetParam().undo(datPath, &lock);
-    EXPECT_EQ(test_support::ReadFileBytes(datPath), before);
+    if (GetParam().hasOldFile) {
+        EXPECT_EQ(test_support::ReadFileBytes(datPath), kOldBytes);
+    }
 
     const auto retry = ClickAndAnswer(IDOK);
     ASSERT_EQ(retry.size(), 1u);

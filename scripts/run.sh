@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds corvaset.exe and runs it under Wine: on
+# $DISPLAY when there is one, otherwise on a private Xvfb screen, saving a
+# screenshot of the dialog. "Save" writes corvaset.dat in the current folder.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+"$ROOT/scripts/install-deps.sh"
+build_windows >/dev/null
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    trap stop_wine EXIT
+    start_wine x11
+    wine "$WINDOWS_BUILD/corvaset.exe"
+else
+    echo "No display: showing the dialog on Xvfb instead."
+    "$ROOT/scripts/screenshot.sh" "$BUILD/corvaset.png"
+fi
