@@ -5,7 +5,8 @@ target_compile_options(corvaset_custom PRIVATE ${SANITIZERS})
 
 add_executable(corvaset_core_tests
     tests/core/entry_table_test.cpp
-    tests/core/custom_file_test.cpp)
+    tests/core/custom_file_test.cpp
+    tests/core/level_scale_test.cpp)
 target_compile_options(corvaset_core_tests PRIVATE ${SANITIZERS})
 target_link_options(corvaset_core_tests PRIVATE ${SANITIZERS})
 target_link_libraries(corvaset_core_tests PRIVATE corvaset_custom corvaset_warnings GTest::gtest_main)

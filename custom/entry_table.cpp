@@ -56,6 +56,10 @@ void StoreLevelField(CustomEntry& entry, unsigned code, Channels channels) {
     entry.value = (entry.value & ~mask) | field;
 }
 
+void StoreLevelKeepingBit0(CustomEntry& entry, unsigned code) {
+    entry.value = (entry.value & ~std::uint32_t{0x1E}) | (code & kLevelMask);
+}
+
 void StoreBit(CustomEntry& entry, unsigned bit, bool on) {
     const std::uint32_t mask = std::uint32_t{1} << bit;
     entry.value = on ? (entry.value | mask) : (entry.value & ~mask);

@@ -77,6 +77,9 @@ void StoreRegister(CustomEntry& entry, std::uint16_t image);
 // Replaces the 5-bit level field of the right channel (bits 0-4) and, for a
 // stereo row, of the left channel (bits 8-12) with the same code.
 void StoreLevelField(CustomEntry& entry, unsigned code, Channels channels);
+// Replaces the PC Speaker level field (bits 1-4 count, in 3 dB steps) while
+// an old bit 0 survives: the slider ORs the new level over it.
+void StoreLevelKeepingBit0(CustomEntry& entry, unsigned code);
 // Sets or clears one bit (mute, microphone boost, second microphone).
 void StoreBit(CustomEntry& entry, unsigned bit, bool on);
 // Stores a switch or a limit code in the low byte; the upper bytes stay 0.
@@ -85,5 +88,6 @@ void StoreByte(CustomEntry& entry, std::uint8_t value);
 constexpr unsigned kMuteBit = 15;
 constexpr unsigned kMicBoostBit = 6;
 constexpr unsigned kMic2SelectBit = 8;
+constexpr unsigned k3DEnableBit = 13;  // of GeneralPurpose
 
 }  // namespace custom

@@ -1,25 +1,19 @@
 #include "dialog/corvaset_dlg.h"
 
-#include <span>
-
 #include "res/resource.h"
 
 using fw::Message;
-
-constinit const fw::MessageEntry<CCorvasetDlg> CCorvasetDlg::kMessageTable[] = {
-    fw::OnWindowMessage<CCorvasetDlg>(WM_SYSCOMMAND, &CCorvasetDlg::OnSysCommand),
-    fw::OnWindowMessage<CCorvasetDlg>(WM_PAINT, &CCorvasetDlg::OnPaint),
-    fw::OnWindowMessage<CCorvasetDlg>(WM_QUERYDRAGICON, &CCorvasetDlg::OnQueryDragIcon),
-    fw::OnCommand<CCorvasetDlg>(IDC_DEFAULT, BN_CLICKED, &CCorvasetDlg::OnDefault),
-};
 
 CCorvasetDlg::CCorvasetDlg(ShowAboutBox showAbout)
     : fw::CDialog(IDD_CORVASET_DIALOG),
       m_showAbout(showAbout),
       m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
-bool CCorvasetDlg::RouteMessage(Message& m) {
-    return fw::DispatchMessageTable<CCorvasetDlg>(*this, std::span(kMessageTable), m);
+void CCorvasetDlg::DoDataExchange(fw::CDataExchange& dx) {
+    m_sliders.Bind(dx);
+    m_spins.Bind(dx);
+    m_texts.Bind(dx);
+    m_boxes.Bind(dx);
 }
 
 BOOL CCorvasetDlg::OnInitDialog() {
@@ -49,7 +43,10 @@ custom::CodecModel CCorvasetDlg::CurrentCodecModel() const {
     return custom::CodecModel::None;
 }
 
-void CCorvasetDlg::ResetToDefaults() { custom::CopyDefaults(m_working); }
+void CCorvasetDlg::ResetToDefaults() {
+    custom::CopyDefaults(m_working);
+    RefreshControls();
+}
 
 void CCorvasetDlg::OnDefault(Message&, int) { ResetToDefaults(); }
 

@@ -8,6 +8,8 @@
 
 #include "custom/custom_file.h"
 #include "custom/entry_table.h"
+#include "dialog/columns.h"
+#include "dialog/control_set.h"
 #include "framework/dialog.h"
 #include "framework/file.h"
 
@@ -30,19 +32,57 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void DoDataExchange(fw::CDataExchange& dx) override;
     bool RouteMessage(fw::Message& m) override;
 
 private:
-    static const fw::MessageEntry<CCorvasetDlg> kMessageTable[];
+    friend struct MessageTable;
 
+    // Window chrome
     void OnSysCommand(fw::Message& m, int);
     void OnPaint(fw::Message& m, int);
     void OnQueryDragIcon(fw::Message& m, int);
     void OnDefault(fw::Message& m, int);
+
+    // Loading the controls from the table
+    void RefreshControls();
+    void ShowLineDisabled(const columns::DisablingBox& line, bool disabled);
+    bool IsHeldDisabled(int control, const columns::DisablingBox& except) const;
+    void ShowDefaultLevelText(const columns::LevelColumn& column);
+    void ShowMaxLevelText(const columns::LevelColumn& column);
+    void ShowMaxLevelText(const columns::WaveColumn& column);
+    void PlaceLevelSlider(const columns::LevelColumn& column);
+    void ShowRecordMaxGainText(const columns::RecordColumn& column);
+    void SetValueText(int id, const std::string& text);
+    void EnableControl(int id, bool enable) const;
+
+    // Sliders and spins
+    void OnVScroll(fw::Message& m, int);
+    void OnMaxLevelSpin(fw::Message& m, int column);
+    void OnWaveLevelSpin(fw::Message& m, int column);
+    void OnRecordMaxGainSpin(fw::Message& m, int column);
+
+    // Check boxes
+    bool IsTicked(int box);
+    void OnSwitchBox(fw::Message& m, int box);
+    void OnDisablingBox(fw::Message& m, int box);
+
+    // Codec model and record source
+    void OnCodecModel12(fw::Message& m, int);
+    void OnCodecModel3(fw::Message& m, int);
+    void ApplyCodecModel(custom::CodecModel model);
+    void OnSelectRecordSource(fw::Message& m, int);
+    void SelectRecordSource(unsigned source);
+    void ShowRecordSource();
 
     void ReportSaveFailure(const fw::FileError& error, const std::wstring& path) const;
 
     ShowAboutBox m_showAbout;
     HICON m_hIcon;
     custom::EntryTable m_working;
+
+    ControlSet<fw::CSliderCtrl, std::size(columns::kAllSliders)> m_sliders{columns::kAllSliders};
+    ControlSet<fw::CSpinButtonCtrl, std::size(columns::kAllSpins)> m_spins{columns::kAllSpins};
+    ControlSet<fw::CStatic, std::size(columns::kAllValueTexts)> m_texts{columns::kAllValueTexts};
+    ControlSet<fw::CButton, std::size(columns::kAllCheckBoxes)> m_boxes{columns::kAllCheckBoxes};
 };

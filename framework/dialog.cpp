@@ -87,10 +87,35 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     }
 }
 
+// A disabled control sends nothing, and a notification names the control
+// that sends it: anything else was forged and is not acted on.
+bool CDialog::ComesFromOwnEnabledControl(const Message& m) const {
+    HWND from = nullptr;
+    switch (m.message) {
+        case WM_COMMAND:
+            if (m.id == IDOK || m.id == IDCANCEL) return true;  // also Enter and Escape
+            from = reinterpret_cast<HWND>(m.lParam);
+            break;
+        case WM_NOTIFY:
+            if (m.id == 0 && m.code == 0) return false;  // unreadable header
+            from = reinterpret_cast<const NMHDR*>(m.lParam)->hwndFrom;
+            break;
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+            if (m.lParam == 0) return true;  // the dialog's own scroll bar
+            from = reinterpret_cast<HWND>(m.lParam);
+            break;
+        default:
+            return true;
+    }
+    return from == ::GetDlgItem(m_hWnd, static_cast<int>(m.id)) && ::IsWindowEnabled(from);
+}
+
 INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_INITDIALOG) return OnInitDialog();
 
     Message m = DecodeMessage(msg, wp, lp);
+    if (!ComesFromOwnEnabledControl(m)) return FALSE;
     if (RouteMessage(m) && m.handled) {
         if (ReturnsResultDirectly(msg)) return m.result;
         ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, m.result);
@@ -112,8 +137,10 @@ Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp) {
             break;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lp);
-            m.id = static_cast<UINT>(header->idFrom);
-            m.code = header->code;
+            if (IsReadable(header, sizeof(NMHDR))) {
+                m.id = static_cast<UINT>(header->idFrom);
+                m.code = header->code;
+            }
             break;
         }
         case WM_VSCROLL:
@@ -125,6 +152,21 @@ Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp) {
             break;
     }
     return m;
+}
+
+bool IsReadable(const void* p, std::size_t size) {
+    if (p == nullptr) return false;
+    const auto* at = static_cast<const BYTE*>(p);
+    const auto* end = at + size;
+    while (at < end) {
+        MEMORY_BASIC_INFORMATION info;
+        if (::VirtualQuery(at, &info, sizeof(info)) == 0 || info.State != MEM_COMMIT) return false;
+        const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
+                               PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+        if (!(info.Protect & readable) || (info.Protect & PAGE_GUARD)) return false;
+        at = static_cast<const BYTE*>(info.BaseAddress) + info.RegionSize;
+    }
+    return true;
 }
 
 }  // namespace fw

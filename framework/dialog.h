@@ -59,6 +59,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    bool ComesFromOwnEnabledControl(const Message& m) const;
 
     UINT m_templateId;
     bool m_modeless = false;

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <span>
 
 namespace fw {
@@ -49,10 +52,11 @@ constexpr MessageEntry<T> OnNotify(UINT id, UINT code, typename MessageEntry<T>:
     return {WM_NOTIFY, code, id, id, h, column};
 }
 
-// A message not sent by a control (paint, system command, ...).
+// A message for the window itself (paint, system command), or from any of
+// its controls (scroll messages): the handler looks at the sender.
 template <class T>
 constexpr MessageEntry<T> OnWindowMessage(UINT message, typename MessageEntry<T>::Handler h) {
-    return {message, kAnyCode, 0, 0, h, 0};
+    return {message, kAnyCode, 0, 0xFFFFFFFFu, h, 0};
 }
 
 // Calls the first matching entry. Returns whether one matched.
@@ -68,7 +72,28 @@ bool DispatchMessageTable(T& target, std::span<const MessageEntry<T>> table, Mes
     return false;
 }
 
-// The id and code fields for a raw message.
+// The id and code fields for a raw message. A notification whose header
+// cannot be read is decoded with id and code 0, so that no entry takes it.
 Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp);
+
+// Whether `size` bytes at `p` can be read: a notification's lParam is a
+// pointer that another program may have forged.
+bool IsReadable(const void* p, std::size_t size);
+
+// The notification record of a WM_NOTIFY message, or null if it is not readable.
+template <class Record>
+const Record* NotifyRecord(const Message& m) {
+    const auto* record = reinterpret_cast<const Record*>(m.lParam);
+    return m.message == WM_NOTIFY && IsReadable(record, sizeof(Record)) ? record : nullptr;
+}
+
+// Joins message tables made of parts into one constant table.
+template <class T, std::size_t... N>
+constexpr auto JoinTables(const std::array<MessageEntry<T>, N>&... tables) {
+    std::array<MessageEntry<T>, (N + ...)> joined{};
+    std::size_t at = 0;
+    ((std::copy(tables.begin(), tables.end(), joined.begin() + static_cast<std::ptrdiff_t>(at)), at += N), ...);
+    return joined;
+}
 
 }  // namespace fw

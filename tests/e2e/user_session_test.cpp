@@ -1,48 +1,6 @@
 // corvaset.exe started in a scratch folder and used through its window.
-#include <gtest/gtest.h>
-#include <windows.h>
+#include "tests/e2e/user_session.h"
 
-#include "tests/e2e/app_driver.h"
-
-using test_support::ScratchDir;
-
-namespace {
-
-const std::vector<std::uint8_t> kOldBytes(584, 0x5A);
-
-class UserSession : public ::testing::Test {
-protected:
-    void SetUp() override {
-        exe = test_support::WindowsPathFromEnv("CORVASET_EXE");
-        if (exe.empty()) GTEST_SKIP() << "CORVASET_EXE is not set: run through ctest";
-        datPath = folder.File(L"corvaset.dat");
-    }
-
-    std::unique_ptr<AppDriver> Start(const std::wstring& arguments = L"") {
-        auto app = std::make_unique<AppDriver>(exe, folder.Path(), arguments);
-        EXPECT_NE(app->Dialog(), nullptr) << "the settings dialog did not appear";
-        return app;
-    }
-
-    void WithOldFile() {
-        ASSERT_TRUE(test_support::WriteFileBytes(datPath, kOldBytes));
-        oldTime = test_support::LastWriteTime(datPath);
-    }
-
-    void ExpectOldFileUntouched() {
-        EXPECT_EQ(test_support::ReadFileBytes(datPath), kOldBytes);
-        const FILETIME now = test_support::LastWriteTime(datPath);
-        EXPECT_TRUE(now.dwLowDateTime == oldTime.dwLowDateTime && now.dwHighDateTime == oldTime.dwHighDateTime);
-        EXPECT_EQ(test_support::ListFolder(folder.Path()), std::vector<std::wstring>{L"corvaset.dat"});
-    }
-
-    std::wstring exe;
-    ScratchDir folder{L"corvaset-e2e"};
-    std::wstring datPath;
-    FILETIME oldTime{};
-};
-
-}  // namespace
 
 TEST_F(UserSession, CancelEndsTheProgramWithoutWriting) {
     WithOldFile();

@@ -45,6 +45,51 @@ protected:
         custom::StoreBit(dialog.WorkingEntryTable()[custom::Entry::MicVolume], custom::kMuteBit, false);
     }
 
+    // Presses a spin's up or down arrow with the mouse.
+    void PressSpin(int id, bool up) {
+        HWND spin = ::GetDlgItem(hwnd, id);
+        RECT r;
+        ::GetClientRect(spin, &r);
+        const LPARAM at = MAKELPARAM(r.right / 2, up ? r.bottom / 4 : r.bottom * 3 / 4);
+        ::SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageW(spin, WM_LBUTTONUP, 0, at);
+    }
+
+    // A key pressed on a slider that has the focus (VK_UP, VK_NEXT, VK_END, ...).
+    void SliderKey(int id, WORD vk) {
+        HWND slider = ::GetDlgItem(hwnd, id);
+        ::SendMessageW(slider, WM_KEYDOWN, vk, 0);
+        ::SendMessageW(slider, WM_KEYUP, vk, 0);
+    }
+
+    // The thumb dragged to `position`: the slider moves and reports it as it would while tracking.
+    void DragSlider(int id, int position) {
+        HWND slider = ::GetDlgItem(hwnd, id);
+        ::SendMessageW(slider, TBM_SETPOS, TRUE, position);
+        ::SendMessageW(hwnd, WM_VSCROLL, MAKEWPARAM(TB_THUMBTRACK, position), reinterpret_cast<LPARAM>(slider));
+        ::SendMessageW(hwnd, WM_VSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+    }
+
+    // A spin's delta-position notification with any values, as another program could send it.
+    LRESULT SendSpinNotification(int id, int pos, int delta) {
+        NMUPDOWN press{};
+        press.hdr.hwndFrom = ::GetDlgItem(hwnd, id);
+        press.hdr.idFrom = static_cast<UINT_PTR>(id);
+        press.hdr.code = UDN_DELTAPOS;
+        press.iPos = pos;
+        press.iDelta = delta;
+        ::SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, 0);
+        ::SendMessageW(hwnd, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&press));
+        return ::GetWindowLongPtrW(hwnd, DWLP_MSGRESULT);
+    }
+
+    bool Enabled(int id) const { return ::IsWindowEnabled(::GetDlgItem(hwnd, id)) != FALSE; }
+    bool Checked(int id) const { return ::IsDlgButtonChecked(hwnd, id) == BST_CHECKED; }
+    std::wstring Text(int id) const { return test_support::WindowText(::GetDlgItem(hwnd, id)); }
+    int SliderPos(int id) const { return static_cast<int>(::SendDlgItemMessageW(hwnd, id, TBM_GETPOS, 0, 0)); }
+    int SpinPos(int id) const { return static_cast<int>(::SendDlgItemMessageW(hwnd, id, UDM_GETPOS32, 0, 0)); }
+    std::uint32_t Value(custom::Entry e) { return dialog.WorkingEntryTable()[e].value; }
+
     bool WorkingEqualsDefaults() {
         for (std::size_t i = 0; i < custom::kEntryCount; ++i)
             if (dialog.WorkingEntryTable()[i].value != custom::DefaultEntryTable[i].value) return false;

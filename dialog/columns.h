@@ -1,0 +1,243 @@
+// The settings dialog's columns as data. The refresh, the level routines and
+// the handlers read every control ID and entry from these tables, so each is
+// written once for all columns of its kind.
+#pragma once
+
+#include <cstdint>
+#include <iterator>
+#include <span>
+
+#include "custom/entry_table.h"
+#include "custom/level_scale.h"
+#include "res/resource.h"
+
+namespace columns {
+
+using custom::Channels;
+using custom::Entry;
+using custom::LevelScale;
+
+// A playback line with a live slider, a default-volume text, and a max-level
+// limit set with its spin.
+struct LevelColumn {
+    int slider;
+    int defaultText;
+    int maxText;
+    int maxSpin;
+    Entry level;
+    Entry maxLevel;
+    Entry minLevel;
+    LevelScale scale;
+    Channels channels;
+    int spinStep;         // the PC Speaker limit moves in whole 3 dB steps
+    bool sliderKeepsBit0; // the PC Speaker slider keeps the level's unused bit 0
+};
+
+// In the order the refresh loads them.
+inline constexpr LevelColumn kLevelColumns[] = {
+    {IDC_SLIDER_MASTER, IDC_DEFTEXT_MASTER, IDC_MAXTEXT_MASTER, IDC_MAXSPIN_MASTER, Entry::MasterVolume,
+     Entry::MasVMax, Entry::MasVMin, LevelScale::Attenuation, Channels::Stereo, 1, false},
+    {IDC_SLIDER_PCSPEAKER, IDC_DEFTEXT_PCSPEAKER, IDC_MAXTEXT_PCSPEAKER, IDC_MAXSPIN_PCSPEAKER, Entry::BeepVolume,
+     Entry::PCBVMax, Entry::PCBVMin, LevelScale::Beep, Channels::Mono, 2, true},
+    {IDC_SLIDER_PHONE, IDC_DEFTEXT_PHONE, IDC_MAXTEXT_PHONE, IDC_MAXSPIN_PHONE, Entry::PhoneVolume,
+     Entry::PhoVMax, Entry::PhoVMin, LevelScale::Gain, Channels::Mono, 1, false},
+    {IDC_SLIDER_MIC, IDC_DEFTEXT_MIC, IDC_MAXTEXT_MIC, IDC_MAXSPIN_MIC, Entry::MicVolume,
+     Entry::MicVMax, Entry::MicVMin, LevelScale::Gain, Channels::Mono, 1, false},
+    {IDC_SLIDER_LINEIN, IDC_DEFTEXT_LINEIN, IDC_MAXTEXT_LINEIN, IDC_MAXSPIN_LINEIN, Entry::LineInVolume,
+     Entry::LinVMax, Entry::LinVMin, LevelScale::Gain, Channels::Stereo, 1, false},
+    {IDC_SLIDER_CD, IDC_DEFTEXT_CD, IDC_MAXTEXT_CD, IDC_MAXSPIN_CD, Entry::CDVolume,
+     Entry::ACDVMax, Entry::ACDVMin, LevelScale::Gain, Channels::Stereo, 1, false},
+    {IDC_SLIDER_VIDEO, IDC_DEFTEXT_VIDEO, IDC_MAXTEXT_VIDEO, IDC_MAXSPIN_VIDEO, Entry::VideoVolume,
+     Entry::VidVMax, Entry::VidVMin, LevelScale::Gain, Channels::Stereo, 1, false},
+    {IDC_SLIDER_AUX, IDC_DEFTEXT_AUX, IDC_MAXTEXT_AUX, IDC_MAXSPIN_AUX, Entry::AUXVolume,
+     Entry::AuxVMax, Entry::AuxVMin, LevelScale::Gain, Channels::Stereo, 1, false},
+    {IDC_SLIDER_HEADPHONE, IDC_DEFTEXT_HEADPHONE, IDC_MAXTEXT_HEADPHONE, IDC_MAXSPIN_HEADPHONE,
+     Entry::HeadphoneVolume, Entry::HP_VMax, Entry::HP_VMin, LevelScale::Attenuation, Channels::Stereo, 1, false},
+};
+
+// Wave and SW Synth share the output level itself: each spin sets it and
+// each text shows it.
+struct WaveColumn {
+    int maxText;
+    int maxSpin;
+};
+
+inline constexpr WaveColumn kWaveColumns[] = {
+    {IDC_MAXTEXT_WAVE, IDC_MAXSPIN_WAVE},
+    {IDC_MAXTEXT_SWSYNTH, IDC_MAXSPIN_SWSYNTH},
+};
+inline constexpr Entry kWaveLevel = Entry::WaveOutVolume;
+
+// A recording line: the largest record gain and the "Select" radio.
+struct RecordColumn {
+    int maxSpin;
+    int maxText;
+    Entry maxGain;
+    int selectRadio;
+};
+
+// In the order the refresh loads them.
+inline constexpr RecordColumn kRecordColumns[] = {
+    {IDC_RECSPIN_MIC, IDC_RECTEXT_MIC, Entry::MicRMax, IDC_SELECT_MIC},
+    {IDC_RECSPIN_CD, IDC_RECTEXT_CD, Entry::ACDRMax, IDC_SELECT_CD},
+    {IDC_RECSPIN_VIDEO, IDC_RECTEXT_VIDEO, Entry::VidRMax, IDC_SELECT_VIDEO},
+    {IDC_RECSPIN_AUX, IDC_RECTEXT_AUX, Entry::AuxRMax, IDC_SELECT_AUX},
+    {IDC_RECSPIN_LINEIN, IDC_RECTEXT_LINEIN, Entry::LinRMax, IDC_SELECT_LINEIN},
+    {IDC_RECSPIN_STEREOMIX, IDC_RECTEXT_STEREOMIX, Entry::OutRMax, IDC_SELECT_STEREOMIX},
+    {IDC_RECSPIN_MONOMIX, IDC_RECTEXT_MONOMIX, Entry::MonRMax, IDC_SELECT_MONOMIX},
+    {IDC_RECSPIN_PHONE, IDC_RECTEXT_PHONE, Entry::PhoRMax, IDC_SELECT_PHONE},
+};
+
+// Record sources: the AC'97 source number n has the "Select" radio 1107 + n
+// and is stored in both channel fields of RecordSelect.
+inline constexpr unsigned kRecordSourceCount = 8;
+inline constexpr unsigned kStereoMixSource = 5;
+constexpr int SelectRadioOf(unsigned source) { return IDC_SELECT_MIC + static_cast<int>(source); }
+constexpr std::uint16_t RecordSelectValueOf(unsigned source) { return static_cast<std::uint16_t>(source * 0x0101u); }
+constexpr unsigned RecordSourceOf(std::uint32_t recordSelect) { return recordSelect & 0x7u; }
+
+// A check box that shows one bit or one switch of an entry.
+enum class Shows { Bit, ClearBit, Switch };
+
+struct CheckBox {
+    int box;
+    Entry entry;
+    Shows shows;
+    unsigned bit;
+    bool clickWrites;  // a click writes the box's state back; false for boxes
+                       // that only show a value or have a handler of their own
+};
+
+// Every box whose check follows the table, in the order the refresh sets them.
+inline constexpr CheckBox kCheckBoxes[] = {
+    {IDC_MUTE_MASTER, Entry::MasterVolume, Shows::Bit, custom::kMuteBit, true},
+    {IDC_MUTE_HEADPHONE, Entry::HeadphoneVolume, Shows::Bit, custom::kMuteBit, true},
+    {IDC_MUTE_SPDIF, Entry::SpdifMute, Shows::Switch, 0, true},
+    {IDC_MUTE_AUX, Entry::AUXVolume, Shows::Bit, custom::kMuteBit, true},
+    {IDC_MUTE_VIDEO, Entry::VideoVolume, Shows::Bit, custom::kMuteBit, true},
+    {IDC_MUTE_CD, Entry::CDVolume, Shows::Bit, custom::kMuteBit, false},
+    {IDC_MUTE_LINEIN, Entry::LineInVolume, Shows::Bit, custom::kMuteBit, true},
+    {IDC_MUTE_MIC, Entry::MicVolume, Shows::Bit, custom::kMuteBit, true},
+    {IDC_MUTE_PHONE, Entry::PhoneVolume, Shows::Bit, custom::kMuteBit, true},
+    {IDC_MUTE_PCSPEAKER, Entry::BeepVolume, Shows::Bit, custom::kMuteBit, true},
+    // Ticked while the codec's 3D enhancement is off.
+    {IDC_MUTE_3D, Entry::GeneralPurpose, Shows::ClearBit, custom::k3DEnableBit, false},
+    {IDC_SPDIF_SRC, Entry::SpdifSrc, Shows::Switch, 0, true},
+    {IDC_MIC2_SELECT, Entry::GeneralPurpose, Shows::Bit, custom::kMic2SelectBit, true},
+    {IDC_MIC_BOOST, Entry::MicVolume, Shows::Bit, custom::kMicBoostBit, true},
+    {IDC_JACK_DETECT, Entry::EnableJackDetect, Shows::Switch, 0, true},
+    {IDC_ENABLE_33V, Entry::Enable33VSupport, Shows::Switch, 0, true},
+    {IDC_ENABLE_48K_SPDIF, Entry::Enable48KSpdif, Shows::Switch, 0, true},
+    {IDC_DISABLE_SPDIF, Entry::DisableSPDIF, Shows::Switch, 0, false},
+    {IDC_DISABLE_AUX, Entry::DisableAUX, Shows::Switch, 0, false},
+    {IDC_DISABLE_VIDEO, Entry::DisableVideo, Shows::Switch, 0, false},
+    {IDC_DISABLE_CD, Entry::DisableCD, Shows::Switch, 0, false},
+    {IDC_DISABLE_LINEIN, Entry::DisableLineIn, Shows::Switch, 0, false},
+    {IDC_DISABLE_MIC, Entry::DisableMic, Shows::Switch, 0, false},
+    {IDC_DISABLE_PHONE, Entry::DisablePhone, Shows::Switch, 0, false},
+    {IDC_DISABLE_PCSPEAKER, Entry::DisablePCBeep, Shows::Switch, 0, false},
+    {IDC_DISABLE_HEADPHONE, Entry::DisableHeadphone, Shows::Switch, 0, false},
+    {IDC_DISABLE_MIC2, Entry::DisableMic2, Shows::Switch, 0, false},
+    {IDC_DISABLE_MIC_BOOST, Entry::DisableMicBoost, Shows::Switch, 0, false},
+};
+
+// A box that greys other controls while it is ticked: a "Disable Line" box
+// with its line's controls, or "Disable Mic2"/"Disable Mic Boost" with the
+// box they switch off.
+struct DisablingBox {
+    int box;
+    Entry flag;
+    std::span<const int> controls;  // in the order they are switched
+    int selectRadio;                // the line's "Select" radio, or 0
+    bool followsCodecModel;         // the refresh leaves its controls to the codec model
+};
+
+inline constexpr int kSpdifLine[] = {IDC_MUTE_SPDIF, IDC_SPDIF_SRC, IDC_ENABLE_48K_SPDIF};
+inline constexpr int kAuxLine[] = {IDC_MAXTEXT_AUX, IDC_MAXSPIN_AUX, IDC_SLIDER_AUX, IDC_DEFTEXT_AUX,
+                                   IDC_MUTE_AUX, IDC_RECTEXT_AUX, IDC_RECSPIN_AUX};
+inline constexpr int kVideoLine[] = {IDC_MAXTEXT_VIDEO, IDC_MAXSPIN_VIDEO, IDC_SLIDER_VIDEO, IDC_DEFTEXT_VIDEO,
+                                     IDC_MUTE_VIDEO, IDC_RECTEXT_VIDEO, IDC_RECSPIN_VIDEO};
+inline constexpr int kLineInLine[] = {IDC_MAXTEXT_LINEIN, IDC_MAXSPIN_LINEIN, IDC_SLIDER_LINEIN, IDC_DEFTEXT_LINEIN,
+                                      IDC_MUTE_LINEIN, IDC_RECTEXT_LINEIN, IDC_RECSPIN_LINEIN};
+inline constexpr int kMicLine[] = {IDC_MAXTEXT_MIC, IDC_MAXSPIN_MIC, IDC_SLIDER_MIC, IDC_DEFTEXT_MIC,
+                                   IDC_MUTE_MIC, IDC_RECTEXT_MIC, IDC_RECSPIN_MIC, IDC_MIC2_SELECT,
+                                   IDC_MIC_BOOST, IDC_DISABLE_MIC2, IDC_DISABLE_MIC_BOOST};
+inline constexpr int kPhoneLine[] = {IDC_MAXTEXT_PHONE, IDC_MAXSPIN_PHONE, IDC_SLIDER_PHONE, IDC_DEFTEXT_PHONE,
+                                     IDC_MUTE_PHONE, IDC_RECTEXT_PHONE, IDC_RECSPIN_PHONE};
+inline constexpr int kPCSpeakerLine[] = {IDC_MAXTEXT_PCSPEAKER, IDC_MAXSPIN_PCSPEAKER, IDC_SLIDER_PCSPEAKER,
+                                         IDC_DEFTEXT_PCSPEAKER, IDC_MUTE_PCSPEAKER};
+inline constexpr int kHeadphoneLine[] = {IDC_MAXTEXT_HEADPHONE, IDC_MAXSPIN_HEADPHONE, IDC_SLIDER_HEADPHONE,
+                                         IDC_DEFTEXT_HEADPHONE, IDC_MUTE_HEADPHONE};
+inline constexpr int kMic2Select[] = {IDC_MIC2_SELECT};
+inline constexpr int kMicBoost[] = {IDC_MIC_BOOST};
+
+// Every box that greys other controls, in the order the refresh shows them.
+inline constexpr DisablingBox kDisablingBoxes[] = {
+    {IDC_DISABLE_SPDIF, Entry::DisableSPDIF, kSpdifLine, 0, true},
+    {IDC_DISABLE_PCSPEAKER, Entry::DisablePCBeep, kPCSpeakerLine, 0, false},
+    {IDC_DISABLE_AUX, Entry::DisableAUX, kAuxLine, IDC_SELECT_AUX, false},
+    {IDC_DISABLE_VIDEO, Entry::DisableVideo, kVideoLine, IDC_SELECT_VIDEO, false},
+    {IDC_DISABLE_LINEIN, Entry::DisableLineIn, kLineInLine, IDC_SELECT_LINEIN, false},
+    {IDC_DISABLE_MIC, Entry::DisableMic, kMicLine, IDC_SELECT_MIC, false},
+    {IDC_DISABLE_PHONE, Entry::DisablePhone, kPhoneLine, IDC_SELECT_PHONE, false},
+    {IDC_DISABLE_HEADPHONE, Entry::DisableHeadphone, kHeadphoneLine, 0, false},
+    {IDC_DISABLE_MIC2, Entry::DisableMic2, kMic2Select, 0, false},
+    {IDC_DISABLE_MIC_BOOST, Entry::DisableMicBoost, kMicBoost, 0, false},
+};
+inline constexpr const DisablingBox& kSpdifDisable = kDisablingBoxes[0];
+
+// Controls with no behaviour: greyed for the whole life of the dialog.
+inline constexpr int kInertControls[] = {
+    IDC_DISABLE_MASTER,
+    IDC_MUTE_WAVE, IDC_DISABLE_WAVE, IDC_DEFTEXT_WAVE, IDC_SLIDER_WAVE,
+    IDC_MUTE_SWSYNTH, IDC_DISABLE_SWSYNTH, IDC_DEFTEXT_SWSYNTH, IDC_SLIDER_SWSYNTH,
+    IDC_MUTE_CD, IDC_DISABLE_CD,
+    IDC_DEFTEXT_SPDIF, IDC_MAXTEXT_SPDIF, IDC_MAXSPIN_SPDIF, IDC_SLIDER_SPDIF,
+    IDC_MUTE_3D, IDC_DISABLE_3D, IDC_DEFTEXT_3D, IDC_SLIDER_3D, IDC_MAXTEXT_3D, IDC_MAXSPIN_3D,
+};
+
+// Sliders without behaviour, parked in the middle of their range.
+inline constexpr int kInertSliders[] = {IDC_SLIDER_SPDIF, IDC_SLIDER_WAVE, IDC_SLIDER_SWSYNTH, IDC_SLIDER_3D};
+inline constexpr int kSliderMiddle = 128;
+
+// Every slider, in column order.
+inline constexpr int kAllSliders[] = {IDC_SLIDER_MASTER, IDC_SLIDER_WAVE, IDC_SLIDER_SWSYNTH, IDC_SLIDER_SPDIF,
+                                      IDC_SLIDER_AUX, IDC_SLIDER_VIDEO, IDC_SLIDER_CD, IDC_SLIDER_LINEIN,
+                                      IDC_SLIDER_MIC, IDC_SLIDER_PHONE, IDC_SLIDER_PCSPEAKER, IDC_SLIDER_3D,
+                                      IDC_SLIDER_HEADPHONE};
+inline constexpr int kAllSpins[] = {
+    IDC_MAXSPIN_MASTER, IDC_MAXSPIN_WAVE, IDC_MAXSPIN_SWSYNTH, IDC_MAXSPIN_SPDIF, IDC_MAXSPIN_AUX,
+    IDC_MAXSPIN_VIDEO, IDC_MAXSPIN_CD, IDC_MAXSPIN_LINEIN, IDC_MAXSPIN_MIC, IDC_MAXSPIN_PHONE,
+    IDC_MAXSPIN_PCSPEAKER, IDC_MAXSPIN_3D, IDC_MAXSPIN_HEADPHONE,
+    IDC_RECSPIN_MONOMIX, IDC_RECSPIN_STEREOMIX, IDC_RECSPIN_AUX, IDC_RECSPIN_VIDEO, IDC_RECSPIN_CD,
+    IDC_RECSPIN_LINEIN, IDC_RECSPIN_MIC, IDC_RECSPIN_PHONE};
+inline constexpr int kAllValueTexts[] = {
+    IDC_MAXTEXT_MASTER, IDC_MAXTEXT_WAVE, IDC_MAXTEXT_SWSYNTH, IDC_MAXTEXT_SPDIF, IDC_MAXTEXT_AUX,
+    IDC_MAXTEXT_VIDEO, IDC_MAXTEXT_CD, IDC_MAXTEXT_LINEIN, IDC_MAXTEXT_MIC, IDC_MAXTEXT_PHONE,
+    IDC_MAXTEXT_PCSPEAKER, IDC_MAXTEXT_3D, IDC_MAXTEXT_HEADPHONE,
+    IDC_DEFTEXT_MASTER, IDC_DEFTEXT_WAVE, IDC_DEFTEXT_SWSYNTH, IDC_DEFTEXT_SPDIF, IDC_DEFTEXT_AUX,
+    IDC_DEFTEXT_VIDEO, IDC_DEFTEXT_CD, IDC_DEFTEXT_LINEIN, IDC_DEFTEXT_MIC, IDC_DEFTEXT_PHONE,
+    IDC_DEFTEXT_PCSPEAKER, IDC_DEFTEXT_3D, IDC_DEFTEXT_HEADPHONE,
+    IDC_RECTEXT_MONOMIX, IDC_RECTEXT_STEREOMIX, IDC_RECTEXT_AUX, IDC_RECTEXT_VIDEO, IDC_RECTEXT_CD,
+    IDC_RECTEXT_LINEIN, IDC_RECTEXT_MIC, IDC_RECTEXT_PHONE};
+inline constexpr int kAllCheckBoxes[] = {
+    IDC_DISABLE_MASTER, IDC_DISABLE_WAVE, IDC_DISABLE_SWSYNTH, IDC_DISABLE_SPDIF, IDC_DISABLE_AUX,
+    IDC_DISABLE_VIDEO, IDC_DISABLE_CD, IDC_DISABLE_LINEIN, IDC_DISABLE_MIC, IDC_DISABLE_PHONE,
+    IDC_DISABLE_PCSPEAKER, IDC_DISABLE_3D, IDC_DISABLE_HEADPHONE,
+    IDC_MUTE_MASTER, IDC_MUTE_WAVE, IDC_MUTE_SWSYNTH, IDC_MUTE_SPDIF, IDC_MUTE_AUX, IDC_MUTE_VIDEO,
+    IDC_MUTE_CD, IDC_MUTE_LINEIN, IDC_MUTE_MIC, IDC_MUTE_PHONE, IDC_MUTE_PCSPEAKER, IDC_MUTE_3D,
+    IDC_MUTE_HEADPHONE,
+    IDC_SPDIF_SRC, IDC_MIC2_SELECT, IDC_MIC_BOOST, IDC_DISABLE_MIC2, IDC_DISABLE_MIC_BOOST, IDC_JACK_DETECT,
+    IDC_ENABLE_33V, IDC_ENABLE_48K_SPDIF};
+static_assert(std::size(kAllSpins) == 21 && std::size(kAllValueTexts) == 34 && std::size(kAllCheckBoxes) == 34);
+
+inline constexpr int kSliderTicFrequency = 43;
+inline constexpr int kSliderPageSize = 52;
+
+// The boxes that only the QM-3 family's features use. The refresh follows
+// the model for the first four; choosing a model switches all six.
+inline constexpr int kModel3Controls[] = {IDC_DISABLE_SPDIF, IDC_MUTE_SPDIF, IDC_SPDIF_SRC, IDC_ENABLE_48K_SPDIF,
+                                          IDC_ENABLE_33V, IDC_JACK_DETECT};
+inline constexpr std::size_t kModel3ControlsFollowingRefresh = 4;
+
+}  // namespace columns

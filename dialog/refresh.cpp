@@ -1,0 +1,122 @@
+// Loading every control from the working table: after initialisation and
+// after "Default", the only times the table equals the factory defaults.
+#include "custom/level_scale.h"
+#include "dialog/corvaset_dlg.h"
+
+using namespace columns;
+
+namespace {
+
+std::uint8_t LowByte(std::uint32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
+
+bool Lists(const DisablingBox& line, int control) {
+    for (int id : line.controls)
+        if (id == control) return true;
+    return false;
+}
+
+// Spins move one step per click from the first moment on; the PC Speaker
+// limit moves in whole 3 dB steps, two fields at a time.
+void LoadSpin(fw::CSpinButtonCtrl& spin, int step, int lowest, int position) {
+    const UDACCEL accel{0, static_cast<UINT>(step)};
+    spin.SetAccel(1, &accel);
+    spin.SetRange(lowest, 0);  // reversed: the up arrow moves towards 0, the loudest limit
+    spin.SetPos(position);
+}
+
+}  // namespace
+
+void CCorvasetDlg::RefreshControls() {
+    // Each line enabled or greyed as its "Disable Line" box says.
+    for (const auto& line : kDisablingBoxes) {
+        if (!line.followsCodecModel) ShowLineDisabled(line, m_working[line.flag].value != 0);
+    }
+
+    for (const auto& box : kCheckBoxes) {
+        const std::uint32_t value = m_working[box.entry].value;
+        const bool bitSet = (value >> box.bit) & 1u;
+        const bool ticked = box.shows == Shows::Switch ? value != 0 : box.shows == Shows::Bit ? bitSet : !bitSet;
+        m_boxes[box.box].SetCheck(ticked ? BST_CHECKED : BST_UNCHECKED);
+    }
+
+    for (int id : kAllSliders) {
+        m_sliders[id].SetRangeMin(custom::kSliderMin);
+        m_sliders[id].SetRangeMax(custom::kSliderMax);
+    }
+    for (int id : kAllSliders) m_sliders[id].SetTicFreq(kSliderTicFrequency);
+    for (int id : kAllSliders) m_sliders[id].SetPageSize(kSliderPageSize);
+    for (int id : kInertSliders) m_sliders[id].SetPos(kSliderMiddle);
+    for (const auto& column : kLevelColumns) {
+        ShowDefaultLevelText(column);
+        PlaceLevelSlider(column);
+    }
+
+    for (const auto& column : kLevelColumns) {
+        LoadSpin(m_spins[column.maxSpin], column.spinStep, custom::kPlaybackSpinLowest,
+                 custom::MaxLevelSpinPosition(LowByte(m_working[column.maxLevel].value), column.scale));
+    }
+    for (const auto& column : kWaveColumns) {
+        LoadSpin(m_spins[column.maxSpin], 1, custom::kPlaybackSpinLowest,
+                 custom::WaveSpinPosition(m_working[kWaveLevel].value));
+    }
+    for (const auto& column : kWaveColumns) ShowMaxLevelText(column);
+    for (const auto& column : kLevelColumns) ShowMaxLevelText(column);
+
+    for (const auto& column : kRecordColumns) {
+        LoadSpin(m_spins[column.maxSpin], 1, custom::kRecordSpinLowest,
+                 custom::RecordSpinPosition(LowByte(m_working[column.maxGain].value)));
+    }
+    for (const auto& column : kRecordColumns) ShowRecordMaxGainText(column);
+    ShowRecordSource();
+
+    for (int id : kInertControls) EnableControl(id, false);
+
+    const bool model3 = CurrentCodecModel() == custom::CodecModel::Model3;
+    for (std::size_t i = 0; i < kModel3ControlsFollowingRefresh; ++i) EnableControl(kModel3Controls[i], model3);
+}
+
+void CCorvasetDlg::ShowLineDisabled(const DisablingBox& line, bool disabled) {
+    for (int id : line.controls) EnableControl(id, !disabled && !IsHeldDisabled(id, line));
+    if (line.selectRadio != 0) EnableControl(line.selectRadio, !disabled);
+}
+
+// A control stays greyed while another ticked box greys it too, or while it
+// belongs to a QM-3 feature under another codec model.
+bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except) const {
+    for (const auto& other : kDisablingBoxes) {
+        if (other.box != except.box && m_working[other.flag].value != 0 && Lists(other, control)) return true;
+    }
+    if (CurrentCodecModel() != custom::CodecModel::Model3) {
+        for (int id : kModel3Controls)
+            if (id == control) return true;
+    }
+    return false;
+}
+
+void CCorvasetDlg::ShowDefaultLevelText(const LevelColumn& column) {
+    SetValueText(column.defaultText, custom::FormatLevelDb(LowByte(m_working[column.level].value), column.scale));
+}
+
+void CCorvasetDlg::ShowMaxLevelText(const LevelColumn& column) {
+    SetValueText(column.maxText, custom::FormatLevelDb(LowByte(m_working[column.maxLevel].value), column.scale));
+}
+
+void CCorvasetDlg::ShowMaxLevelText(const WaveColumn& column) {
+    SetValueText(column.maxText, custom::FormatLevelDb(LowByte(m_working[kWaveLevel].value), LevelScale::Gain));
+}
+
+void CCorvasetDlg::PlaceLevelSlider(const LevelColumn& column) {
+    m_sliders[column.slider].SetPos(custom::SliderPositionFromLevel(
+        LowByte(m_working[column.level].value), LowByte(m_working[column.maxLevel].value), column.scale));
+}
+
+void CCorvasetDlg::ShowRecordMaxGainText(const RecordColumn& column) {
+    SetValueText(column.maxText,
+                 custom::FormatLevelDb(LowByte(m_working[column.maxGain].value), LevelScale::RecordGainScale));
+}
+
+void CCorvasetDlg::SetValueText(int id, const std::string& text) {
+    m_texts[id].SetWindowText(std::wstring(text.begin(), text.end()));
+}
+
+void CCorvasetDlg::EnableControl(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable); }

@@ -1,0 +1,84 @@
+// A scratch folder in which corvaset.exe is started and used as a user would.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "custom/custom_file.h"
+#include "tests/e2e/app_driver.h"
+
+using test_support::ScratchDir;
+
+inline const std::vector<std::uint8_t> kOldBytes(584, 0x5A);
+
+class UserSession : public ::testing::Test {
+protected:
+    void SetUp() override {
+        exe = test_support::WindowsPathFromEnv("CORVASET_EXE");
+        if (exe.empty()) GTEST_SKIP() << "CORVASET_EXE is not set: run through ctest";
+        datPath = folder.File(L"corvaset.dat");
+    }
+
+    std::unique_ptr<AppDriver> Start(const std::wstring& arguments = L"") {
+        auto app = std::make_unique<AppDriver>(exe, folder.Path(), arguments);
+        EXPECT_NE(app->Dialog(), nullptr) << "the settings dialog did not appear";
+        return app;
+    }
+
+    void WithOldFile() {
+        ASSERT_TRUE(test_support::WriteFileBytes(datPath, kOldBytes));
+        oldTime = test_support::LastWriteTime(datPath);
+    }
+
+    // Presses "Save", expects the success box, and returns the file's records.
+    std::optional<custom::CustomFileRecords> SaveAndRead(AppDriver& app) {
+        app.Click(IDOK);
+        const auto box = app.AnswerBox();
+        EXPECT_TRUE(box.has_value());
+        if (!box) return std::nullopt;
+        EXPECT_EQ(box->caption, L"SUCCESS");
+        EXPECT_TRUE(box->iconShown);
+        EXPECT_TRUE(app.WaitForExit());
+        const auto bytes = test_support::ReadFileBytes(datPath);
+        EXPECT_TRUE(bytes.has_value());
+        if (!bytes) return std::nullopt;
+        return custom::DecodeCustomFile(bytes->data(), bytes->size());
+    }
+
+    // Presses "Save" and expects that there is nothing to save.
+    void SaveExpectingNothing(AppDriver& app) {
+        app.Click(IDOK);
+        const auto box = app.AnswerBox();
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->text, L"No customized feature!");
+        EXPECT_TRUE(app.WaitForExit());
+    }
+
+    void ExpectOldFileUntouched() {
+        EXPECT_EQ(test_support::ReadFileBytes(datPath), kOldBytes);
+        const FILETIME now = test_support::LastWriteTime(datPath);
+        EXPECT_TRUE(now.dwLowDateTime == oldTime.dwLowDateTime && now.dwHighDateTime == oldTime.dwHighDateTime);
+        EXPECT_EQ(test_support::ListFolder(folder.Path()), std::vector<std::wstring>{L"corvaset.dat"});
+    }
+
+    std::wstring exe;
+    ScratchDir folder{L"corvaset-e2e"};
+    std::wstring datPath;
+    FILETIME oldTime{};
+};
+
+
+// Every record of `records` is absent except those listed with their values.
+inline void ExpectOnlyRecords(const custom::CustomFileRecords& records,
+                              std::initializer_list<std::pair<custom::Entry, std::uint32_t>> present) {
+    for (std::size_t i = 0; i < custom::kEntryCount; ++i) {
+        std::optional<std::uint32_t> expected;
+        for (const auto& [entry, value] : present)
+            if (custom::IndexOf(entry) == i) expected = value;
+        EXPECT_EQ(records[i].present, expected ? 1u : 0u) << custom::DefaultEntryTable[i].key;
+        EXPECT_EQ(records[i].value, expected.value_or(0)) << custom::DefaultEntryTable[i].key;
+    }
+}

@@ -1,0 +1,202 @@
+// The sliders and the "Max Volume (dB)" spins, driven through the real
+// controls: mouse presses on spin arrows, keys and drags on sliders.
+#include "tests/ui/dialog_fixture.h"
+
+#include "custom/level_scale.h"
+#include "dialog/columns.h"
+
+using custom::Entry;
+using namespace columns;
+
+namespace {
+
+std::string Name(const LevelColumn& c) { return custom::DefaultEntryTable[c.level].key; }
+
+// Text of the quietest level of each scale.
+const wchar_t* QuietestText(custom::LevelScale scale) {
+    switch (scale) {
+        case custom::LevelScale::Attenuation: return L"-46.5";
+        case custom::LevelScale::Gain: return L"-34.5";
+        default: return L"-45.0";
+    }
+}
+
+}  // namespace
+
+class LevelTest : public DialogTest {
+protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        // Free the Headphone line so that every level column can be used.
+        Click(IDC_DISABLE_HEADPHONE);
+        ASSERT_EQ(Value(Entry::DisableHeadphone), 0u);
+    }
+    std::uint32_t Level(const LevelColumn& c) { return Value(c.level); }
+};
+
+TEST_F(LevelTest, MasterSpinLowersTheLimitAndPullsTheLevelDown) {
+    PressSpin(IDC_MAXSPIN_MASTER, true);  // already at the loudest limit: refused
+    EXPECT_EQ(Value(Entry::MasVMax), 0u);
+    EXPECT_EQ(SpinPos(IDC_MAXSPIN_MASTER), 0);
+    EXPECT_EQ(Text(IDC_MAXTEXT_MASTER), L"+0.0");
+
+    PressSpin(IDC_MAXSPIN_MASTER, false);
+    EXPECT_EQ(Value(Entry::MasVMax), 1u);
+    EXPECT_EQ(Text(IDC_MAXTEXT_MASTER), L"-1.5");
+    EXPECT_EQ(Value(Entry::MasterVolume), 0x0404u);
+    EXPECT_EQ(SliderPos(IDC_SLIDER_MASTER), 103);
+    EXPECT_EQ(Text(IDC_DEFTEXT_MASTER), L"-6.0");
+
+    for (int i = 0; i < 4; ++i) PressSpin(IDC_MAXSPIN_MASTER, false);
+    EXPECT_EQ(Value(Entry::MasVMax), 5u);
+    EXPECT_EQ(Value(Entry::MasterVolume), 0x0505u);
+    EXPECT_EQ(Text(IDC_DEFTEXT_MASTER), L"-7.5");
+    EXPECT_EQ(SliderPos(IDC_SLIDER_MASTER), 0);
+
+    PressSpin(IDC_MAXSPIN_MASTER, true);
+    EXPECT_EQ(Value(Entry::MasVMax), 4u);
+    EXPECT_EQ(Text(IDC_MAXTEXT_MASTER), L"-6.0");
+    EXPECT_EQ(Value(Entry::MasterVolume), 0x0505u);
+    EXPECT_EQ(SliderPos(IDC_SLIDER_MASTER), 40);
+}
+
+// Every level column: the spin runs its whole range, pulls the level along
+// and keeps the mute bit and bits 5-7; the slider reaches both limits.
+TEST_F(LevelTest, EveryColumnsSpinAndSliderStayWithinTheirLimits) {
+    for (const auto& c : kLevelColumns) {
+        SCOPED_TRACE(Name(c));
+        auto& level = dialog.WorkingEntryTable()[c.level];
+        level.value |= 0x80E0;  // muted, with bits 5-7 set
+        const std::uint32_t kept = level.value & ~std::uint32_t{0x1F1F};
+
+        int presses = 0;
+        for (; presses < 40 && SpinPos(c.maxSpin) < 31 - (c.spinStep - 1); ++presses) PressSpin(c.maxSpin, false);
+        const std::uint32_t quietest = c.spinStep == 2 ? 30u : 31u;
+        EXPECT_EQ(Value(c.maxLevel), quietest);
+        PressSpin(c.maxSpin, false);  // beyond the range: refused
+        EXPECT_EQ(Value(c.maxLevel), quietest);
+        EXPECT_EQ(level.value & 0x1F, quietest) << "level pulled down to the limit";
+        if (c.channels == custom::Channels::Stereo) {
+            EXPECT_EQ((level.value >> 8) & 0x1F, quietest);
+        }
+        EXPECT_EQ(level.value & ~std::uint32_t{0x1F1F}, kept);
+        EXPECT_EQ(SliderPos(c.slider), 0);
+
+        while (SpinPos(c.maxSpin) > 0) PressSpin(c.maxSpin, true);
+        EXPECT_EQ(Value(c.maxLevel), 0u);
+        EXPECT_EQ(level.value & 0x1F, quietest) << "a louder limit leaves the level";
+
+        SliderKey(c.slider, VK_HOME);
+        EXPECT_EQ(level.value & 0x1F, 0u);
+        SliderKey(c.slider, VK_END);
+        EXPECT_EQ(level.value & 0x1F, 31u) << "clamped to the min-level row";
+        EXPECT_EQ(Text(c.defaultText), QuietestText(c.scale));
+        EXPECT_EQ(level.value & 0x8000, 0x8000u) << "mute bit kept";
+        EXPECT_EQ(level.value & 0xE0, 0xE0u) << "bits 5-7 kept";
+        EXPECT_LE(level.value, 0xFFFFu);
+    }
+}
+
+TEST_F(LevelTest, SliderKeysAndDragsSetTheLevelFromThePosition) {
+    SliderKey(IDC_SLIDER_LINEIN, VK_NEXT);  // one page (52) down from 127
+    EXPECT_EQ(SliderPos(IDC_SLIDER_LINEIN), 179);
+    EXPECT_EQ(Value(Entry::LineInVolume), 0x0707u);  // 179 lies in the 7-step range
+    EXPECT_EQ(Text(IDC_DEFTEXT_LINEIN), L"+1.5");
+
+    DragSlider(IDC_SLIDER_MIC, 21);
+    EXPECT_EQ(Value(Entry::MicVolume), 0x8000u);  // top range: 0 steps; mute kept, right byte only
+    EXPECT_EQ(Text(IDC_DEFTEXT_MIC), L"+12.0");
+    EXPECT_EQ(SliderPos(IDC_SLIDER_MIC), 21) << "the thumb stays where it was left";
+    DragSlider(IDC_SLIDER_MIC, 22);
+    EXPECT_EQ(Value(Entry::MicVolume), 0x8001u);
+}
+
+TEST_F(LevelTest, PcSpeakerMovesInThreeDecibelStepsAndItsSliderKeepsBitZero) {
+    PressSpin(IDC_MAXSPIN_PCSPEAKER, false);
+    EXPECT_EQ(Value(Entry::PCBVMax), 2u);
+    EXPECT_EQ(Text(IDC_MAXTEXT_PCSPEAKER), L"-3.0");
+    EXPECT_EQ(Value(Entry::BeepVolume), 0x0004u);
+    EXPECT_EQ(SliderPos(IDC_SLIDER_PCSPEAKER), 74);
+    PressSpin(IDC_MAXSPIN_PCSPEAKER, true);
+
+    SliderKey(IDC_SLIDER_PCSPEAKER, VK_END);
+    EXPECT_EQ(Value(Entry::BeepVolume), 0x001Fu);  // clamped to the odd min-level row
+    EXPECT_EQ(Text(IDC_DEFTEXT_PCSPEAKER), L"-45.0");
+    DragSlider(IDC_SLIDER_PCSPEAKER, 127);  // 4 steps: -6.0, and the old bit 0 survives
+    EXPECT_EQ(Value(Entry::BeepVolume), 0x0005u);
+    EXPECT_EQ(Text(IDC_DEFTEXT_PCSPEAKER), L"-6.0");
+
+    for (int i = 0; i < 3; ++i) PressSpin(IDC_MAXSPIN_PCSPEAKER, false);  // limit 6 pulls the level, clearing bit 0
+    EXPECT_EQ(Value(Entry::PCBVMax), 6u);
+    EXPECT_EQ(Value(Entry::BeepVolume), 0x0006u);
+}
+
+TEST_F(LevelTest, WaveAndSwSynthSpinsShareTheOutputLevel) {
+    PressSpin(IDC_MAXSPIN_WAVE, true);
+    EXPECT_EQ(Value(Entry::WaveOutVolume), 0x0707u);
+    EXPECT_EQ(Text(IDC_MAXTEXT_WAVE), L"+1.5");
+    EXPECT_EQ(Text(IDC_MAXTEXT_SWSYNTH), L"+1.5");
+    EXPECT_EQ(SpinPos(IDC_MAXSPIN_SWSYNTH), 7);
+
+    PressSpin(IDC_MAXSPIN_SWSYNTH, false);
+    PressSpin(IDC_MAXSPIN_SWSYNTH, false);
+    EXPECT_EQ(Value(Entry::WaveOutVolume), 0x0909u);
+    EXPECT_EQ(SpinPos(IDC_MAXSPIN_WAVE), 9);
+    EXPECT_EQ(Text(IDC_MAXTEXT_WAVE), L"-1.5");
+}
+
+TEST_F(LevelTest, EveryRecordSpinRunsFromFullGainToNone) {
+    for (const auto& c : kRecordColumns) {
+        SCOPED_TRACE(custom::DefaultEntryTable[c.maxGain].key);
+        PressSpin(c.maxSpin, true);
+        EXPECT_EQ(Value(c.maxGain), 15u);
+        PressSpin(c.maxSpin, false);
+        EXPECT_EQ(Value(c.maxGain), 14u);
+        EXPECT_EQ(Text(c.maxText), L"+21.0");
+        for (int i = 0; i < 20; ++i) PressSpin(c.maxSpin, false);
+        EXPECT_EQ(Value(c.maxGain), 0u);
+        EXPECT_EQ(SpinPos(c.maxSpin), 15);
+        EXPECT_EQ(Text(c.maxText), L"+0.0");
+    }
+}
+
+TEST_F(LevelTest, InertSlidersAndSpinsChangeNothing) {
+    for (int id : {IDC_SLIDER_WAVE, IDC_SLIDER_SWSYNTH, IDC_SLIDER_3D, IDC_SLIDER_SPDIF}) DragSlider(id, 250);
+    for (int id : {IDC_MAXSPIN_3D, IDC_MAXSPIN_SPDIF}) SendSpinNotification(id, 5, 1);
+    Click(IDC_DISABLE_HEADPHONE);  // back to the factory value
+    EXPECT_TRUE(WorkingEqualsDefaults());
+}
+
+// Notifications no user can produce: extreme spin values, scroll messages
+// from controls that are not live sliders, clicks on greyed boxes.
+TEST_F(LevelTest, ForgedMessagesCannotPutAValueOutOfRange) {
+    const int extremes[][2] = {{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}, {INT_MAX, 1}, {INT_MIN, -1},
+                               {0, INT_MIN}, {31, INT_MAX}, {-5, 6}, {40, -40}};
+    for (const auto& e : extremes) {
+        for (const auto& c : kLevelColumns) SendSpinNotification(c.maxSpin, e[0], e[1]);
+        for (const auto& c : kWaveColumns) SendSpinNotification(c.maxSpin, e[0], e[1]);
+        for (const auto& c : kRecordColumns) SendSpinNotification(c.maxSpin, e[0], e[1]);
+    }
+    EXPECT_EQ(SendSpinNotification(IDC_MAXSPIN_MASTER, INT_MAX, INT_MAX), 1) << "refused";
+    // {-5, 6} and {40, -40} land inside the range and count as presses.
+    for (const auto& c : kLevelColumns) EXPECT_LE(Value(c.maxLevel), 31u);
+    for (const auto& c : kRecordColumns) EXPECT_LE(Value(c.maxGain), 15u);
+    EXPECT_LE(Value(Entry::WaveOutVolume), 0x1F1Fu);
+
+    // An unreadable notification record and a header naming another control.
+    ::SendMessageW(hwnd, WM_NOTIFY, IDC_MAXSPIN_MASTER, static_cast<LPARAM>(0x10));
+    NMUPDOWN lying{};
+    lying.hdr = {::GetDlgItem(hwnd, IDC_SLIDER_MASTER), IDC_MAXSPIN_MASTER, UDN_DELTAPOS};
+    lying.iPos = 3;
+    lying.iDelta = 1;
+    const auto before = Value(Entry::MasVMax);
+    ::SendMessageW(hwnd, WM_NOTIFY, IDC_MAXSPIN_MASTER, reinterpret_cast<LPARAM>(&lying));
+    EXPECT_EQ(Value(Entry::MasVMax), before);
+
+    // Scroll messages from a spin, from a window that is not ours, from nothing.
+    const auto master = Value(Entry::MasterVolume);
+    ::SendMessageW(hwnd, WM_VSCROLL, TB_BOTTOM, reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, IDC_MAXSPIN_MASTER)));
+    ::SendMessageW(hwnd, WM_VSCROLL, TB_BOTTOM, reinterpret_cast<LPARAM>(::GetDesktopWindow()));
+    ::SendMessageW(hwnd, WM_VSCROLL, TB_BOTTOM, 0);
+    EXPECT_EQ(Value(Entry::MasterVolume), master);
+}
