@@ -15,6 +15,11 @@ target_link_libraries(corvaset_framework PUBLIC comctl32 PRIVATE corvaset_warnin
 add_library(corvaset_dialog STATIC
     dialog/corvaset_dlg.cpp
     dialog/save.cpp
+    dialog/message_table.cpp
+    dialog/refresh.cpp
+    dialog/codec_and_source.cpp
+    dialog/level_handlers.cpp
+    dialog/switch_handlers.cpp
     app/about_dlg.cpp)
 target_link_libraries(corvaset_dialog PUBLIC corvaset_framework corvaset_custom PRIVATE corvaset_warnings)
 
@@ -38,7 +43,13 @@ target_link_libraries(corvaset_test_support PUBLIC corvaset_framework GTest::gte
 
 add_executable(corvaset_ui_tests
     tests/ui/dialog_test.cpp
+    tests/ui/layout_test.cpp
     tests/ui/save_test.cpp
+    tests/ui/refresh_test.cpp
+    tests/ui/codec_source_test.cpp
+    tests/ui/level_handlers_test.cpp
+    tests/ui/switch_handlers_test.cpp
+    tests/ui/invariants_test.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
 target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_test_support GTest::gtest_main corvaset_warnings)
 target_link_options(corvaset_ui_tests PRIVATE ${STATIC_RUNTIME})
@@ -59,6 +70,9 @@ gtest_discover_tests(corvaset_ui_tests
 
 add_executable(corvaset_e2e_tests
     tests/e2e/user_session_test.cpp
+    tests/e2e/codec_source_session_test.cpp
+    tests/e2e/editing_session_test.cpp
+    tests/e2e/save_failure_session_test.cpp
     tests/e2e/app_driver.cpp)
 target_link_libraries(corvaset_e2e_tests PRIVATE corvaset_custom corvaset_test_support GTest::gtest_main corvaset_warnings)
 target_link_options(corvaset_e2e_tests PRIVATE ${STATIC_RUNTIME})
@@ -68,6 +82,8 @@ gtest_discover_tests(corvaset_e2e_tests
     DISCOVERY_MODE PRE_TEST
     PROPERTIES
         ENVIRONMENT "CORVASET_EXE=$<TARGET_FILE:corvaset>"
+        ENVIRONMENT_MODIFICATION "CORVASET_FULL_DISK_DIR=set:${FULL_DISK_DIR}"
+        FIXTURES_REQUIRED full_disk
         RESOURCE_LOCK desktop)
 
 # The program file itself: PE32, GUI, importing only Windows' own DLLs.

@@ -32,7 +32,6 @@ start_wine() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the Wine prefix in $WINEPREFIX ..."
         wineboot -i >/dev/null 2>&1 </dev/null
-        wineserver -w
     fi
     wineserver -p >/dev/null 2>&1 </dev/null
     # The desktop process picks its graphics driver when it starts: restart
@@ -51,7 +50,7 @@ start_wine() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
     if [ $changed = yes ]; then
         wineserver -k >/dev/null 2>&1
-        wineserver -w
+        timeout 30 wineserver -w || true
         wineserver -p >/dev/null 2>&1 </dev/null
     fi
     wine cmd /c exit >/dev/null 2>&1 </dev/null

@@ -1,5 +1,7 @@
 #include "tests/e2e/app_driver.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace {
@@ -60,17 +62,89 @@ void AppDriver::SendInputs(INPUT* inputs, UINT count) {
     ::Sleep(50);
 }
 
-void AppDriver::Click(int id) {
-    HWND control = ::GetDlgItem(m_dialog, id);
-    RECT r;
-    ::GetWindowRect(control, &r);
+void AppDriver::MouseTo(POINT screen) {
     const int screenW = ::GetSystemMetrics(SM_CXSCREEN), screenH = ::GetSystemMetrics(SM_CYSCREEN);
-    const LONG x = ((r.left + r.right) / 2 * 65535) / (screenW - 1);
-    const LONG y = ((r.top + r.bottom) / 2 * 65535) / (screenH - 1);
-    INPUT inputs[] = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y), MouseInput(MOUSEEVENTF_LEFTDOWN),
-                      MouseInput(MOUSEEVENTF_LEFTUP)};
-    SendInputs(inputs, 3);
+    INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65535) / (screenW - 1),
+                            (screen.y * 65535) / (screenH - 1));
+    SendInputs(&move, 1);
 }
+
+void AppDriver::MouseButton(bool down) {
+    INPUT button = MouseInput(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+    SendInputs(&button, 1);
+}
+
+bool AppDriver::OnScreen(int id) const {
+    RECT r;
+    ::GetWindowRect(::GetDlgItem(m_dialog, id), &r);
+    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    return centre.x >= 0 && centre.y >= 0 && centre.x < ::GetSystemMetrics(SM_CXSCREEN) &&
+           centre.y < ::GetSystemMetrics(SM_CYSCREEN);
+}
+
+bool AppDriver::TabTo(int id) {
+    HWND target = ::GetDlgItem(m_dialog, id);
+    for (int presses = 0; presses < 200; ++presses) {
+        GUITHREADINFO info{sizeof(info)};
+        if (::GetGUIThreadInfo(m_process.dwThreadId, &info) && info.hwndFocus == target) return true;
+        PressKey(VK_TAB);
+    }
+    return false;
+}
+
+void AppDriver::Click(int id) {
+    if (!OnScreen(id)) {
+        if (TabTo(id)) PressKey(VK_SPACE);
+        return;
+    }
+    RECT r;
+    ::GetWindowRect(::GetDlgItem(m_dialog, id), &r);
+    MouseTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    MouseButton(true);
+    MouseButton(false);
+}
+
+void AppDriver::ClickSpinArrow(int id, bool up) {
+    if (!OnScreen(id)) {
+        if (TabTo(id)) PressKey(up ? VK_UP : VK_DOWN);
+        return;
+    }
+    RECT r;
+    ::GetWindowRect(::GetDlgItem(m_dialog, id), &r);
+    const int height = r.bottom - r.top;
+    MouseTo({(r.left + r.right) / 2, up ? r.top + height / 4 : r.bottom - 1 - height / 4});
+    MouseButton(true);
+    MouseButton(false);
+}
+
+// The thumb's rectangle, asked of the slider through memory in the program's
+// own address space, since the answer is written through a pointer.
+RECT AppDriver::ThumbRect(HWND slider) const {
+    RECT rect{};
+    void* remote = ::VirtualAllocEx(m_process.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    if (remote == nullptr) return rect;
+    ::SendMessageW(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(remote));
+    ::ReadProcessMemory(m_process.hProcess, remote, &rect, sizeof(rect), nullptr);
+    ::VirtualFreeEx(m_process.hProcess, remote, 0, MEM_RELEASE);
+    ::MapWindowPoints(slider, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void AppDriver::DragSliderThumb(int id, int dy) {
+    const RECT thumb = ThumbRect(::GetDlgItem(m_dialog, id));
+    const POINT grip{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+    MouseTo(grip);
+    MouseButton(true);
+    for (int step = 1; step <= 4 && dy != 0; ++step) MouseTo({grip.x, grip.y + dy * step / 4});
+    MouseButton(false);
+}
+
+bool AppDriver::IsChecked(int id) const { return ::IsDlgButtonChecked(m_dialog, id) == BST_CHECKED; }
+bool AppDriver::IsEnabled(int id) const { return ::IsWindowEnabled(::GetDlgItem(m_dialog, id)) != FALSE; }
+int AppDriver::SliderPos(int id) const {
+    return static_cast<int>(::SendDlgItemMessageW(m_dialog, id, TBM_GETPOS, 0, 0));
+}
+std::wstring AppDriver::Text(int id) const { return test_support::WindowText(::GetDlgItem(m_dialog, id)); }
 
 void AppDriver::PressKey(WORD vk, bool alt) {
     std::vector<INPUT> inputs;

@@ -19,8 +19,22 @@ public:
     // The settings dialog, once it is on screen; null if it never came.
     HWND Dialog() const { return m_dialog; }
 
-    // A left click in the middle of the dialog's control `id`.
+    // A left click in the middle of the dialog's control `id`; for a control
+    // beyond the edge of the screen, Tab to it and Space.
     void Click(int id);
+    // A click on a spin's up or down arrow (off the screen: Tab and an arrow key).
+    void ClickSpinArrow(int id, bool up);
+    // Presses the left button on a slider's thumb, moves to `dy` pixels below
+    // (negative: above) and lets go.
+    void DragSliderThumb(int id, int dy);
+    // Clicks a slider's thumb, which gives it the focus without moving it.
+    void FocusSlider(int id) { DragSliderThumb(id, 0); }
+    // A control's state, read as another program can.
+    bool IsChecked(int id) const;
+    bool IsEnabled(int id) const;
+    int SliderPos(int id) const;
+    std::wstring Text(int id) const;
+
     // A key press, optionally with Alt held, sent to whatever has the focus.
     void PressKey(WORD vk, bool alt = false);
     // Opens the system menu with Alt+Space and chooses its last item.
@@ -33,6 +47,14 @@ public:
 
 private:
     void SendInputs(INPUT* inputs, UINT count);
+    void MouseTo(POINT screen);
+    void MouseButton(bool down);
+    RECT ThumbRect(HWND slider) const;
+    // Whether the middle of a control is on the screen, where the mouse can click it.
+    bool OnScreen(int id) const;
+    // Moves the keyboard focus to a control with Tab, as a user does with a
+    // control the mouse cannot reach.
+    bool TabTo(int id);
 
     PROCESS_INFORMATION m_process{};
     HWND m_dialog = nullptr;

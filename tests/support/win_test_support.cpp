@@ -185,6 +185,34 @@ FILETIME LastWriteTime(const std::wstring& path) {
     return data.ftLastWriteTime;
 }
 
+std::wstring FillDisk(const std::wstring& folder) {
+    const std::wstring path = folder + L"\\filler";
+    HANDLE filler = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (filler == INVALID_HANDLE_VALUE) return L"";
+    const std::vector<std::uint8_t> block(512, 0);
+    for (DWORD size : {512u, 1u}) {
+        for (DWORD written = 1; written > 0;)
+            if (!::WriteFile(filler, block.data(), size, &written, nullptr)) break;
+    }
+    ::CloseHandle(filler);
+    return path;
+}
+
+std::wstring FullDiskFolder(std::string& reason) {
+    const std::wstring dir = WindowsPathFromEnv("CORVASET_FULL_DISK_DIR");
+    if (dir.empty()) {
+        reason = "CORVASET_FULL_DISK_DIR is not set: run through ctest, which mounts the disk";
+        return L"";
+    }
+    if (const auto why = ReadFileBytes(dir + L".skip")) {
+        reason.assign(why->begin(), why->end());
+        return L"";
+    }
+    RemoveTree(dir + L"\\corvaset.dat");
+    RemoveTree(dir + L"\\filler");
+    return dir;
+}
+
 std::wstring WindowsPathFromEnv(const char* variable) {
     const char* value = std::getenv(variable);
     if (value == nullptr) return L"";

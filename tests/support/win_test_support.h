@@ -79,6 +79,14 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::wstring& path)
 bool WriteFileBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes);
 FILETIME LastWriteTime(const std::wstring& path);
 
+// Fills the disk that holds `folder` with a file named "filler" until not
+// one more byte fits. Returns the filler's path, or "" if it could not start.
+std::wstring FillDisk(const std::wstring& folder);
+
+// The folder of the tiny disk the test runner mounts for full-disk tests, or
+// why there is none (then `reason` is set and the folder is empty).
+std::wstring FullDiskFolder(std::string& reason);
+
 // A path from the environment, which may be a Unix path, as Windows sees it.
 std::wstring WindowsPathFromEnv(const char* variable);
 

@@ -175,25 +175,12 @@ TEST_F(NonAsciiFolderTest, SavesIntoAFolderWhoseNameIsNotAscii) {
 class FullDiskTest : public DialogTest {};
 
 TEST_F(FullDiskTest, ReportsDiskFullWithThePathAndKeepsEverything) {
-    const std::wstring dir = test_support::WindowsPathFromEnv("CORVASET_FULL_DISK_DIR");
-    if (dir.empty()) GTEST_SKIP() << "CORVASET_FULL_DISK_DIR is not set: run through ctest, which mounts the disk";
-    if (const auto reason = test_support::ReadFileBytes(dir + L".skip"))
-        GTEST_SKIP() << std::string(reason->begin(), reason->end());
-
-    test_support::RemoveTree(dir + L"\\corvaset.dat");
-    test_support::RemoveTree(dir + L"\\filler");
+    std::string reason;
+    const std::wstring dir = test_support::FullDiskFolder(reason);
+    if (dir.empty()) GTEST_SKIP() << reason;
     const std::wstring dat = dir + L"\\corvaset.dat";
     ASSERT_TRUE(test_support::WriteFileBytes(dat, kOldBytes));
-
-    // Fill every byte that is left.
-    HANDLE filler = ::CreateFileW((dir + L"\\filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(filler, INVALID_HANDLE_VALUE);
-    const std::vector<std::uint8_t> block(512, 0);
-    for (DWORD written = 1; written > 0;)
-        if (!::WriteFile(filler, block.data(), static_cast<DWORD>(block.size()), &written, nullptr)) break;
-    for (DWORD written = 1; written > 0;)
-        if (!::WriteFile(filler, block.data(), 1, &written, nullptr)) break;
-    ::CloseHandle(filler);
+    ASSERT_FALSE(test_support::FillDisk(dir).empty());
 
     test_support::CurrentDirectory cwd(dir);
     const auto listing = test_support::ListFolder(dir);
