@@ -92,7 +92,8 @@ std::optional<SeenBox> AnswerNextBox(DWORD threadId, HWND except, DWORD timeoutM
             SeenBox seen = ReadBox(box);
             PressOk(box);
             // Wait until the box is gone, so the next search does not find it again.
-            while (::IsWindow(box) && ::GetTickCount() - start < timeoutMs) ::Sleep(5);
+            const DWORD pressed = ::GetTickCount();
+            while (::IsWindow(box) && ::IsWindowVisible(box) && ::GetTickCount() - pressed < 10000) ::Sleep(5);
             return seen;
         }
         ::Sleep(10);
