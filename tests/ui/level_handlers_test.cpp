@@ -2,6 +2,8 @@
 // controls: mouse presses on spin arrows, keys and drags on sliders.
 #include "tests/ui/dialog_fixture.h"
 
+#include <climits>
+
 #include "custom/level_scale.h"
 #include "dialog/columns.h"
 
@@ -170,18 +172,23 @@ TEST_F(LevelTest, InertSlidersAndSpinsChangeNothing) {
 // Notifications no user can produce: extreme spin values, scroll messages
 // from controls that are not live sliders, clicks on greyed boxes.
 TEST_F(LevelTest, ForgedMessagesCannotPutAValueOutOfRange) {
-    const int extremes[][2] = {{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}, {INT_MAX, 1}, {INT_MIN, -1},
-                               {0, INT_MIN}, {31, INT_MAX}, {-5, 6}, {40, -40}};
-    for (const auto& e : extremes) {
-        for (const auto& c : kLevelColumns) SendSpinNotification(c.maxSpin, e[0], e[1]);
-        for (const auto& c : kWaveColumns) SendSpinNotification(c.maxSpin, e[0], e[1]);
-        for (const auto& c : kRecordColumns) SendSpinNotification(c.maxSpin, e[0], e[1]);
+    // Sums far outside the range, some of which wrap into it in 32 bits.
+    const int outside[][2] = {{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}, {INT_MAX, 1}, {INT_MIN, -1},
+                              {0, INT_MIN}, {31, INT_MAX}, {INT_MIN, 0}, {16, 16}};
+    const auto before = dialog.WorkingEntryTable();
+    for (const auto& e : outside) {
+        for (const auto& c : kLevelColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, e[0], e[1]), 1);
+        for (const auto& c : kWaveColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, e[0], e[1]), 1);
+        for (const auto& c : kRecordColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, e[0], e[1]), 1);
     }
-    EXPECT_EQ(SendSpinNotification(IDC_MAXSPIN_MASTER, INT_MAX, INT_MAX), 1) << "refused";
-    // {-5, 6} and {40, -40} land inside the range and count as presses.
+    for (std::size_t i = 0; i < custom::kEntryCount; ++i)
+        EXPECT_EQ(dialog.WorkingEntryTable()[i].value, before[i].value) << before[i].key;
+
+    // Odd values that still land inside the range count as presses.
+    for (const auto& c : kRecordColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, -5, 6), 0);
+    for (const auto& c : kLevelColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, 40, -40), 0);
     for (const auto& c : kLevelColumns) EXPECT_LE(Value(c.maxLevel), 31u);
-    for (const auto& c : kRecordColumns) EXPECT_LE(Value(c.maxGain), 15u);
-    EXPECT_LE(Value(Entry::WaveOutVolume), 0x1F1Fu);
+    for (const auto& c : kRecordColumns) EXPECT_EQ(Value(c.maxGain), 14u);
 
     // An unreadable notification record and a header naming another control.
     ::SendMessageW(hwnd, WM_NOTIFY, IDC_MAXSPIN_MASTER, static_cast<LPARAM>(0x10));
@@ -189,9 +196,9 @@ TEST_F(LevelTest, ForgedMessagesCannotPutAValueOutOfRange) {
     lying.hdr = {::GetDlgItem(hwnd, IDC_SLIDER_MASTER), IDC_MAXSPIN_MASTER, UDN_DELTAPOS};
     lying.iPos = 3;
     lying.iDelta = 1;
-    const auto before = Value(Entry::MasVMax);
+    const auto maxLevel = Value(Entry::MasVMax);
     ::SendMessageW(hwnd, WM_NOTIFY, IDC_MAXSPIN_MASTER, reinterpret_cast<LPARAM>(&lying));
-    EXPECT_EQ(Value(Entry::MasVMax), before);
+    EXPECT_EQ(Value(Entry::MasVMax), maxLevel);
 
     // Scroll messages from a spin, from a window that is not ours, from nothing.
     const auto master = Value(Entry::MasterVolume);
