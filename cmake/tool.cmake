@@ -1,0 +1,92 @@
+# corvaset-dat, the command-line companion: show, check, diff and make
+# customization files. Built natively (with its tests and fuzz targets) and
+# as a static Windows console program from the same sources.
+
+set(TOOL_SOURCES
+    tool/cli.cpp
+    tool/show.cpp
+    tool/check.cpp
+    tool/diff.cpp
+    tool/make.cpp
+    tool/load.cpp
+    tool/file_check.cpp
+    tool/entry_text.cpp
+    tool/description.cpp
+    tool/file_read.cpp)
+
+if(WIN32)
+    add_library(corvaset_tool STATIC ${TOOL_SOURCES} tool/file_write_windows.cpp)
+    target_link_libraries(corvaset_tool PUBLIC corvaset_custom corvaset_framework PRIVATE corvaset_warnings)
+
+    add_executable(corvaset-dat tool/main.cpp)
+    target_link_libraries(corvaset-dat PRIVATE corvaset_tool corvaset_warnings)
+    target_link_options(corvaset-dat PRIVATE ${STATIC_RUNTIME} -s)
+
+    # The console program under Wine: round trips and exit codes.
+    add_test(NAME tool.wine_cli
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/tool/cli-test.sh wine $<TARGET_FILE:corvaset-dat>
+                ${CMAKE_SOURCE_DIR}/tests/tool/data ${CMAKE_BINARY_DIR}/tool-cli)
+    add_test(NAME tool.exe_imports COMMAND ${CMAKE_SOURCE_DIR}/tests/tool/check-console-exe.sh $<TARGET_FILE:corvaset-dat>)
+    return()
+endif()
+
+add_library(corvaset_tool STATIC ${TOOL_SOURCES} tool/file_write_posix.cpp)
+target_link_libraries(corvaset_tool PUBLIC corvaset_custom PRIVATE corvaset_warnings)
+target_compile_options(corvaset_tool PRIVATE ${SANITIZERS})
+
+add_executable(corvaset-dat tool/main.cpp)
+target_link_libraries(corvaset-dat PRIVATE corvaset_tool corvaset_warnings)
+target_compile_options(corvaset-dat PRIVATE ${SANITIZERS})
+target_link_options(corvaset-dat PRIVATE ${SANITIZERS})
+
+add_executable(corvaset_tool_tests
+    tests/tool/entry_meaning_test.cpp
+    tests/tool/value_rules_test.cpp
+    tests/tool/file_check_test.cpp
+    tests/tool/entry_text_test.cpp
+    tests/tool/description_test.cpp
+    tests/tool/session_files_test.cpp
+    tests/tool/commands_test.cpp)
+target_compile_options(corvaset_tool_tests PRIVATE ${SANITIZERS})
+target_link_options(corvaset_tool_tests PRIVATE ${SANITIZERS})
+target_link_libraries(corvaset_tool_tests PRIVATE corvaset_tool corvaset_warnings GTest::gtest_main)
+gtest_discover_tests(corvaset_tool_tests TEST_PREFIX "tool.")
+
+add_test(NAME tool.cli
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/tool/cli-test.sh "" $<TARGET_FILE:corvaset-dat>
+            ${CMAKE_SOURCE_DIR}/tests/tool/data ${CMAKE_BINARY_DIR}/tool-cli)
+
+# --- fuzz targets -----------------------------------------------------------
+# libFuzzer needs clang; the project itself builds with g++, so the targets
+# are compiled by clang++ directly from the same sources.
+find_program(CLANGXX NAMES clang++ clang++-14)
+set(FUZZ_DIR ${CMAKE_BINARY_DIR}/fuzz)
+set(FUZZ_CORE_SOURCES
+    custom/entry_table.cpp custom/custom_file.cpp custom/level_scale.cpp
+    custom/entry_meaning.cpp custom/value_rules.cpp
+    tool/file_check.cpp tool/entry_text.cpp tool/description.cpp)
+list(TRANSFORM FUZZ_CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+file(GLOB FUZZ_HEADERS ${CMAKE_SOURCE_DIR}/custom/*.h ${CMAKE_SOURCE_DIR}/tool/*.h)
+set(FUZZ_SECONDS 20 CACHE STRING "How long each fuzz target runs as a test")
+
+foreach(target fuzz_file fuzz_description)
+    if(NOT CLANGXX)
+        add_test(NAME tool.${target} COMMAND sh -c "echo 'clang++ not found: scripts/install-deps.sh installs it' >&2; exit 1")
+        continue()
+    endif()
+    set(binary ${FUZZ_DIR}/${target})
+    add_custom_command(OUTPUT ${binary}
+        COMMAND ${CLANGXX} -std=c++20 -g -O1 -Wall -Wextra -Werror
+                -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
+                -I${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/fuzz/${target}.cpp ${FUZZ_CORE_SOURCES} -o ${binary}
+        DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/${target}.cpp ${FUZZ_CORE_SOURCES} ${FUZZ_HEADERS}
+        COMMENT "Building ${target} with clang++ and libFuzzer"
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS ${binary})
+    # New inputs go to a scratch corpus in the build folder; the seeds stay as checked in.
+    file(MAKE_DIRECTORY ${FUZZ_DIR}/${target}-corpus)
+    add_test(NAME tool.${target}
+        COMMAND ${binary} -max_total_time=${FUZZ_SECONDS} -timeout=10 -rss_limit_mb=1024
+                -artifact_prefix=${FUZZ_DIR}/${target}- ${FUZZ_DIR}/${target}-corpus
+                ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${target})
+endforeach()

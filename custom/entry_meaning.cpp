@@ -1,0 +1,152 @@
+#include "custom/entry_meaning.h"
+
+#include <array>
+#include <cctype>
+#include <string>
+
+namespace custom {
+namespace {
+
+using E = Entry;
+using S = LevelScale;
+
+constexpr std::uint32_t kMute = 1u << kMuteBit;
+constexpr std::uint32_t kStereoField = 0x1F1F;
+constexpr std::uint32_t kMonoField = 0x001F;
+
+constexpr EntryMeaning Level(E self, S scale, Channels channels, std::uint32_t changeable, E max, E min) {
+    return {EntryKind::Level, changeable, scale, channels, self, max, min, 0};
+}
+constexpr EntryMeaning Plain(EntryKind kind, std::uint32_t changeable, E self) {
+    return {kind, changeable, S::Gain, Channels::Mono, self, self, self, 0};
+}
+constexpr EntryMeaning Switch(E self, bool changed) { return Plain(EntryKind::Switch, changed ? 1 : 0, self); }
+constexpr EntryMeaning Carried(E self) { return Plain(EntryKind::Register, 0, self); }
+// A max-level row takes any level code, except that the PC Speaker one moves
+// in whole 3 dB steps and so stays even; min-level rows are never changed.
+constexpr EntryMeaning MaxLevel(E level, S scale) {
+    return {EntryKind::MaxLevel, scale == S::Beep ? 0x1Eu : 0x1Fu, scale, Channels::Mono, level, level, level, 0};
+}
+constexpr EntryMeaning MinLevel(E level, S scale) {
+    return {EntryKind::MinLevel, 0, scale, Channels::Mono, level, level, level, 0};
+}
+constexpr EntryMeaning MaxGain(unsigned source, E self) {
+    return {EntryKind::MaxGain, 0x0F, S::RecordGainScale, Channels::Mono, self, self, self, source};
+}
+constexpr EntryMeaning MinGain(unsigned source, E self) {
+    return {EntryKind::MinGain, 0, S::RecordGainScale, Channels::Mono, self, self, self, source};
+}
+
+// In table order. The CD mute bit and the Wave mute bit are shown at most,
+// never changed; the Mic row also carries the boost bit.
+constexpr std::array<EntryMeaning, kEntryCount> kMeanings = {{
+    Level(E::MasterVolume, S::Attenuation, Channels::Stereo, kStereoField | kMute, E::MasVMax, E::MasVMin),
+    Level(E::HeadphoneVolume, S::Attenuation, Channels::Stereo, kStereoField | kMute, E::HP_VMax, E::HP_VMin),
+    Level(E::BeepVolume, S::Beep, Channels::Mono, kMonoField | kMute, E::PCBVMax, E::PCBVMin),
+    Level(E::PhoneVolume, S::Gain, Channels::Mono, kMonoField | kMute, E::PhoVMax, E::PhoVMin),
+    Level(E::MicVolume, S::Gain, Channels::Mono, kMonoField | kMute | (1u << kMicBoostBit), E::MicVMax, E::MicVMin),
+    Level(E::LineInVolume, S::Gain, Channels::Stereo, kStereoField | kMute, E::LinVMax, E::LinVMin),
+    Level(E::CDVolume, S::Gain, Channels::Stereo, kStereoField, E::ACDVMax, E::ACDVMin),
+    Level(E::VideoVolume, S::Gain, Channels::Stereo, kStereoField | kMute, E::VidVMax, E::VidVMin),
+    Level(E::AUXVolume, S::Gain, Channels::Stereo, kStereoField | kMute, E::AuxVMax, E::AuxVMin),
+    Level(E::WaveOutVolume, S::Gain, Channels::Stereo, kStereoField, E::WaveOutVolume, E::WaveOutVolume),
+    Carried(E::MonooutVolume),
+    Carried(E::ToneControls),
+    Plain(EntryKind::RecordSource, 0x0707, E::RecordSelect),
+    Carried(E::RecordGain),
+    Carried(E::RecordGainMic),
+    Plain(EntryKind::MicSelect, 1u << kMic2SelectBit, E::GeneralPurpose),
+    Carried(E::ThreeDControl),
+    Carried(E::PowerDown),
+
+    Switch(E::SpdifMute, true),        Switch(E::SpdifSrc, true),         Switch(E::DisablePCBeep, true),
+    Switch(E::DisablePhone, true),     Switch(E::DisableMic2, true),      Switch(E::DisableVideo, true),
+    Switch(E::DisableAUX, true),       Switch(E::DisableHeadphone, true), Switch(E::DisableMonoOut, false),
+    Switch(E::DisableMicIn, false),    Switch(E::DisableMic, true),       Switch(E::DisableLineIn, true),
+    Switch(E::DisableCD, false),       Switch(E::DisableMicBoost, true),  Switch(E::DisableSPDIF, true),
+    Switch(E::Enable33VSupport, true), Switch(E::EnableAutoPowerDown, false),
+    Switch(E::EnableJackDetect, true), Switch(E::Enable48KSpdif, true),   Switch(E::EnableLoudness, false),
+
+    MaxLevel(E::MasterVolume, S::Attenuation),    MinLevel(E::MasterVolume, S::Attenuation),
+    MaxLevel(E::HeadphoneVolume, S::Attenuation), MinLevel(E::HeadphoneVolume, S::Attenuation),
+    MaxLevel(E::MicVolume, S::Gain),              MinLevel(E::MicVolume, S::Gain),
+    MaxLevel(E::BeepVolume, S::Beep),             MinLevel(E::BeepVolume, S::Beep),
+    MaxLevel(E::PhoneVolume, S::Gain),            MinLevel(E::PhoneVolume, S::Gain),
+    MaxLevel(E::LineInVolume, S::Gain),           MinLevel(E::LineInVolume, S::Gain),
+    MaxLevel(E::VideoVolume, S::Gain),            MinLevel(E::VideoVolume, S::Gain),
+    MaxLevel(E::AUXVolume, S::Gain),              MinLevel(E::AUXVolume, S::Gain),
+    MaxLevel(E::CDVolume, S::Gain),               MinLevel(E::CDVolume, S::Gain),
+
+    MaxGain(0, E::MicRMax), MinGain(0, E::MicRMin), MaxGain(1, E::ACDRMax), MinGain(1, E::ACDRMin),
+    MaxGain(2, E::VidRMax), MinGain(2, E::VidRMin), MaxGain(3, E::AuxRMax), MinGain(3, E::AuxRMin),
+    MaxGain(4, E::LinRMax), MinGain(4, E::LinRMin), MaxGain(5, E::OutRMax), MinGain(5, E::OutRMin),
+    MaxGain(6, E::MonRMax), MinGain(6, E::MonRMin), MaxGain(7, E::PhoRMax), MinGain(7, E::PhoRMin),
+
+    Plain(EntryKind::Number, 0, E::PollingPeriod),
+}};
+
+constexpr std::string_view kSourceNames[kRecordSources] = {
+    "Mic", "CD", "Video", "AUX", "Line In", "Stereo Mix", "Mono Mix", "Phone"};
+
+// Lower case with runs of blanks folded into one, for forgiving name matches.
+std::string Folded(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == ' ' || c == '\t') {
+            if (!out.empty() && out.back() != ' ') out += ' ';
+        } else {
+            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    if (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+
+}  // namespace
+
+const EntryMeaning& MeaningOf(std::size_t index) { return kMeanings.at(index); }
+
+std::optional<std::size_t> IndexOfKey(std::string_view key) {
+    for (std::size_t i = 0; i < kEntryCount; ++i)
+        if (key == DefaultEntryTable[i].key) return i;
+    return std::nullopt;
+}
+
+std::string_view RecordSourceName(unsigned source) { return kSourceNames[source % kRecordSources]; }
+
+std::optional<unsigned> RecordSourceFromName(std::string_view name) {
+    const std::string wanted = Folded(name);
+    for (unsigned n = 0; n < kRecordSources; ++n)
+        if (Folded(kSourceNames[n]) == wanted) return n;
+    return std::nullopt;
+}
+
+std::optional<Entry> DisableSwitchOfSource(unsigned source) {
+    switch (source) {
+        case 0: return Entry::DisableMic;
+        case 2: return Entry::DisableVideo;
+        case 3: return Entry::DisableAUX;
+        case 4: return Entry::DisableLineIn;
+        case 7: return Entry::DisablePhone;
+        default: return std::nullopt;  // CD, Stereo Mix and Mono Mix are never disabled
+    }
+}
+
+std::string_view CodecModelCaption(CodecModel model) {
+    switch (model) {
+        case CodecModel::Model1: return "QM-1/1P";
+        case CodecModel::Model2: return "QM-2";
+        case CodecModel::Model3: return "QM-3/QM-3A";
+        case CodecModel::None: break;
+    }
+    return "none";
+}
+
+std::optional<CodecModel> CodecModelFromCaption(std::string_view caption) {
+    const std::string wanted = Folded(caption);
+    for (CodecModel m : {CodecModel::Model1, CodecModel::Model2, CodecModel::Model3})
+        if (Folded(CodecModelCaption(m)) == wanted) return m;
+    return std::nullopt;
+}
+
+}  // namespace custom

@@ -1,0 +1,67 @@
+// What each customization entry means to the settings dialog: the kind of
+// setting it holds, the scale of its level codes, and which of its bits the
+// dialog's controls can change. Record sources and codec models by the names
+// the dialog shows for them. Platform-free, no I/O.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "custom/custom_file.h"
+#include "custom/entry_table.h"
+#include "custom/level_scale.h"
+
+namespace custom {
+
+enum class EntryKind {
+    Level,         // a playback level register: level field(s), mute and feature bits
+    RecordSource,  // RecordSelect: the source number in both channel fields
+    MicSelect,     // GeneralPurpose: the second-microphone bit (its 3D bit is only shown)
+    Switch,        // a driver option byte: 0 off, 1 on
+    MaxLevel,      // the loudest level a playback line may take
+    MinLevel,      // the quietest level a playback line may take
+    MaxGain,       // the largest record gain of a recording line
+    MinGain,       // the smallest record gain of a recording line
+    Register,      // a register image the dialog carries without reading it
+    Number,        // PollingPeriod
+};
+
+struct EntryMeaning {
+    EntryKind kind;
+    // Bits the dialog's controls can change; every other bit keeps its
+    // factory value. 0 for the rows the dialog never changes.
+    std::uint32_t changeable;
+    LevelScale scale;       // Level, MaxLevel, MinLevel, MaxGain, MinGain
+    Channels channels;      // Level: Stereo when bits 8-12 repeat bits 0-4
+    Entry level;            // the level a limit row bounds; a level row names itself
+    Entry maxLevel;         // a level's max-level row; itself when it has none (Wave)
+    Entry minLevel;         // a level's min-level row; itself when it has none
+    unsigned source;        // MaxGain, MinGain: the recording line's source number
+};
+
+const EntryMeaning& MeaningOf(std::size_t index);
+inline bool DialogChanges(std::size_t index) { return MeaningOf(index).changeable != 0; }
+inline bool HasLimitRows(std::size_t index) { return MeaningOf(index).maxLevel != static_cast<Entry>(index); }
+
+// The row of an entry key as the table spells it ("MasterVolume", "3DControl").
+std::optional<std::size_t> IndexOfKey(std::string_view key);
+
+// Record sources: source n is stored as n * 0x0101 in RecordSelect.
+constexpr unsigned kRecordSources = 8;
+constexpr unsigned kStereoMix = 5;
+constexpr std::uint32_t RecordSelectValue(unsigned source) { return source * 0x0101u; }
+// The recording column's caption: "Mic", "CD", ... "Phone".
+std::string_view RecordSourceName(unsigned source);
+// Matches a caption without regard to case or repeated blanks.
+std::optional<unsigned> RecordSourceFromName(std::string_view name);
+// The "Disable Line" switch of the playback line that is source n: while
+// it is on, the dialog moves the source away and greys the line's radio.
+std::optional<Entry> DisableSwitchOfSource(unsigned source);
+
+// Codec models by their radio captions: "QM-1/1P", "QM-2", "QM-3/QM-3A".
+std::string_view CodecModelCaption(CodecModel model);
+std::optional<CodecModel> CodecModelFromCaption(std::string_view caption);
+
+}  // namespace custom

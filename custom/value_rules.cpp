@@ -1,0 +1,129 @@
+#include "custom/value_rules.h"
+
+#include <cstdio>
+
+#include "custom/entry_meaning.h"
+#include "custom/level_scale.h"
+
+namespace custom {
+namespace {
+
+std::string Hex(std::uint32_t value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%0*X", digits, static_cast<unsigned>(value));
+    return text;
+}
+
+std::string Db(std::uint32_t field, LevelScale scale) {
+    return FormatLevelDb(static_cast<std::uint8_t>(field), scale) + " dB";
+}
+
+std::uint32_t SizeMask(std::size_t index) {
+    const std::uint32_t size = DefaultEntryTable[index].size;
+    return size >= 4 ? 0xFFFFFFFFu : (1u << (8 * size)) - 1;
+}
+
+unsigned LowestByte(std::uint32_t bits) {
+    unsigned byte = 0;
+    while (byte < 3 && (bits & (0xFFu << (8 * byte))) == 0) ++byte;
+    return byte;
+}
+
+// Rules that look at one entry alone. Stops at the first error: once a value
+// does not fit its field, what it would mean is moot.
+void CheckEntry(std::size_t i, std::uint32_t value, std::vector<ValueFinding>& out) {
+    const EntryMeaning& m = MeaningOf(i);
+    const std::uint32_t factory = DefaultEntryTable[i].value;
+    auto add = [&](Severity s, unsigned byte, std::string message) {
+        out.push_back({i, s, byte, std::move(message), std::nullopt});
+    };
+
+    if (const std::uint32_t above = value & ~SizeMask(i)) {
+        add(Severity::Error, LowestByte(above),
+            "value " + Hex(value, 8) + " has bytes above the entry's " +
+                std::to_string(DefaultEntryTable[i].size) + "-byte size");
+        return;
+    }
+    if (m.kind == EntryKind::Switch && value > 1) {
+        add(Severity::Error, 0, "switch is " + Hex(value, 2) + ", neither 0 (off) nor 1 (on)");
+        return;
+    }
+    if ((m.kind == EntryKind::MaxLevel || m.kind == EntryKind::MinLevel) && value > 0x1F) {
+        add(Severity::Error, 0, "level limit " + Hex(value, 2) + " is outside the level codes 0..31");
+        return;
+    }
+    if ((m.kind == EntryKind::MaxGain || m.kind == EntryKind::MinGain) && value > 0x0F) {
+        add(Severity::Error, 0, "gain limit " + Hex(value, 2) + " is outside the gain codes 0..15");
+        return;
+    }
+
+    if (value != factory && m.changeable == 0) {
+        add(Severity::Warning, 0,
+            "the dialog never changes this entry (factory value " + HexOfEntry(i, factory) + ")");
+        return;
+    }
+    if (m.kind == EntryKind::MaxLevel && (value & 1) != 0 && (m.changeable & 1) == 0) {
+        add(Severity::Warning, 0, "max level " + Hex(value, 2) + " is odd: the dialog moves it in whole 3 dB steps");
+        return;
+    }
+    if (const std::uint32_t stray = (value ^ factory) & ~m.changeable) {
+        add(Severity::Warning, LowestByte(stray),
+            "bits " + HexOfEntry(i, stray) + " differ from the factory value " + HexOfEntry(i, factory) +
+                ", and the dialog never changes them");
+        return;
+    }
+    const std::uint32_t right = value & 0x1F, left = (value >> 8) & 0x1F;
+    if (m.kind == EntryKind::Level && m.channels == Channels::Stereo && left != right) {
+        add(Severity::Warning, 1,
+            "left channel " + Db(left, m.scale) + " differs from right channel " + Db(right, m.scale) +
+                ": the dialog sets both alike");
+    }
+    if (m.kind == EntryKind::RecordSource && (value & 7) != ((value >> 8) & 7)) {
+        add(Severity::Warning, 1,
+            "left source " + std::string(RecordSourceName((value >> 8) & 7)) + " differs from right source " +
+                std::string(RecordSourceName(value & 7)) + ": the dialog sets both alike");
+    }
+}
+
+// A level never lies above its max-level row: lowering the limit pulls the
+// level down with it, and the slider stops at the limit.
+void CheckLevelUnderLimit(const EntryTable& t, std::size_t i, std::vector<ValueFinding>& out) {
+    const EntryMeaning& m = MeaningOf(i);
+    if (m.kind != EntryKind::Level || !HasLimitRows(i)) return;
+    const std::uint32_t level = t[i].value & 0x1F;
+    const std::uint32_t max = t[m.maxLevel].value & 0x1F;
+    if (level < max) {
+        out.push_back({i, Severity::Warning, 0,
+                       "level " + Db(level, m.scale) + " is louder than its max level " + Db(max, m.scale) + " (" +
+                           DefaultEntryTable[m.maxLevel].key + ")",
+                       IndexOf(m.maxLevel)});
+    }
+}
+
+// Disabling a line moves the record source to Stereo Mix and greys the
+// line's radio, so a disabled line is never the source.
+void CheckSourceEnabled(const EntryTable& t, std::vector<ValueFinding>& out) {
+    const unsigned source = t[Entry::RecordSelect].value & 7;
+    const std::optional<Entry> disable = DisableSwitchOfSource(source);
+    if (!disable || t[*disable].value == 0) return;
+    out.push_back({IndexOf(Entry::RecordSelect), Severity::Warning, 0,
+                   "record source " + std::string(RecordSourceName(source)) + " is a disabled line (" +
+                       DefaultEntryTable[*disable].key + " on): the dialog moves the source to Stereo Mix",
+                   IndexOf(*disable)});
+}
+
+}  // namespace
+
+std::string HexOfEntry(std::size_t index, std::uint32_t value) {
+    return Hex(value, 2 * static_cast<int>(DefaultEntryTable[index].size));
+}
+
+std::vector<ValueFinding> CheckWorkingTable(const EntryTable& working) {
+    std::vector<ValueFinding> out;
+    for (std::size_t i = 0; i < kEntryCount; ++i) CheckEntry(i, working[i].value, out);
+    for (std::size_t i = 0; i < kEntryCount; ++i) CheckLevelUnderLimit(working, i, out);
+    CheckSourceEnabled(working, out);
+    return out;
+}
+
+}  // namespace custom

@@ -1,0 +1,38 @@
+// The subcommands. Each takes its own arguments (after the subcommand's
+// name) and writes to the given streams, so tests can run them in-process.
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "tool/file_check.h"
+
+namespace tool {
+
+using Args = std::vector<std::string>;
+
+int RunTool(const Args& args, std::ostream& out, std::ostream& err);
+
+int RunShow(const Args& args, std::ostream& out, std::ostream& err);
+int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
+int RunDiff(const Args& args, std::ostream& out, std::ostream& err);
+int RunMake(const Args& args, std::ostream& out, std::ostream& err);
+
+// Shared by the subcommands. Generous: a customization file has 584 bytes,
+// and anything much longer is not worth reading to the end to say so.
+constexpr std::size_t kCustomFileReadLimit = 1024 * 1024;
+
+struct Loaded {
+    int exitCode;               // kSuccess when `report` holds a file without errors
+    FileReport report;
+};
+// Reads and checks a customization file; on failure says why on `err`.
+Loaded LoadCustomFile(const std::string& path, std::ostream& err);
+
+bool WantsHelp(const Args& args);
+int UsageError(std::ostream& err, const std::string& command, const std::string& message);
+void PrintHelp(std::ostream& out, const std::string& command);
+
+}  // namespace tool

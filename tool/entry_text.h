@@ -1,0 +1,29 @@
+// One entry's value in the dialog's own terms, both ways: "-7.5 mute",
+// "Line In", "on", "+18.0", or raw hex for what the terms cannot say.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tool {
+
+struct ParsedValue {
+    bool ok;
+    std::uint32_t value;
+    std::string error;  // why the text was refused, when not ok
+};
+
+// The value a text gives entry `index`. Bits the text does not name keep
+// their factory values, as every edit in the dialog keeps them.
+ParsedValue ParseEntryValue(std::size_t index, std::string_view text);
+
+// The text ParseEntryValue turns back into exactly `value`: the dialog's
+// terms where they say it exactly, raw hex otherwise.
+std::string EntryValueText(std::size_t index, std::uint32_t value);
+
+// A human explanation for listings: "-7.5 dB, muted", "max gain +18.0 dB (Mic)".
+std::string EntryMeaningText(std::size_t index, std::uint32_t value);
+
+}  // namespace tool

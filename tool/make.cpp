@@ -1,0 +1,72 @@
+// make DESCRIPTION -o FILE: the file "Save" would write for the settings of a
+// description, or nothing when nothing is customized.
+#include <ostream>
+#include <string_view>
+
+#include "tool/commands.h"
+#include "tool/description.h"
+#include "tool/exit_codes.h"
+#include "tool/file_io.h"
+
+namespace tool {
+namespace {
+
+void PrintMessages(std::ostream& err, const std::string& path, const std::vector<LineMessage>& messages,
+                   const char* kind) {
+    for (const LineMessage& m : messages) {
+        err << path;
+        if (m.line != 0) err << ':' << m.line;
+        err << ": " << kind << m.text << '\n';
+    }
+}
+
+}  // namespace
+
+int RunMake(const Args& args, std::ostream& out, std::ostream& err) {
+    if (WantsHelp(args)) return PrintHelp(out, "make"), kSuccess;
+    std::string input, output;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "-o" || args[i] == "--output") {
+            if (i + 1 == args.size() || !output.empty()) return UsageError(err, "make", "-o takes one FILE");
+            output = args[++i];
+        } else if (args[i].starts_with("-")) {
+            return UsageError(err, "make", "unknown option " + args[i]);
+        } else if (!input.empty()) {
+            return UsageError(err, "make", "expects one DESCRIPTION");
+        } else {
+            input = args[i];
+        }
+    }
+    if (input.empty() || output.empty()) return UsageError(err, "make", "expects DESCRIPTION -o FILE");
+
+    const ReadResult read = ReadWholeFile(input, kMaxDescriptionBytes);
+    if (!read.ok) {
+        err << input << ": cannot read: " << read.error << '\n';
+        return kIoError;
+    }
+    if (read.tooLarge) {
+        err << input << ": more than " << kMaxDescriptionBytes << " bytes: not a description\n";
+        return kInvalid;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size());
+    const Description d = ParseDescription(text);
+    if (!d.ok()) {
+        PrintMessages(err, input, d.errors, "error: ");
+        err << input << ": nothing written\n";
+        return kInvalid;
+    }
+    PrintMessages(err, input, d.notes, "note: ");
+    if (!custom::AnyCustomized(d.working, d.model)) {
+        err << input << ": no customized feature: " << output << " not written\n";
+        return kFound;
+    }
+    const custom::CustomFileImage image = custom::EncodeCustomFile(d.working, d.model);
+    const WriteResult written = WriteFileReplacing(output, image.data(), image.size());
+    if (!written.ok) {
+        err << output << ": cannot write: " << written.error << '\n';
+        return kIoError;
+    }
+    return kSuccess;
+}
+
+}  // namespace tool

@@ -1,0 +1,124 @@
+// show [--all] [--json | --description] FILE: the customized entries in the
+// dialog's terms.
+#include <cstdio>
+#include <ostream>
+
+#include "custom/entry_meaning.h"
+#include "tool/commands.h"
+#include "tool/description.h"
+#include "tool/entry_text.h"
+#include "tool/exit_codes.h"
+
+namespace tool {
+namespace {
+
+using custom::DefaultEntryTable;
+
+const char* KindName(custom::EntryKind kind) {
+    switch (kind) {
+        case custom::EntryKind::Level: return "level";
+        case custom::EntryKind::RecordSource: return "record-source";
+        case custom::EntryKind::MicSelect: return "mic-select";
+        case custom::EntryKind::Switch: return "switch";
+        case custom::EntryKind::MaxLevel: return "max-level";
+        case custom::EntryKind::MinLevel: return "min-level";
+        case custom::EntryKind::MaxGain: return "max-gain";
+        case custom::EntryKind::MinGain: return "min-gain";
+        case custom::EntryKind::Register: return "register";
+        case custom::EntryKind::Number: return "number";
+    }
+    return "";
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+void PrintText(const FileReport& report, bool all, std::ostream& out) {
+    for (std::size_t i = 0; i < custom::kEntryCount; ++i) {
+        const bool present = (*report.records)[i].present == 1;
+        if (!present && !all) continue;
+        const std::uint32_t value = report.working[i].value;
+        const std::string raw = present ? custom::HexOfEntry(i, value) : "absent";
+        char head[80];
+        std::snprintf(head, sizeof head, "%3zu  %-20s %-11s ", i, DefaultEntryTable[i].key, raw.c_str());
+        out << head;
+        out << (present ? "" : "factory: ") << EntryMeaningText(i, value);
+        if (custom::IsModel3Only(i)) out << "  [QM-3/QM-3A only]";
+        out << '\n';
+    }
+}
+
+void PrintJson(const FileReport& report, bool all, std::ostream& out) {
+    out << "{\"entries\": [";
+    bool first = true;
+    for (std::size_t i = 0; i < custom::kEntryCount; ++i) {
+        const bool present = (*report.records)[i].present == 1;
+        if (!present && !all) continue;
+        const std::uint32_t value = report.working[i].value;
+        out << (first ? "\n" : ",\n") << "  {\"index\": " << i << ", \"key\": " << JsonString(DefaultEntryTable[i].key)
+            << ", \"kind\": \"" << KindName(custom::MeaningOf(i).kind) << "\", \"present\": "
+            << (present ? "true" : "false") << ", \"value\": " << value
+            << ", \"factory\": " << DefaultEntryTable[i].value
+            << ", \"meaning\": " << JsonString(EntryMeaningText(i, value))
+            << ", \"qm3Only\": " << (custom::IsModel3Only(i) ? "true" : "false") << "}";
+        first = false;
+    }
+    out << (first ? "]}\n" : "\n]}\n");
+}
+
+}  // namespace
+
+int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
+    if (WantsHelp(args)) return PrintHelp(out, "show"), kSuccess;
+    bool all = false, json = false, description = false;
+    std::string path;
+    for (const std::string& a : args) {
+        if (a == "--all") all = true;
+        else if (a == "--json") json = true;
+        else if (a == "--description") description = true;
+        else if (a.starts_with("-")) return UsageError(err, "show", "unknown option " + a);
+        else if (!path.empty()) return UsageError(err, "show", "expects one FILE");
+        else path = a;
+    }
+    if (path.empty()) return UsageError(err, "show", "expects a FILE");
+    if (json && description) return UsageError(err, "show", "--json and --description exclude each other");
+
+    const Loaded loaded = LoadCustomFile(path, err);
+    if (loaded.exitCode != kSuccess) return loaded.exitCode;
+    if (description) {
+        // Only a file the dialog could write can be made again from its terms.
+        if (loaded.report.Count(custom::Severity::Warning) != 0) {
+            err << path << ": the dialog could not have written this file, so make cannot rebuild it; "
+                << "\"corvaset-dat check " << path << "\" says why\n";
+            return kInvalid;
+        }
+        out << PrintDescription(loaded.report.working, all);
+        return kSuccess;
+    }
+    if (const std::size_t warnings = loaded.report.Count(custom::Severity::Warning))
+        err << path << ": the dialog could not have written this file (" << warnings
+            << (warnings == 1 ? " warning" : " warnings") << "); \"corvaset-dat check " << path
+            << "\" lists them\n";
+    if (json) {
+        PrintJson(loaded.report, all, out);
+    } else {
+        PrintText(loaded.report, all, out);
+    }
+    return kSuccess;
+}
+
+}  // namespace tool
