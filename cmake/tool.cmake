@@ -26,7 +26,7 @@ if(WIN32)
     add_test(NAME tool.wine_cli
         COMMAND ${CMAKE_SOURCE_DIR}/tests/tool/cli-test.sh wine $<TARGET_FILE:corvaset-dat>
                 ${CMAKE_SOURCE_DIR}/tests/tool/data ${CMAKE_BINARY_DIR}/tool-cli)
-    add_test(NAME tool.exe_imports COMMAND ${CMAKE_SOURCE_DIR}/tests/tool/check-console-exe.sh $<TARGET_FILE:corvaset-dat>)
+    add_test(NAME tool.exe_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh console $<TARGET_FILE:corvaset-dat>)
     return()
 endif()
 
@@ -36,8 +36,7 @@ target_compile_options(corvaset_tool PRIVATE ${SANITIZERS})
 
 add_executable(corvaset-dat tool/main.cpp)
 target_link_libraries(corvaset-dat PRIVATE corvaset_tool corvaset_warnings)
-target_compile_options(corvaset-dat PRIVATE ${SANITIZERS})
-target_link_options(corvaset-dat PRIVATE ${SANITIZERS})
+corvaset_sanitize(corvaset-dat)
 
 add_executable(corvaset_tool_tests
     tests/tool/entry_meaning_test.cpp
@@ -47,8 +46,7 @@ add_executable(corvaset_tool_tests
     tests/tool/description_test.cpp
     tests/tool/session_files_test.cpp
     tests/tool/commands_test.cpp)
-target_compile_options(corvaset_tool_tests PRIVATE ${SANITIZERS})
-target_link_options(corvaset_tool_tests PRIVATE ${SANITIZERS})
+corvaset_sanitize(corvaset_tool_tests)
 target_link_libraries(corvaset_tool_tests PRIVATE corvaset_tool corvaset_warnings GTest::gtest_main)
 gtest_discover_tests(corvaset_tool_tests TEST_PREFIX "tool.")
 

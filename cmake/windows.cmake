@@ -87,7 +87,7 @@ gtest_discover_tests(corvaset_e2e_tests
         RESOURCE_LOCK desktop)
 
 # The program file itself: PE32, GUI, importing only Windows' own DLLs.
-add_test(NAME exe.imports COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/check-exe.sh $<TARGET_FILE:corvaset>)
+add_test(NAME exe.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh gui $<TARGET_FILE:corvaset>)
 
 # --- start-up benchmark (scripts/bench.sh; not a test) ----------------------
 

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# A program we ship must be a 32-bit Windows program of the given subsystem
+# (gui or console) that imports only Windows' own DLLs, so it runs on a bare
+# Windows without any runtime installed.
+# Usage: scripts/check-exe.sh gui|console EXE
+set -euo pipefail
+kind=$1 exe=$2
+case "$kind" in
+gui) subsystem=2 ;;
+console) subsystem=3 ;;
+*) echo "usage: $0 gui|console EXE" >&2; exit 2 ;;
+esac
+headers=$(i686-w64-mingw32-objdump -p "$exe")
+grep -q 'file format pei-i386' <<<"$headers" || { echo "not PE32 i386"; exit 1; }
+grep -Eq "^Subsystem[[:space:]]+0*$subsystem[[:space:]]" <<<"$headers" || { echo "not the $kind subsystem"; exit 1; }
+allowed='^(kernel32|user32|gdi32|comctl32|msvcrt|advapi32)\.dll$'
+status=0
+while read -r dll; do
+    if [[ ! ${dll,,} =~ $allowed ]]; then echo "unexpected import: $dll"; status=1; fi
+done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
+[ $status -eq 0 ] && echo "PE32 $kind, imports: $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '\n' ' ')"
+exit $status
