@@ -8,12 +8,18 @@ function(corvaset_sanitize target)
     target_link_options(${target} PRIVATE ${SANITIZERS})
 endfunction()
 
+# A GoogleTest program of `library`'s tests under the sanitizers, its tests
+# named PREFIX.Suite.Case.
+function(corvaset_native_tests target prefix library)
+    add_executable(${target} ${ARGN})
+    corvaset_sanitize(${target})
+    target_link_libraries(${target} PRIVATE ${library} corvaset_warnings GTest::gtest_main)
+    gtest_discover_tests(${target} TEST_PREFIX "${prefix}.")
+endfunction()
+
 target_compile_options(corvaset_custom PRIVATE ${SANITIZERS})
 
-add_executable(corvaset_core_tests
+corvaset_native_tests(corvaset_core_tests core corvaset_custom
     tests/core/entry_table_test.cpp
     tests/core/custom_file_test.cpp
     tests/core/level_scale_test.cpp)
-corvaset_sanitize(corvaset_core_tests)
-target_link_libraries(corvaset_core_tests PRIVATE corvaset_custom corvaset_warnings GTest::gtest_main)
-gtest_discover_tests(corvaset_core_tests TEST_PREFIX "core.")

@@ -38,7 +38,7 @@ add_executable(corvaset-dat tool/main.cpp)
 target_link_libraries(corvaset-dat PRIVATE corvaset_tool corvaset_warnings)
 corvaset_sanitize(corvaset-dat)
 
-add_executable(corvaset_tool_tests
+corvaset_native_tests(corvaset_tool_tests tool corvaset_tool
     tests/tool/entry_meaning_test.cpp
     tests/tool/value_rules_test.cpp
     tests/tool/file_check_test.cpp
@@ -46,9 +46,6 @@ add_executable(corvaset_tool_tests
     tests/tool/description_test.cpp
     tests/tool/session_files_test.cpp
     tests/tool/commands_test.cpp)
-corvaset_sanitize(corvaset_tool_tests)
-target_link_libraries(corvaset_tool_tests PRIVATE corvaset_tool corvaset_warnings GTest::gtest_main)
-gtest_discover_tests(corvaset_tool_tests TEST_PREFIX "tool.")
 
 add_test(NAME tool.cli
     COMMAND ${CMAKE_SOURCE_DIR}/tests/tool/cli-test.sh "" $<TARGET_FILE:corvaset-dat>
@@ -59,10 +56,8 @@ add_test(NAME tool.cli
 # are compiled by clang++ directly from the same sources.
 find_program(CLANGXX NAMES clang++ clang++-14)
 set(FUZZ_DIR ${CMAKE_BINARY_DIR}/fuzz)
-set(FUZZ_CORE_SOURCES
-    custom/entry_table.cpp custom/custom_file.cpp custom/level_scale.cpp
-    custom/entry_meaning.cpp custom/value_rules.cpp
-    tool/file_check.cpp tool/entry_text.cpp tool/description.cpp)
+get_target_property(FUZZ_CORE_SOURCES corvaset_custom SOURCES)
+list(APPEND FUZZ_CORE_SOURCES tool/file_check.cpp tool/entry_text.cpp tool/description.cpp)
 list(TRANSFORM FUZZ_CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 file(GLOB FUZZ_HEADERS ${CMAKE_SOURCE_DIR}/custom/*.h ${CMAKE_SOURCE_DIR}/tool/*.h)
 set(FUZZ_SECONDS 20 CACHE STRING "How long each fuzz target runs as a test")

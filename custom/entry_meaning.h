@@ -52,6 +52,8 @@ std::optional<std::size_t> IndexOfKey(std::string_view key);
 constexpr unsigned kRecordSources = 8;
 constexpr unsigned kStereoMix = 5;
 constexpr std::uint32_t RecordSelectValue(unsigned source) { return source * 0x0101u; }
+// The source a RecordSelect value names: its right channel's field.
+constexpr unsigned RecordSourceOf(std::uint32_t recordSelect) { return recordSelect & 7u; }
 // The recording column's caption: "Mic", "CD", ... "Phone".
 std::string_view RecordSourceName(unsigned source);
 // Matches a caption without regard to case or repeated blanks.

@@ -45,6 +45,10 @@ static_assert(kEntryCount == 73);
 
 constexpr std::size_t IndexOf(Entry e) { return static_cast<std::size_t>(e); }
 
+// The low byte of a value: a level's right-channel field with its flag bits,
+// or a whole switch or limit.
+constexpr std::uint8_t LowByte(std::uint32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
+
 class EntryTable {
 public:
     using Rows = std::array<CustomEntry, kEntryCount>;

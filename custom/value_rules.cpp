@@ -78,10 +78,10 @@ void CheckEntry(std::size_t i, std::uint32_t value, std::vector<ValueFinding>& o
             "left channel " + Db(left, m.scale) + " differs from right channel " + Db(right, m.scale) +
                 ": the dialog sets both alike");
     }
-    if (m.kind == EntryKind::RecordSource && (value & 7) != ((value >> 8) & 7)) {
+    if (m.kind == EntryKind::RecordSource && RecordSourceOf(value) != ((value >> 8) & 7)) {
         add(Severity::Warning, 1,
             "left source " + std::string(RecordSourceName((value >> 8) & 7)) + " differs from right source " +
-                std::string(RecordSourceName(value & 7)) + ": the dialog sets both alike");
+                std::string(RecordSourceName(RecordSourceOf(value))) + ": the dialog sets both alike");
     }
 }
 
@@ -103,7 +103,7 @@ void CheckLevelUnderLimit(const EntryTable& t, std::size_t i, std::vector<ValueF
 // Disabling a line moves the record source to Stereo Mix and greys the
 // line's radio, so a disabled line is never the source.
 void CheckSourceEnabled(const EntryTable& t, std::vector<ValueFinding>& out) {
-    const unsigned source = t[Entry::RecordSelect].value & 7;
+    const unsigned source = RecordSourceOf(t[Entry::RecordSelect].value);
     const std::optional<Entry> disable = DisableSwitchOfSource(source);
     if (!disable || t[*disable].value == 0) return;
     out.push_back({IndexOf(Entry::RecordSelect), Severity::Warning, 0,

@@ -16,8 +16,7 @@ void CCorvasetDlg::ApplyCodecModel(custom::CodecModel model) {
         return;
     }
     EnableControl(IDC_DISABLE_SPDIF, true);
-    const bool spdifDisabled = m_boxes[IDC_DISABLE_SPDIF].GetCheck() == BST_CHECKED;
-    for (int id : kSpdifDisable.controls) EnableControl(id, !spdifDisabled);
+    ShowLineDisabled(kSpdifDisable, IsTicked(IDC_DISABLE_SPDIF));
     EnableControl(IDC_ENABLE_33V, true);
     EnableControl(IDC_JACK_DETECT, true);
 }
@@ -32,6 +31,6 @@ void CCorvasetDlg::SelectRecordSource(unsigned source) {
 }
 
 void CCorvasetDlg::ShowRecordSource() {
-    CheckRadioButton(SelectRadioOf(0), SelectRadioOf(kRecordSourceCount - 1),
-                     SelectRadioOf(RecordSourceOf(m_working[Entry::RecordSelect].value)));
+    CheckRadioButton(SelectRadioOf(0), SelectRadioOf(custom::kRecordSources - 1),
+                     SelectRadioOf(custom::RecordSourceOf(m_working[Entry::RecordSelect].value)));
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <span>
 
+#include "custom/entry_meaning.h"
 #include "custom/entry_table.h"
 #include "custom/level_scale.h"
 #include "res/resource.h"
@@ -90,11 +91,10 @@ inline constexpr RecordColumn kRecordColumns[] = {
 
 // Record sources: the AC'97 source number n has the "Select" radio 1107 + n
 // and is stored in both channel fields of RecordSelect.
-inline constexpr unsigned kRecordSourceCount = 8;
-inline constexpr unsigned kStereoMixSource = 5;
 constexpr int SelectRadioOf(unsigned source) { return IDC_SELECT_MIC + static_cast<int>(source); }
-constexpr std::uint16_t RecordSelectValueOf(unsigned source) { return static_cast<std::uint16_t>(source * 0x0101u); }
-constexpr unsigned RecordSourceOf(std::uint32_t recordSelect) { return recordSelect & 0x7u; }
+constexpr std::uint16_t RecordSelectValueOf(unsigned source) {
+    return static_cast<std::uint16_t>(custom::RecordSelectValue(source));
+}
 
 // A check box that shows one bit or one switch of an entry.
 enum class Shows { Bit, ClearBit, Switch };

@@ -12,8 +12,6 @@ namespace {
 constexpr int kRefuse = 1;
 constexpr int kAllow = 0;
 
-std::uint8_t LowByte(std::uint32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
-
 // The position a spin press asks for, or nothing when it leaves 0..lowest.
 // Summed wide: a notification from another program may carry any values.
 std::optional<int> RequestedPosition(const fw::Message& m, int lowest) {
@@ -39,7 +37,7 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
     for (const auto& column : kLevelColumns) {
         if (m_sliders[column.slider].GetSafeHwnd() != from) continue;
         const std::uint8_t level = custom::LevelFromSliderPosition(
-            position, LowByte(m_working[column.maxLevel].value), LowByte(m_working[column.minLevel].value),
+            position, custom::LowByte(m_working[column.maxLevel].value), custom::LowByte(m_working[column.minLevel].value),
             column.scale);
         auto& entry = m_working[column.level];
         if (column.sliderKeepsBit0)

@@ -7,8 +7,6 @@ using namespace columns;
 
 namespace {
 
-std::uint8_t LowByte(std::uint32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
-
 bool Lists(const DisablingBox& line, int control) {
     for (int id : line.controls)
         if (id == control) return true;
@@ -53,7 +51,7 @@ void CCorvasetDlg::RefreshControls() {
 
     for (const auto& column : kLevelColumns) {
         LoadSpin(m_spins[column.maxSpin], column.spinStep, custom::kPlaybackSpinLowest,
-                 custom::MaxLevelSpinPosition(LowByte(m_working[column.maxLevel].value), column.scale));
+                 custom::MaxLevelSpinPosition(custom::LowByte(m_working[column.maxLevel].value), column.scale));
     }
     for (const auto& column : kWaveColumns) {
         LoadSpin(m_spins[column.maxSpin], 1, custom::kPlaybackSpinLowest,
@@ -64,7 +62,7 @@ void CCorvasetDlg::RefreshControls() {
 
     for (const auto& column : kRecordColumns) {
         LoadSpin(m_spins[column.maxSpin], 1, custom::kRecordSpinLowest,
-                 custom::RecordSpinPosition(LowByte(m_working[column.maxGain].value)));
+                 custom::RecordSpinPosition(custom::LowByte(m_working[column.maxGain].value)));
     }
     for (const auto& column : kRecordColumns) ShowRecordMaxGainText(column);
     ShowRecordSource();
@@ -94,25 +92,25 @@ bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except) const
 }
 
 void CCorvasetDlg::ShowDefaultLevelText(const LevelColumn& column) {
-    SetValueText(column.defaultText, custom::FormatLevelDb(LowByte(m_working[column.level].value), column.scale));
+    SetValueText(column.defaultText, custom::FormatLevelDb(custom::LowByte(m_working[column.level].value), column.scale));
 }
 
 void CCorvasetDlg::ShowMaxLevelText(const LevelColumn& column) {
-    SetValueText(column.maxText, custom::FormatLevelDb(LowByte(m_working[column.maxLevel].value), column.scale));
+    SetValueText(column.maxText, custom::FormatLevelDb(custom::LowByte(m_working[column.maxLevel].value), column.scale));
 }
 
 void CCorvasetDlg::ShowMaxLevelText(const WaveColumn& column) {
-    SetValueText(column.maxText, custom::FormatLevelDb(LowByte(m_working[kWaveLevel].value), LevelScale::Gain));
+    SetValueText(column.maxText, custom::FormatLevelDb(custom::LowByte(m_working[kWaveLevel].value), LevelScale::Gain));
 }
 
 void CCorvasetDlg::PlaceLevelSlider(const LevelColumn& column) {
     m_sliders[column.slider].SetPos(custom::SliderPositionFromLevel(
-        LowByte(m_working[column.level].value), LowByte(m_working[column.maxLevel].value), column.scale));
+        custom::LowByte(m_working[column.level].value), custom::LowByte(m_working[column.maxLevel].value), column.scale));
 }
 
 void CCorvasetDlg::ShowRecordMaxGainText(const RecordColumn& column) {
     SetValueText(column.maxText,
-                 custom::FormatLevelDb(LowByte(m_working[column.maxGain].value), LevelScale::RecordGainScale));
+                 custom::FormatLevelDb(custom::LowByte(m_working[column.maxGain].value), LevelScale::RecordGainScale));
 }
 
 void CCorvasetDlg::SetValueText(int id, const std::string& text) {

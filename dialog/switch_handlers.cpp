@@ -23,11 +23,9 @@ void CCorvasetDlg::OnDisablingBox(fw::Message&, int index) {
     const auto& line = kDisablingBoxes[index];
     const bool ticked = IsTicked(line.box);
     custom::StoreByte(m_working[line.flag], ticked ? 1 : 0);
-    for (int id : line.controls) EnableControl(id, !ticked && !IsHeldDisabled(id, line));
-    if (line.selectRadio == 0) return;
-    if (ticked) {
-        SelectRecordSource(kStereoMixSource);
+    if (ticked && line.selectRadio != 0) {
+        SelectRecordSource(custom::kStereoMix);
         ShowRecordSource();
     }
-    EnableControl(line.selectRadio, !ticked);
+    ShowLineDisabled(line, ticked);
 }

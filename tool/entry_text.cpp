@@ -201,7 +201,7 @@ std::string EntryValueText(std::size_t index, std::uint32_t value) {
             if (value & m.changeable & kMute) text += " mute";
             if (value & m.changeable & kBoost) text += " boost";
             break;
-        case EntryKind::RecordSource: text = custom::RecordSourceName(value & 7); break;
+        case EntryKind::RecordSource: text = custom::RecordSourceName(custom::RecordSourceOf(value)); break;
         case EntryKind::MicSelect: text = value & kMic2 ? "mic2" : "none"; break;
         case EntryKind::Switch: text = value == 1 ? "on" : "off"; break;
         case EntryKind::MaxLevel:
@@ -225,7 +225,7 @@ std::string EntryMeaningText(std::size_t index, std::uint32_t value) {
     switch (m.kind) {
         case EntryKind::Level: return LevelMeaning(index, value);
         case EntryKind::RecordSource: {
-            const unsigned right = value & 7, left = (value >> 8) & 7;
+            const unsigned right = custom::RecordSourceOf(value), left = (value >> 8) & 7;
             if (left == right) return "record source " + std::string(custom::RecordSourceName(right));
             return "record source left " + std::string(custom::RecordSourceName(left)) + ", right " +
                    std::string(custom::RecordSourceName(right));
