@@ -22,4 +22,10 @@ target_compile_options(corvaset_custom PRIVATE ${SANITIZERS})
 corvaset_native_tests(corvaset_core_tests core corvaset_custom
     tests/core/entry_table_test.cpp
     tests/core/custom_file_test.cpp
-    tests/core/level_scale_test.cpp)
+    tests/core/level_scale_test.cpp
+    tests/core/entry_meaning_test.cpp
+    tests/core/value_rules_test.cpp
+    tests/core/file_check_test.cpp
+    tests/core/value_text_test.cpp
+    tests/core/description_test.cpp
+    tests/core/session_files_test.cpp)

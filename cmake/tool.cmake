@@ -9,9 +9,6 @@ set(TOOL_SOURCES
     tool/diff.cpp
     tool/make.cpp
     tool/load.cpp
-    tool/file_check.cpp
-    tool/entry_text.cpp
-    tool/description.cpp
     tool/file_read.cpp)
 
 if(WIN32)
@@ -39,12 +36,6 @@ target_link_libraries(corvaset-dat PRIVATE corvaset_tool corvaset_warnings)
 corvaset_sanitize(corvaset-dat)
 
 corvaset_native_tests(corvaset_tool_tests tool corvaset_tool
-    tests/tool/entry_meaning_test.cpp
-    tests/tool/value_rules_test.cpp
-    tests/tool/file_check_test.cpp
-    tests/tool/entry_text_test.cpp
-    tests/tool/description_test.cpp
-    tests/tool/session_files_test.cpp
     tests/tool/commands_test.cpp)
 
 add_test(NAME tool.cli
@@ -57,9 +48,8 @@ add_test(NAME tool.cli
 find_program(CLANGXX NAMES clang++ clang++-14)
 set(FUZZ_DIR ${CMAKE_BINARY_DIR}/fuzz)
 get_target_property(FUZZ_CORE_SOURCES corvaset_custom SOURCES)
-list(APPEND FUZZ_CORE_SOURCES tool/file_check.cpp tool/entry_text.cpp tool/description.cpp)
 list(TRANSFORM FUZZ_CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
-file(GLOB FUZZ_HEADERS ${CMAKE_SOURCE_DIR}/custom/*.h ${CMAKE_SOURCE_DIR}/tool/*.h)
+file(GLOB FUZZ_HEADERS ${CMAKE_SOURCE_DIR}/custom/*.h)
 set(FUZZ_SECONDS 20 CACHE STRING "How long each fuzz target runs as a test")
 
 foreach(target fuzz_file fuzz_description)

@@ -1,5 +1,7 @@
 #include "custom/custom_file.h"
 
+#include "custom/entry_meaning.h"
+
 namespace custom {
 namespace {
 
@@ -14,19 +16,6 @@ std::uint32_t GetLittleEndian32(const std::uint8_t* in) {
 }
 
 }  // namespace
-
-bool IsModel3Only(std::size_t index) {
-    switch (static_cast<Entry>(index)) {
-        case Entry::SpdifMute:
-        case Entry::SpdifSrc:
-        case Entry::Enable33VSupport:
-        case Entry::EnableJackDetect:
-        case Entry::Enable48KSpdif:
-            return true;
-        default:
-            return false;
-    }
-}
 
 bool IsCustomized(const EntryTable& working, std::size_t index, CodecModel model) {
     if (working[index].value == DefaultEntryTable[index].value) return false;

@@ -29,11 +29,8 @@ struct CustomFileRecord {
 };
 using CustomFileRecords = std::array<CustomFileRecord, kEntryCount>;
 
-// Features only the QM-3 family has: under the other models the driver must
-// not see them, so they count as unchanged whatever the working value.
-bool IsModel3Only(std::size_t index);
-
-// The change test for row `index`.
+// The change test for row `index`. Under a model other than QM-3 the
+// features only that family has count as unchanged whatever their value.
 bool IsCustomized(const EntryTable& working, std::size_t index, CodecModel model);
 bool AnyCustomized(const EntryTable& working, CodecModel model);
 

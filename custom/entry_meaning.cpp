@@ -15,26 +15,40 @@ constexpr std::uint32_t kStereoField = 0x1F1F;
 constexpr std::uint32_t kMonoField = 0x001F;
 
 constexpr EntryMeaning Level(E self, S scale, Channels channels, std::uint32_t changeable, E max, E min) {
-    return {EntryKind::Level, changeable, scale, channels, self, max, min, 0};
+    return {EntryKind::Level, changeable, scale, channels, self, max, min, kNoSource, false};
 }
 constexpr EntryMeaning Plain(EntryKind kind, std::uint32_t changeable, E self) {
-    return {kind, changeable, S::Gain, Channels::Mono, self, self, self, 0};
+    return {kind, changeable, S::Gain, Channels::Mono, self, self, self, kNoSource, false};
 }
 constexpr EntryMeaning Switch(E self, bool changed) { return Plain(EntryKind::Switch, changed ? 1 : 0, self); }
+// A QM-3 feature's switch, which the file carries only for that family.
+constexpr EntryMeaning Model3Switch(E self) {
+    EntryMeaning m = Switch(self, true);
+    m.model3Only = true;
+    return m;
+}
+// The "Disable Line" switch of a line that can be recorded: ticking it moves
+// the record source off that line.
+constexpr EntryMeaning LineSwitch(E self, unsigned source) {
+    EntryMeaning m = Switch(self, true);
+    m.source = source;
+    return m;
+}
 constexpr EntryMeaning Carried(E self) { return Plain(EntryKind::Register, 0, self); }
 // A max-level row takes any level code, except that the PC Speaker one moves
 // in whole 3 dB steps and so stays even; min-level rows are never changed.
 constexpr EntryMeaning MaxLevel(E level, S scale) {
-    return {EntryKind::MaxLevel, scale == S::Beep ? 0x1Eu : 0x1Fu, scale, Channels::Mono, level, level, level, 0};
+    return {EntryKind::MaxLevel, scale == S::Beep ? 0x1Eu : 0x1Fu, scale, Channels::Mono, level, level, level,
+            kNoSource, false};
 }
 constexpr EntryMeaning MinLevel(E level, S scale) {
-    return {EntryKind::MinLevel, 0, scale, Channels::Mono, level, level, level, 0};
+    return {EntryKind::MinLevel, 0, scale, Channels::Mono, level, level, level, kNoSource, false};
 }
 constexpr EntryMeaning MaxGain(unsigned source, E self) {
-    return {EntryKind::MaxGain, 0x0F, S::RecordGainScale, Channels::Mono, self, self, self, source};
+    return {EntryKind::MaxGain, 0x0F, S::RecordGainScale, Channels::Mono, self, self, self, source, false};
 }
 constexpr EntryMeaning MinGain(unsigned source, E self) {
-    return {EntryKind::MinGain, 0, S::RecordGainScale, Channels::Mono, self, self, self, source};
+    return {EntryKind::MinGain, 0, S::RecordGainScale, Channels::Mono, self, self, self, source, false};
 }
 
 // In table order. The CD mute bit and the Wave mute bit are shown at most,
@@ -59,13 +73,15 @@ constexpr std::array<EntryMeaning, kEntryCount> kMeanings = {{
     Carried(E::ThreeDControl),
     Carried(E::PowerDown),
 
-    Switch(E::SpdifMute, true),        Switch(E::SpdifSrc, true),         Switch(E::DisablePCBeep, true),
-    Switch(E::DisablePhone, true),     Switch(E::DisableMic2, true),      Switch(E::DisableVideo, true),
-    Switch(E::DisableAUX, true),       Switch(E::DisableHeadphone, true), Switch(E::DisableMonoOut, false),
-    Switch(E::DisableMicIn, false),    Switch(E::DisableMic, true),       Switch(E::DisableLineIn, true),
+    // Record sources: Mic 0, Video 2, AUX 3, Line In 4, Phone 7. CD (1) is
+    // never disabled; Stereo Mix and Mono Mix are no playback lines.
+    Model3Switch(E::SpdifMute),        Model3Switch(E::SpdifSrc),         Switch(E::DisablePCBeep, true),
+    LineSwitch(E::DisablePhone, 7),    Switch(E::DisableMic2, true),      LineSwitch(E::DisableVideo, 2),
+    LineSwitch(E::DisableAUX, 3),      Switch(E::DisableHeadphone, true), Switch(E::DisableMonoOut, false),
+    Switch(E::DisableMicIn, false),    LineSwitch(E::DisableMic, 0),      LineSwitch(E::DisableLineIn, 4),
     Switch(E::DisableCD, false),       Switch(E::DisableMicBoost, true),  Switch(E::DisableSPDIF, true),
-    Switch(E::Enable33VSupport, true), Switch(E::EnableAutoPowerDown, false),
-    Switch(E::EnableJackDetect, true), Switch(E::Enable48KSpdif, true),   Switch(E::EnableLoudness, false),
+    Model3Switch(E::Enable33VSupport), Switch(E::EnableAutoPowerDown, false),
+    Model3Switch(E::EnableJackDetect), Model3Switch(E::Enable48KSpdif),   Switch(E::EnableLoudness, false),
 
     MaxLevel(E::MasterVolume, S::Attenuation),    MinLevel(E::MasterVolume, S::Attenuation),
     MaxLevel(E::HeadphoneVolume, S::Attenuation), MinLevel(E::HeadphoneVolume, S::Attenuation),
@@ -122,14 +138,17 @@ std::optional<unsigned> RecordSourceFromName(std::string_view name) {
 }
 
 std::optional<Entry> DisableSwitchOfSource(unsigned source) {
-    switch (source) {
-        case 0: return Entry::DisableMic;
-        case 2: return Entry::DisableVideo;
-        case 3: return Entry::DisableAUX;
-        case 4: return Entry::DisableLineIn;
-        case 7: return Entry::DisablePhone;
-        default: return std::nullopt;  // CD, Stereo Mix and Mono Mix are never disabled
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        const EntryMeaning& m = kMeanings[i];
+        if (m.kind == EntryKind::Switch && m.source == source) return static_cast<Entry>(i);
     }
+    return std::nullopt;
+}
+
+std::optional<unsigned> SourceDisabledBy(Entry disableSwitch) {
+    const EntryMeaning& m = MeaningOf(disableSwitch);
+    if (m.kind != EntryKind::Switch || m.source == kNoSource) return std::nullopt;
+    return m.source;
 }
 
 std::string_view CodecModelCaption(CodecModel model) {

@@ -38,10 +38,20 @@ struct EntryMeaning {
     Entry level;            // the level a limit row bounds; a level row names itself
     Entry maxLevel;         // a level's max-level row; itself when it has none (Wave)
     Entry minLevel;         // a level's min-level row; itself when it has none
-    unsigned source;        // MaxGain, MinGain: the recording line's source number
+    // The record source of the row's line: a recording line's gain limits,
+    // or the "Disable Line" switch that takes that source away. kNoSource
+    // for every other row.
+    unsigned source;
+    // A feature only the QM-3 family has: under the other models the driver
+    // must not see it, so the file leaves it out whatever its value.
+    bool model3Only;
 };
 
+constexpr unsigned kNoSource = 0xFF;
+
 const EntryMeaning& MeaningOf(std::size_t index);
+inline const EntryMeaning& MeaningOf(Entry e) { return MeaningOf(IndexOf(e)); }
+inline bool IsModel3Only(std::size_t index) { return MeaningOf(index).model3Only; }
 inline bool DialogChanges(std::size_t index) { return MeaningOf(index).changeable != 0; }
 inline bool HasLimitRows(std::size_t index) { return MeaningOf(index).maxLevel != static_cast<Entry>(index); }
 
@@ -61,6 +71,8 @@ std::optional<unsigned> RecordSourceFromName(std::string_view name);
 // The "Disable Line" switch of the playback line that is source n: while
 // it is on, the dialog moves the source away and greys the line's radio.
 std::optional<Entry> DisableSwitchOfSource(unsigned source);
+// The other way round: the source a "Disable Line" switch takes away.
+std::optional<unsigned> SourceDisabledBy(Entry disableSwitch);
 
 // Codec models by their radio captions: "QM-1/1P", "QM-2", "QM-3/QM-3A".
 std::string_view CodecModelCaption(CodecModel model);

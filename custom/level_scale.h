@@ -27,6 +27,11 @@ std::int32_t SliderPositionFromLevel(std::uint8_t level, std::uint8_t maxLevel, 
 // Level field for a slider position 0..256 between the max-level and min-level rows (scales Attenuation, Gain, Beep).
 std::uint8_t LevelFromSliderPosition(std::int32_t position, std::uint8_t maxLevel, std::uint8_t minLevel, LevelScale scale);
 
+// The PC Speaker field ignores bit 0: its limit moves two codes (one 3 dB
+// step) a spin press, and its slider keeps whatever bit 0 the level has.
+constexpr int LimitSpinStep(LevelScale scale) { return scale == LevelScale::Beep ? 2 : 1; }
+constexpr bool SliderKeepsBit0(LevelScale scale) { return scale == LevelScale::Beep; }
+
 // Spin position rules
 int MaxLevelSpinPosition(std::uint8_t maxLevelRow, LevelScale scale);  // row & 0x1F; for Beep row & 0x1E
 std::uint8_t MaxLevelFromSpinPosition(int position);                   // position & 0x1F

@@ -4,24 +4,38 @@
 
 using namespace columns;
 
-void CCorvasetDlg::OnCodecModel12(fw::Message&, int) { ApplyCodecModel(custom::CodecModel::Model1); }
+namespace {
 
-void CCorvasetDlg::OnCodecModel3(fw::Message&, int) { ApplyCodecModel(custom::CodecModel::Model3); }
+custom::CodecModel ModelOfRadio(UINT id) {
+    switch (id) {
+        case IDC_CODEC_QM1: return custom::CodecModel::Model1;
+        case IDC_CODEC_QM2: return custom::CodecModel::Model2;
+        default: return custom::CodecModel::Model3;
+    }
+}
+
+}  // namespace
+
+// The radio group has already moved the check. A click notification for a
+// radio that is not checked cannot come from a click, so it does nothing.
+void CCorvasetDlg::OnCodecModel(fw::Message& m, int) {
+    if (!IsDlgButtonChecked(static_cast<int>(m.id))) return;
+    ApplyCodecModel(ModelOfRadio(m.id));
+}
 
 // Only greys or frees the boxes: their checks and entries stay, so choosing
-// QM-3 again brings them back as they were.
+// QM-3 again brings them back as they were. The S/PDIF line's boxes stay
+// greyed while its own "Disable" box is ticked.
 void CCorvasetDlg::ApplyCodecModel(custom::CodecModel model) {
-    if (model != custom::CodecModel::Model3) {
-        for (int id : kModel3Controls) EnableControl(id, false);
-        return;
-    }
-    EnableControl(IDC_DISABLE_SPDIF, true);
-    ShowLineDisabled(kSpdifDisable, IsTicked(IDC_DISABLE_SPDIF));
-    EnableControl(IDC_ENABLE_33V, true);
-    EnableControl(IDC_JACK_DETECT, true);
+    const bool model3 = model == custom::CodecModel::Model3;
+    for (const auto& control : kModel3Controls) EnableItem(control.id, model3);
+    if (!model3) return;
+    for (const auto& line : kDisablingBoxes)
+        if (line.followsCodecModel) ShowLineDisabled(line, IsTicked(line.box));
 }
 
 void CCorvasetDlg::OnSelectRecordSource(fw::Message& m, int) {
+    if (!IsDlgButtonChecked(static_cast<int>(m.id))) return;
     SelectRecordSource(m.id - static_cast<unsigned>(IDC_SELECT_MIC));
 }
 

@@ -19,42 +19,31 @@ using custom::Entry;
 using custom::LevelScale;
 
 // A playback line with a live slider, a default-volume text, and a max-level
-// limit set with its spin.
+// limit set with its spin. The line's limit rows, scale and channels are
+// the core's facts about `level` (custom::MeaningOf).
 struct LevelColumn {
     int slider;
     int defaultText;
     int maxText;
     int maxSpin;
     Entry level;
-    Entry maxLevel;
-    Entry minLevel;
-    LevelScale scale;
-    Channels channels;
-    int spinStep;         // the PC Speaker limit moves in whole 3 dB steps
-    bool sliderKeepsBit0; // the PC Speaker slider keeps the level's unused bit 0
 };
 
 // In the order the refresh loads them.
 inline constexpr LevelColumn kLevelColumns[] = {
-    {IDC_SLIDER_MASTER, IDC_DEFTEXT_MASTER, IDC_MAXTEXT_MASTER, IDC_MAXSPIN_MASTER, Entry::MasterVolume,
-     Entry::MasVMax, Entry::MasVMin, LevelScale::Attenuation, Channels::Stereo, 1, false},
-    {IDC_SLIDER_PCSPEAKER, IDC_DEFTEXT_PCSPEAKER, IDC_MAXTEXT_PCSPEAKER, IDC_MAXSPIN_PCSPEAKER, Entry::BeepVolume,
-     Entry::PCBVMax, Entry::PCBVMin, LevelScale::Beep, Channels::Mono, 2, true},
-    {IDC_SLIDER_PHONE, IDC_DEFTEXT_PHONE, IDC_MAXTEXT_PHONE, IDC_MAXSPIN_PHONE, Entry::PhoneVolume,
-     Entry::PhoVMax, Entry::PhoVMin, LevelScale::Gain, Channels::Mono, 1, false},
-    {IDC_SLIDER_MIC, IDC_DEFTEXT_MIC, IDC_MAXTEXT_MIC, IDC_MAXSPIN_MIC, Entry::MicVolume,
-     Entry::MicVMax, Entry::MicVMin, LevelScale::Gain, Channels::Mono, 1, false},
-    {IDC_SLIDER_LINEIN, IDC_DEFTEXT_LINEIN, IDC_MAXTEXT_LINEIN, IDC_MAXSPIN_LINEIN, Entry::LineInVolume,
-     Entry::LinVMax, Entry::LinVMin, LevelScale::Gain, Channels::Stereo, 1, false},
-    {IDC_SLIDER_CD, IDC_DEFTEXT_CD, IDC_MAXTEXT_CD, IDC_MAXSPIN_CD, Entry::CDVolume,
-     Entry::ACDVMax, Entry::ACDVMin, LevelScale::Gain, Channels::Stereo, 1, false},
-    {IDC_SLIDER_VIDEO, IDC_DEFTEXT_VIDEO, IDC_MAXTEXT_VIDEO, IDC_MAXSPIN_VIDEO, Entry::VideoVolume,
-     Entry::VidVMax, Entry::VidVMin, LevelScale::Gain, Channels::Stereo, 1, false},
-    {IDC_SLIDER_AUX, IDC_DEFTEXT_AUX, IDC_MAXTEXT_AUX, IDC_MAXSPIN_AUX, Entry::AUXVolume,
-     Entry::AuxVMax, Entry::AuxVMin, LevelScale::Gain, Channels::Stereo, 1, false},
-    {IDC_SLIDER_HEADPHONE, IDC_DEFTEXT_HEADPHONE, IDC_MAXTEXT_HEADPHONE, IDC_MAXSPIN_HEADPHONE,
-     Entry::HeadphoneVolume, Entry::HP_VMax, Entry::HP_VMin, LevelScale::Attenuation, Channels::Stereo, 1, false},
+    {IDC_SLIDER_MASTER, IDC_DEFTEXT_MASTER, IDC_MAXTEXT_MASTER, IDC_MAXSPIN_MASTER, Entry::MasterVolume},
+    {IDC_SLIDER_PCSPEAKER, IDC_DEFTEXT_PCSPEAKER, IDC_MAXTEXT_PCSPEAKER, IDC_MAXSPIN_PCSPEAKER, Entry::BeepVolume},
+    {IDC_SLIDER_PHONE, IDC_DEFTEXT_PHONE, IDC_MAXTEXT_PHONE, IDC_MAXSPIN_PHONE, Entry::PhoneVolume},
+    {IDC_SLIDER_MIC, IDC_DEFTEXT_MIC, IDC_MAXTEXT_MIC, IDC_MAXSPIN_MIC, Entry::MicVolume},
+    {IDC_SLIDER_LINEIN, IDC_DEFTEXT_LINEIN, IDC_MAXTEXT_LINEIN, IDC_MAXSPIN_LINEIN, Entry::LineInVolume},
+    {IDC_SLIDER_CD, IDC_DEFTEXT_CD, IDC_MAXTEXT_CD, IDC_MAXSPIN_CD, Entry::CDVolume},
+    {IDC_SLIDER_VIDEO, IDC_DEFTEXT_VIDEO, IDC_MAXTEXT_VIDEO, IDC_MAXSPIN_VIDEO, Entry::VideoVolume},
+    {IDC_SLIDER_AUX, IDC_DEFTEXT_AUX, IDC_MAXTEXT_AUX, IDC_MAXSPIN_AUX, Entry::AUXVolume},
+    {IDC_SLIDER_HEADPHONE, IDC_DEFTEXT_HEADPHONE, IDC_MAXTEXT_HEADPHONE, IDC_MAXSPIN_HEADPHONE, Entry::HeadphoneVolume},
 };
+
+// The core's facts about a column's line: its limit rows, scale and channels.
+inline const custom::EntryMeaning& LineOf(const LevelColumn& column) { return custom::MeaningOf(column.level); }
 
 // Wave and SW Synth share the output level itself: each spin sets it and
 // each text shows it.
@@ -69,24 +58,23 @@ inline constexpr WaveColumn kWaveColumns[] = {
 };
 inline constexpr Entry kWaveLevel = Entry::WaveOutVolume;
 
-// A recording line: the largest record gain and the "Select" radio.
+// A recording line: the largest record gain.
 struct RecordColumn {
     int maxSpin;
     int maxText;
     Entry maxGain;
-    int selectRadio;
 };
 
 // In the order the refresh loads them.
 inline constexpr RecordColumn kRecordColumns[] = {
-    {IDC_RECSPIN_MIC, IDC_RECTEXT_MIC, Entry::MicRMax, IDC_SELECT_MIC},
-    {IDC_RECSPIN_CD, IDC_RECTEXT_CD, Entry::ACDRMax, IDC_SELECT_CD},
-    {IDC_RECSPIN_VIDEO, IDC_RECTEXT_VIDEO, Entry::VidRMax, IDC_SELECT_VIDEO},
-    {IDC_RECSPIN_AUX, IDC_RECTEXT_AUX, Entry::AuxRMax, IDC_SELECT_AUX},
-    {IDC_RECSPIN_LINEIN, IDC_RECTEXT_LINEIN, Entry::LinRMax, IDC_SELECT_LINEIN},
-    {IDC_RECSPIN_STEREOMIX, IDC_RECTEXT_STEREOMIX, Entry::OutRMax, IDC_SELECT_STEREOMIX},
-    {IDC_RECSPIN_MONOMIX, IDC_RECTEXT_MONOMIX, Entry::MonRMax, IDC_SELECT_MONOMIX},
-    {IDC_RECSPIN_PHONE, IDC_RECTEXT_PHONE, Entry::PhoRMax, IDC_SELECT_PHONE},
+    {IDC_RECSPIN_MIC, IDC_RECTEXT_MIC, Entry::MicRMax},
+    {IDC_RECSPIN_CD, IDC_RECTEXT_CD, Entry::ACDRMax},
+    {IDC_RECSPIN_VIDEO, IDC_RECTEXT_VIDEO, Entry::VidRMax},
+    {IDC_RECSPIN_AUX, IDC_RECTEXT_AUX, Entry::AuxRMax},
+    {IDC_RECSPIN_LINEIN, IDC_RECTEXT_LINEIN, Entry::LinRMax},
+    {IDC_RECSPIN_STEREOMIX, IDC_RECTEXT_STEREOMIX, Entry::OutRMax},
+    {IDC_RECSPIN_MONOMIX, IDC_RECTEXT_MONOMIX, Entry::MonRMax},
+    {IDC_RECSPIN_PHONE, IDC_RECTEXT_PHONE, Entry::PhoRMax},
 };
 
 // Record sources: the AC'97 source number n has the "Select" radio 1107 + n
@@ -99,56 +87,63 @@ constexpr std::uint16_t RecordSelectValueOf(unsigned source) {
 // A check box that shows one bit or one switch of an entry.
 enum class Shows { Bit, ClearBit, Switch };
 
+// What a click on the box does.
+enum class OnClick {
+    WritesBack,  // stores the box's new state in its bit or switch
+    OnlyShows,   // nothing: the box shows a value the dialog never changes
+    Disables,    // greys controls: its handler is that of kDisablingBoxes
+};
+
 struct CheckBox {
     int box;
     Entry entry;
     Shows shows;
     unsigned bit;
-    bool clickWrites;  // a click writes the box's state back; false for boxes
-                       // that only show a value or have a handler of their own
+    OnClick onClick;
 };
 
 // Every box whose check follows the table, in the order the refresh sets them.
 inline constexpr CheckBox kCheckBoxes[] = {
-    {IDC_MUTE_MASTER, Entry::MasterVolume, Shows::Bit, custom::kMuteBit, true},
-    {IDC_MUTE_HEADPHONE, Entry::HeadphoneVolume, Shows::Bit, custom::kMuteBit, true},
-    {IDC_MUTE_SPDIF, Entry::SpdifMute, Shows::Switch, 0, true},
-    {IDC_MUTE_AUX, Entry::AUXVolume, Shows::Bit, custom::kMuteBit, true},
-    {IDC_MUTE_VIDEO, Entry::VideoVolume, Shows::Bit, custom::kMuteBit, true},
-    {IDC_MUTE_CD, Entry::CDVolume, Shows::Bit, custom::kMuteBit, false},
-    {IDC_MUTE_LINEIN, Entry::LineInVolume, Shows::Bit, custom::kMuteBit, true},
-    {IDC_MUTE_MIC, Entry::MicVolume, Shows::Bit, custom::kMuteBit, true},
-    {IDC_MUTE_PHONE, Entry::PhoneVolume, Shows::Bit, custom::kMuteBit, true},
-    {IDC_MUTE_PCSPEAKER, Entry::BeepVolume, Shows::Bit, custom::kMuteBit, true},
+    {IDC_MUTE_MASTER, Entry::MasterVolume, Shows::Bit, custom::kMuteBit, OnClick::WritesBack},
+    {IDC_MUTE_HEADPHONE, Entry::HeadphoneVolume, Shows::Bit, custom::kMuteBit, OnClick::WritesBack},
+    {IDC_MUTE_SPDIF, Entry::SpdifMute, Shows::Switch, 0, OnClick::WritesBack},
+    {IDC_MUTE_AUX, Entry::AUXVolume, Shows::Bit, custom::kMuteBit, OnClick::WritesBack},
+    {IDC_MUTE_VIDEO, Entry::VideoVolume, Shows::Bit, custom::kMuteBit, OnClick::WritesBack},
+    {IDC_MUTE_CD, Entry::CDVolume, Shows::Bit, custom::kMuteBit, OnClick::OnlyShows},
+    {IDC_MUTE_LINEIN, Entry::LineInVolume, Shows::Bit, custom::kMuteBit, OnClick::WritesBack},
+    {IDC_MUTE_MIC, Entry::MicVolume, Shows::Bit, custom::kMuteBit, OnClick::WritesBack},
+    {IDC_MUTE_PHONE, Entry::PhoneVolume, Shows::Bit, custom::kMuteBit, OnClick::WritesBack},
+    {IDC_MUTE_PCSPEAKER, Entry::BeepVolume, Shows::Bit, custom::kMuteBit, OnClick::WritesBack},
     // Ticked while the codec's 3D enhancement is off.
-    {IDC_MUTE_3D, Entry::GeneralPurpose, Shows::ClearBit, custom::k3DEnableBit, false},
-    {IDC_SPDIF_SRC, Entry::SpdifSrc, Shows::Switch, 0, true},
-    {IDC_MIC2_SELECT, Entry::GeneralPurpose, Shows::Bit, custom::kMic2SelectBit, true},
-    {IDC_MIC_BOOST, Entry::MicVolume, Shows::Bit, custom::kMicBoostBit, true},
-    {IDC_JACK_DETECT, Entry::EnableJackDetect, Shows::Switch, 0, true},
-    {IDC_ENABLE_33V, Entry::Enable33VSupport, Shows::Switch, 0, true},
-    {IDC_ENABLE_48K_SPDIF, Entry::Enable48KSpdif, Shows::Switch, 0, true},
-    {IDC_DISABLE_SPDIF, Entry::DisableSPDIF, Shows::Switch, 0, false},
-    {IDC_DISABLE_AUX, Entry::DisableAUX, Shows::Switch, 0, false},
-    {IDC_DISABLE_VIDEO, Entry::DisableVideo, Shows::Switch, 0, false},
-    {IDC_DISABLE_CD, Entry::DisableCD, Shows::Switch, 0, false},
-    {IDC_DISABLE_LINEIN, Entry::DisableLineIn, Shows::Switch, 0, false},
-    {IDC_DISABLE_MIC, Entry::DisableMic, Shows::Switch, 0, false},
-    {IDC_DISABLE_PHONE, Entry::DisablePhone, Shows::Switch, 0, false},
-    {IDC_DISABLE_PCSPEAKER, Entry::DisablePCBeep, Shows::Switch, 0, false},
-    {IDC_DISABLE_HEADPHONE, Entry::DisableHeadphone, Shows::Switch, 0, false},
-    {IDC_DISABLE_MIC2, Entry::DisableMic2, Shows::Switch, 0, false},
-    {IDC_DISABLE_MIC_BOOST, Entry::DisableMicBoost, Shows::Switch, 0, false},
+    {IDC_MUTE_3D, Entry::GeneralPurpose, Shows::ClearBit, custom::k3DEnableBit, OnClick::OnlyShows},
+    {IDC_SPDIF_SRC, Entry::SpdifSrc, Shows::Switch, 0, OnClick::WritesBack},
+    {IDC_MIC2_SELECT, Entry::GeneralPurpose, Shows::Bit, custom::kMic2SelectBit, OnClick::WritesBack},
+    {IDC_MIC_BOOST, Entry::MicVolume, Shows::Bit, custom::kMicBoostBit, OnClick::WritesBack},
+    {IDC_JACK_DETECT, Entry::EnableJackDetect, Shows::Switch, 0, OnClick::WritesBack},
+    {IDC_ENABLE_33V, Entry::Enable33VSupport, Shows::Switch, 0, OnClick::WritesBack},
+    {IDC_ENABLE_48K_SPDIF, Entry::Enable48KSpdif, Shows::Switch, 0, OnClick::WritesBack},
+    {IDC_DISABLE_SPDIF, Entry::DisableSPDIF, Shows::Switch, 0, OnClick::Disables},
+    {IDC_DISABLE_AUX, Entry::DisableAUX, Shows::Switch, 0, OnClick::Disables},
+    {IDC_DISABLE_VIDEO, Entry::DisableVideo, Shows::Switch, 0, OnClick::Disables},
+    {IDC_DISABLE_CD, Entry::DisableCD, Shows::Switch, 0, OnClick::OnlyShows},
+    {IDC_DISABLE_LINEIN, Entry::DisableLineIn, Shows::Switch, 0, OnClick::Disables},
+    {IDC_DISABLE_MIC, Entry::DisableMic, Shows::Switch, 0, OnClick::Disables},
+    {IDC_DISABLE_PHONE, Entry::DisablePhone, Shows::Switch, 0, OnClick::Disables},
+    {IDC_DISABLE_PCSPEAKER, Entry::DisablePCBeep, Shows::Switch, 0, OnClick::Disables},
+    {IDC_DISABLE_HEADPHONE, Entry::DisableHeadphone, Shows::Switch, 0, OnClick::Disables},
+    {IDC_DISABLE_MIC2, Entry::DisableMic2, Shows::Switch, 0, OnClick::Disables},
+    {IDC_DISABLE_MIC_BOOST, Entry::DisableMicBoost, Shows::Switch, 0, OnClick::Disables},
 };
 
 // A box that greys other controls while it is ticked: a "Disable Line" box
 // with its line's controls, or "Disable Mic2"/"Disable Mic Boost" with the
 // box they switch off.
+// The line's "Select" radio, when the switch takes a record source away, is
+// found from the core (custom::SourceDisabledBy).
 struct DisablingBox {
     int box;
     Entry flag;
     std::span<const int> controls;  // in the order they are switched
-    int selectRadio;                // the line's "Select" radio, or 0
     bool followsCodecModel;         // the refresh leaves its controls to the codec model
 };
 
@@ -173,18 +168,23 @@ inline constexpr int kMicBoost[] = {IDC_MIC_BOOST};
 
 // Every box that greys other controls, in the order the refresh shows them.
 inline constexpr DisablingBox kDisablingBoxes[] = {
-    {IDC_DISABLE_SPDIF, Entry::DisableSPDIF, kSpdifLine, 0, true},
-    {IDC_DISABLE_PCSPEAKER, Entry::DisablePCBeep, kPCSpeakerLine, 0, false},
-    {IDC_DISABLE_AUX, Entry::DisableAUX, kAuxLine, IDC_SELECT_AUX, false},
-    {IDC_DISABLE_VIDEO, Entry::DisableVideo, kVideoLine, IDC_SELECT_VIDEO, false},
-    {IDC_DISABLE_LINEIN, Entry::DisableLineIn, kLineInLine, IDC_SELECT_LINEIN, false},
-    {IDC_DISABLE_MIC, Entry::DisableMic, kMicLine, IDC_SELECT_MIC, false},
-    {IDC_DISABLE_PHONE, Entry::DisablePhone, kPhoneLine, IDC_SELECT_PHONE, false},
-    {IDC_DISABLE_HEADPHONE, Entry::DisableHeadphone, kHeadphoneLine, 0, false},
-    {IDC_DISABLE_MIC2, Entry::DisableMic2, kMic2Select, 0, false},
-    {IDC_DISABLE_MIC_BOOST, Entry::DisableMicBoost, kMicBoost, 0, false},
+    {IDC_DISABLE_SPDIF, Entry::DisableSPDIF, kSpdifLine, true},
+    {IDC_DISABLE_PCSPEAKER, Entry::DisablePCBeep, kPCSpeakerLine, false},
+    {IDC_DISABLE_AUX, Entry::DisableAUX, kAuxLine, false},
+    {IDC_DISABLE_VIDEO, Entry::DisableVideo, kVideoLine, false},
+    {IDC_DISABLE_LINEIN, Entry::DisableLineIn, kLineInLine, false},
+    {IDC_DISABLE_MIC, Entry::DisableMic, kMicLine, false},
+    {IDC_DISABLE_PHONE, Entry::DisablePhone, kPhoneLine, false},
+    {IDC_DISABLE_HEADPHONE, Entry::DisableHeadphone, kHeadphoneLine, false},
+    {IDC_DISABLE_MIC2, Entry::DisableMic2, kMic2Select, false},
+    {IDC_DISABLE_MIC_BOOST, Entry::DisableMicBoost, kMicBoost, false},
 };
-inline constexpr const DisablingBox& kSpdifDisable = kDisablingBoxes[0];
+
+// The line's "Select" radio, or 0 for a line that is no record source.
+inline int SelectRadioOfLine(const DisablingBox& line) {
+    const auto source = custom::SourceDisabledBy(line.flag);
+    return source ? SelectRadioOf(*source) : 0;
+}
 
 // Controls with no behaviour: greyed for the whole life of the dialog.
 inline constexpr int kInertControls[] = {
@@ -234,10 +234,17 @@ static_assert(std::size(kAllSpins) == 21 && std::size(kAllValueTexts) == 34 && s
 inline constexpr int kSliderTicFrequency = 43;
 inline constexpr int kSliderPageSize = 52;
 
-// The boxes that only the QM-3 family's features use. The refresh follows
-// the model for the first four; choosing a model switches all six.
-inline constexpr int kModel3Controls[] = {IDC_DISABLE_SPDIF, IDC_MUTE_SPDIF, IDC_SPDIF_SRC, IDC_ENABLE_48K_SPDIF,
-                                          IDC_ENABLE_33V, IDC_JACK_DETECT};
-inline constexpr std::size_t kModel3ControlsFollowingRefresh = 4;
+// The boxes of the features only the QM-3 family has. Choosing a model
+// greys or frees them all; the refresh sets the S/PDIF ones from the model
+// and leaves 3.3 V and jack detection as they are.
+struct Model3Control {
+    int id;
+    bool refreshFollowsModel;
+};
+
+inline constexpr Model3Control kModel3Controls[] = {
+    {IDC_DISABLE_SPDIF, true}, {IDC_MUTE_SPDIF, true}, {IDC_SPDIF_SRC, true}, {IDC_ENABLE_48K_SPDIF, true},
+    {IDC_ENABLE_33V, false},   {IDC_JACK_DETECT, false},
+};
 
 }  // namespace columns

@@ -54,7 +54,6 @@ private:
     void PlaceLevelSlider(const columns::LevelColumn& column);
     void ShowRecordMaxGainText(const columns::RecordColumn& column);
     void SetValueText(int id, const std::string& text);
-    void EnableControl(int id, bool enable) const;
 
     // Sliders and spins
     void OnVScroll(fw::Message& m, int);
@@ -68,8 +67,7 @@ private:
     void OnDisablingBox(fw::Message& m, int box);
 
     // Codec model and record source
-    void OnCodecModel12(fw::Message& m, int);
-    void OnCodecModel3(fw::Message& m, int);
+    void OnCodecModel(fw::Message& m, int);
     void ApplyCodecModel(custom::CodecModel model);
     void OnSelectRecordSource(fw::Message& m, int);
     void SelectRecordSource(unsigned source);

@@ -1,4 +1,5 @@
 // The "Volume" sliders and the "Max Volume (dB)" spins.
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -9,15 +10,18 @@ using namespace columns;
 
 namespace {
 
+// The spin handlers move the up-down themselves and always refuse the
+// control's own move, so that it cannot step a second time.
 constexpr int kRefuse = 1;
-constexpr int kAllow = 0;
 
-// The position a spin press asks for, or nothing when it leaves 0..lowest.
-// Summed wide: a notification from another program may carry any values.
-std::optional<int> RequestedPosition(const fw::Message& m, int lowest) {
+// The position a spin press asks for: the up-down's own position moved by
+// the press, or nothing when that leaves 0..lowest. The position the
+// notification reports is not used, so that a notification from another
+// program can only do what a press could. Summed wide: it may carry any delta.
+std::optional<int> RequestedPosition(const fw::Message& m, const fw::CSpinButtonCtrl& spin, int lowest) {
     const auto* press = fw::NotifyRecord<NMUPDOWN>(m);
     if (press == nullptr) return std::nullopt;
-    const long long position = static_cast<long long>(press->iPos) + press->iDelta;
+    const long long position = static_cast<long long>(spin.GetPos()) + press->iDelta;
     if (position < 0 || position > lowest) return std::nullopt;
     return static_cast<int>(position);
 }
@@ -29,21 +33,25 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
     m.handled = false;  // the default handling runs as well
     const auto from = reinterpret_cast<HWND>(m.lParam);
     if (from == nullptr || !::IsChild(m_hWnd, from)) return;
-    const int position = static_cast<int>(::SendMessageW(from, TBM_GETPOS, 0, 0));
+    // Another program can change a trackbar's range: only the dialog's own
+    // range 0..256 has a level.
+    const int position = std::clamp(static_cast<int>(::SendMessageW(from, TBM_GETPOS, 0, 0)), custom::kSliderMin,
+                                    custom::kSliderMax);
     char trace[16];
     std::snprintf(trace, sizeof(trace), "%d\n", custom::kSliderMax - position);
     ::OutputDebugStringA(trace);
 
     for (const auto& column : kLevelColumns) {
         if (m_sliders[column.slider].GetSafeHwnd() != from) continue;
+        const custom::EntryMeaning& line = LineOf(column);
         const std::uint8_t level = custom::LevelFromSliderPosition(
-            position, custom::LowByte(m_working[column.maxLevel].value), custom::LowByte(m_working[column.minLevel].value),
-            column.scale);
+            position, custom::LowByte(m_working[line.maxLevel].value), custom::LowByte(m_working[line.minLevel].value),
+            line.scale);
         auto& entry = m_working[column.level];
-        if (column.sliderKeepsBit0)
+        if (custom::SliderKeepsBit0(line.scale))
             custom::StoreLevelKeepingBit0(entry, level);
         else
-            custom::StoreLevelField(entry, level, column.channels);
+            custom::StoreLevelField(entry, level, line.channels);
         ShowDefaultLevelText(column);
         return;  // the thumb stays where the user left it
     }
@@ -51,41 +59,44 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
 
 void CCorvasetDlg::OnMaxLevelSpin(fw::Message& m, int index) {
     const auto& column = kLevelColumns[index];
-    const auto requested = RequestedPosition(m, custom::kPlaybackSpinLowest);
+    auto& spin = m_spins[column.maxSpin];
+    const auto requested = RequestedPosition(m, spin, custom::kPlaybackSpinLowest);
     m.result = kRefuse;
     if (!requested) return;
 
+    const custom::EntryMeaning& line = LineOf(column);
     const std::uint8_t maxLevel = custom::MaxLevelFromSpinPosition(*requested);
-    custom::StoreByte(m_working[column.maxLevel], maxLevel);
+    custom::StoreByte(m_working[line.maxLevel], maxLevel);
+    spin.SetPos(*requested);
     ShowMaxLevelText(column);
     // A default level louder than the new limit is pulled down to it.
     auto& level = m_working[column.level];
-    if (maxLevel > (level.value & 0x1F)) custom::StoreLevelField(level, maxLevel, column.channels);
+    if (maxLevel > (level.value & 0x1F)) custom::StoreLevelField(level, maxLevel, line.channels);
     PlaceLevelSlider(column);
     ShowDefaultLevelText(column);
-    m.result = kAllow;
 }
 
 // Wave and SW Synth edit the output level itself and keep each other in step.
 void CCorvasetDlg::OnWaveLevelSpin(fw::Message& m, int index) {
-    const auto requested = RequestedPosition(m, custom::kPlaybackSpinLowest);
+    const auto requested = RequestedPosition(m, m_spins[kWaveColumns[index].maxSpin], custom::kPlaybackSpinLowest);
     m.result = kRefuse;
     if (!requested) return;
 
     custom::StoreLevelField(m_working[kWaveLevel], static_cast<unsigned>(*requested), Channels::Stereo);
-    for (const auto& column : kWaveColumns) ShowMaxLevelText(column);
-    const auto& other = kWaveColumns[1 - index];
-    m_spins[other.maxSpin].SetPos(*requested);
-    m.result = kAllow;
+    for (const auto& column : kWaveColumns) {
+        m_spins[column.maxSpin].SetPos(*requested);
+        ShowMaxLevelText(column);
+    }
 }
 
 void CCorvasetDlg::OnRecordMaxGainSpin(fw::Message& m, int index) {
     const auto& column = kRecordColumns[index];
-    const auto requested = RequestedPosition(m, custom::kRecordSpinLowest);
+    auto& spin = m_spins[column.maxSpin];
+    const auto requested = RequestedPosition(m, spin, custom::kRecordSpinLowest);
     m.result = kRefuse;
     if (!requested) return;
 
     custom::StoreByte(m_working[column.maxGain], custom::MaxGainFromSpinPosition(*requested));
+    spin.SetPos(*requested);
     ShowRecordMaxGainText(column);
-    m.result = kAllow;
 }

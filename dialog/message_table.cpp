@@ -26,14 +26,14 @@ constexpr auto PerColumn(const Column (&table)[N], int Column::*id, UINT message
 }
 
 constexpr std::size_t kSwitchCount = static_cast<std::size_t>(
-    std::count_if(std::begin(kCheckBoxes), std::end(kCheckBoxes), [](const CheckBox& b) { return b.clickWrites; }));
+    std::count_if(std::begin(kCheckBoxes), std::end(kCheckBoxes), [](const CheckBox& b) { return b.onClick == OnClick::WritesBack; }));
 
 // The check boxes whose click writes their state back, by index in kCheckBoxes.
 constexpr auto SwitchBoxes(TableEntry::Handler handler) {
     std::array<TableEntry, kSwitchCount> entries{};
     std::size_t n = 0;
     for (std::size_t i = 0; i < std::size(kCheckBoxes); ++i) {
-        if (!kCheckBoxes[i].clickWrites) continue;
+        if (kCheckBoxes[i].onClick != OnClick::WritesBack) continue;
         const auto box = static_cast<UINT>(kCheckBoxes[i].box);
         entries[n++] = {WM_COMMAND, BN_CLICKED, box, box, handler, static_cast<int>(i)};
     }
@@ -43,14 +43,13 @@ constexpr auto SwitchBoxes(TableEntry::Handler handler) {
 }  // namespace
 
 struct MessageTable {
-    static constexpr std::array<TableEntry, 8> kWindow = {{
+    static constexpr std::array<TableEntry, 7> kWindow = {{
         fw::OnWindowMessage<Dlg>(WM_SYSCOMMAND, &Dlg::OnSysCommand),
         fw::OnWindowMessage<Dlg>(WM_PAINT, &Dlg::OnPaint),
         fw::OnWindowMessage<Dlg>(WM_QUERYDRAGICON, &Dlg::OnQueryDragIcon),
         fw::OnWindowMessage<Dlg>(WM_VSCROLL, &Dlg::OnVScroll),
         fw::OnCommand<Dlg>(IDC_DEFAULT, BN_CLICKED, &Dlg::OnDefault),
-        fw::OnCommandRange<Dlg>(IDC_CODEC_QM1, IDC_CODEC_QM2, BN_CLICKED, &Dlg::OnCodecModel12),
-        fw::OnCommand<Dlg>(IDC_CODEC_QM3, BN_CLICKED, &Dlg::OnCodecModel3),
+        fw::OnCommandRange<Dlg>(IDC_CODEC_QM1, IDC_CODEC_QM3, BN_CLICKED, &Dlg::OnCodecModel),
         fw::OnCommandRange<Dlg>(IDC_SELECT_MIC, IDC_SELECT_PHONE, BN_CLICKED, &Dlg::OnSelectRecordSource),
     }};
 

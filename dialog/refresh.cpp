@@ -50,8 +50,9 @@ void CCorvasetDlg::RefreshControls() {
     }
 
     for (const auto& column : kLevelColumns) {
-        LoadSpin(m_spins[column.maxSpin], column.spinStep, custom::kPlaybackSpinLowest,
-                 custom::MaxLevelSpinPosition(custom::LowByte(m_working[column.maxLevel].value), column.scale));
+        const custom::EntryMeaning& line = LineOf(column);
+        LoadSpin(m_spins[column.maxSpin], custom::LimitSpinStep(line.scale), custom::kPlaybackSpinLowest,
+                 custom::MaxLevelSpinPosition(custom::LowByte(m_working[line.maxLevel].value), line.scale));
     }
     for (const auto& column : kWaveColumns) {
         LoadSpin(m_spins[column.maxSpin], 1, custom::kPlaybackSpinLowest,
@@ -67,15 +68,16 @@ void CCorvasetDlg::RefreshControls() {
     for (const auto& column : kRecordColumns) ShowRecordMaxGainText(column);
     ShowRecordSource();
 
-    for (int id : kInertControls) EnableControl(id, false);
+    for (int id : kInertControls) EnableItem(id, false);
 
     const bool model3 = CurrentCodecModel() == custom::CodecModel::Model3;
-    for (std::size_t i = 0; i < kModel3ControlsFollowingRefresh; ++i) EnableControl(kModel3Controls[i], model3);
+    for (const auto& control : kModel3Controls)
+        if (control.refreshFollowsModel) EnableItem(control.id, model3);
 }
 
 void CCorvasetDlg::ShowLineDisabled(const DisablingBox& line, bool disabled) {
-    for (int id : line.controls) EnableControl(id, !disabled && !IsHeldDisabled(id, line));
-    if (line.selectRadio != 0) EnableControl(line.selectRadio, !disabled);
+    for (int id : line.controls) EnableItem(id, !disabled && !IsHeldDisabled(id, line));
+    if (const int radio = SelectRadioOfLine(line)) EnableItem(radio, !disabled);
 }
 
 // A control stays greyed while another ticked box greys it too, or while it
@@ -85,27 +87,30 @@ bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except) const
         if (other.box != except.box && m_working[other.flag].value != 0 && Lists(other, control)) return true;
     }
     if (CurrentCodecModel() != custom::CodecModel::Model3) {
-        for (int id : kModel3Controls)
-            if (id == control) return true;
+        for (const auto& feature : kModel3Controls)
+            if (feature.id == control) return true;
     }
     return false;
 }
 
 void CCorvasetDlg::ShowDefaultLevelText(const LevelColumn& column) {
-    SetValueText(column.defaultText, custom::FormatLevelDb(custom::LowByte(m_working[column.level].value), column.scale));
+    SetValueText(column.defaultText,
+                 custom::FormatLevelDb(custom::LowByte(m_working[column.level].value), LineOf(column).scale));
 }
 
 void CCorvasetDlg::ShowMaxLevelText(const LevelColumn& column) {
-    SetValueText(column.maxText, custom::FormatLevelDb(custom::LowByte(m_working[column.maxLevel].value), column.scale));
+    const custom::EntryMeaning& line = LineOf(column);
+    SetValueText(column.maxText, custom::FormatLevelDb(custom::LowByte(m_working[line.maxLevel].value), line.scale));
 }
 
 void CCorvasetDlg::ShowMaxLevelText(const WaveColumn& column) {
-    SetValueText(column.maxText, custom::FormatLevelDb(custom::LowByte(m_working[kWaveLevel].value), LevelScale::Gain));
+    SetValueText(column.maxText, custom::FormatLevelDb(custom::LowByte(m_working[kWaveLevel].value), custom::MeaningOf(kWaveLevel).scale));
 }
 
 void CCorvasetDlg::PlaceLevelSlider(const LevelColumn& column) {
+    const custom::EntryMeaning& line = LineOf(column);
     m_sliders[column.slider].SetPos(custom::SliderPositionFromLevel(
-        custom::LowByte(m_working[column.level].value), custom::LowByte(m_working[column.maxLevel].value), column.scale));
+        custom::LowByte(m_working[column.level].value), custom::LowByte(m_working[line.maxLevel].value), line.scale));
 }
 
 void CCorvasetDlg::ShowRecordMaxGainText(const RecordColumn& column) {
@@ -116,5 +121,3 @@ void CCorvasetDlg::ShowRecordMaxGainText(const RecordColumn& column) {
 void CCorvasetDlg::SetValueText(int id, const std::string& text) {
     m_texts[id].SetWindowText(std::wstring(text.begin(), text.end()));
 }
-
-void CCorvasetDlg::EnableControl(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable); }

@@ -23,7 +23,7 @@ void CCorvasetDlg::OnDisablingBox(fw::Message&, int index) {
     const auto& line = kDisablingBoxes[index];
     const bool ticked = IsTicked(line.box);
     custom::StoreByte(m_working[line.flag], ticked ? 1 : 0);
-    if (ticked && line.selectRadio != 0) {
+    if (ticked && SelectRadioOfLine(line) != 0) {
         SelectRecordSource(custom::kStereoMix);
         ShowRecordSource();
     }

@@ -42,6 +42,8 @@ public:
 
     void CheckRadioButton(int first, int last, int check) const { ::CheckRadioButton(m_hWnd, first, last, check); }
     bool IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+    HWND GetItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    void EnableItem(int id, bool enable) const { ::EnableWindow(GetItem(id), enable); }
 
     // A message box owned by the dialog; no caption means the application's name.
     int MessageBox(const std::wstring& text, const wchar_t* caption = nullptr, UINT type = MB_OK) const;

@@ -21,9 +21,9 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
         out << path << ": error: more than " << kCustomFileReadLimit << " bytes: not a customization file (584 bytes)\n";
         return kInvalid;
     }
-    const FileReport report = CheckFileBytes(read.bytes.data(), read.bytes.size());
-    for (const FileFinding& f : report.findings)
-        out << path << ": " << (f.severity == custom::Severity::Error ? "error: " : "warning: ") << FindingText(f)
+    const custom::FileReport report = custom::CheckFileBytes(read.bytes.data(), read.bytes.size());
+    for (const custom::FileFinding& f : report.findings)
+        out << path << ": " << (f.severity == custom::Severity::Error ? "error: " : "warning: ") << custom::FindingText(f)
             << '\n';
     const std::size_t errors = report.Count(custom::Severity::Error);
     const std::size_t warnings = report.Count(custom::Severity::Warning);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tool/file_check.h"
+#include "custom/file_check.h"
 
 namespace tool {
 
@@ -26,7 +26,7 @@ constexpr std::size_t kCustomFileReadLimit = 1024 * 1024;
 
 struct Loaded {
     int exitCode;               // kSuccess when `report` holds a file without errors
-    FileReport report;
+    custom::FileReport report;
 };
 // Reads and checks a customization file; on failure says why on `err`.
 Loaded LoadCustomFile(const std::string& path, std::ostream& err);

@@ -3,16 +3,16 @@
 #include <ostream>
 
 #include "tool/commands.h"
-#include "tool/entry_text.h"
+#include "custom/value_text.h"
 #include "tool/exit_codes.h"
 
 namespace tool {
 namespace {
 
-std::string Side(const FileReport& report, std::size_t i) {
+std::string Side(const custom::FileReport& report, std::size_t i) {
     const std::uint32_t value = report.working[i].value;
-    if ((*report.records)[i].present != 1) return "absent (factory " + EntryMeaningText(i, value) + ")";
-    return custom::HexOfEntry(i, value) + " " + EntryMeaningText(i, value);
+    if ((*report.records)[i].present != 1) return "absent (factory " + custom::EntryMeaningText(i, value) + ")";
+    return custom::HexOfEntry(i, value) + " " + custom::EntryMeaningText(i, value);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ Loaded LoadCustomFile(const std::string& path, std::ostream& err) {
         loaded.exitCode = kInvalid;
         return loaded;
     }
-    loaded.report = CheckFileBytes(read.bytes.data(), read.bytes.size());
+    loaded.report = custom::CheckFileBytes(read.bytes.data(), read.bytes.size());
     if (const std::size_t errors = loaded.report.Count(custom::Severity::Error)) {
         err << path << ": not a valid customization file (" << errors << (errors == 1 ? " error" : " errors")
             << "); \"corvaset-dat check " << path << "\" lists them\n";

@@ -4,16 +4,16 @@
 #include <string_view>
 
 #include "tool/commands.h"
-#include "tool/description.h"
+#include "custom/description.h"
 #include "tool/exit_codes.h"
 #include "tool/file_io.h"
 
 namespace tool {
 namespace {
 
-void PrintMessages(std::ostream& err, const std::string& path, const std::vector<LineMessage>& messages,
+void PrintMessages(std::ostream& err, const std::string& path, const std::vector<custom::LineMessage>& messages,
                    const char* kind) {
-    for (const LineMessage& m : messages) {
+    for (const custom::LineMessage& m : messages) {
         err << path;
         if (m.line != 0) err << ':' << m.line;
         err << ": " << kind << m.text << '\n';
@@ -39,17 +39,17 @@ int RunMake(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (input.empty() || output.empty()) return UsageError(err, "make", "expects DESCRIPTION -o FILE");
 
-    const ReadResult read = ReadWholeFile(input, kMaxDescriptionBytes);
+    const ReadResult read = ReadWholeFile(input, custom::kMaxDescriptionBytes);
     if (!read.ok) {
         err << input << ": cannot read: " << read.error << '\n';
         return kIoError;
     }
     if (read.tooLarge) {
-        err << input << ": more than " << kMaxDescriptionBytes << " bytes: not a description\n";
+        err << input << ": more than " << custom::kMaxDescriptionBytes << " bytes: not a description\n";
         return kInvalid;
     }
     const std::string_view text(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size());
-    const Description d = ParseDescription(text);
+    const custom::Description d = custom::ParseDescription(text);
     if (!d.ok()) {
         PrintMessages(err, input, d.errors, "error: ");
         err << input << ": nothing written\n";

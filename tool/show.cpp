@@ -5,8 +5,8 @@
 
 #include "custom/entry_meaning.h"
 #include "tool/commands.h"
-#include "tool/description.h"
-#include "tool/entry_text.h"
+#include "custom/description.h"
+#include "custom/value_text.h"
 #include "tool/exit_codes.h"
 
 namespace tool {
@@ -47,7 +47,7 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-void PrintText(const FileReport& report, bool all, std::ostream& out) {
+void PrintText(const custom::FileReport& report, bool all, std::ostream& out) {
     for (std::size_t i = 0; i < custom::kEntryCount; ++i) {
         const bool present = (*report.records)[i].present == 1;
         if (!present && !all) continue;
@@ -56,13 +56,13 @@ void PrintText(const FileReport& report, bool all, std::ostream& out) {
         char head[80];
         std::snprintf(head, sizeof head, "%3zu  %-20s %-11s ", i, DefaultEntryTable[i].key, raw.c_str());
         out << head;
-        out << (present ? "" : "factory: ") << EntryMeaningText(i, value);
+        out << (present ? "" : "factory: ") << custom::EntryMeaningText(i, value);
         if (custom::IsModel3Only(i)) out << "  [QM-3/QM-3A only]";
         out << '\n';
     }
 }
 
-void PrintJson(const FileReport& report, bool all, std::ostream& out) {
+void PrintJson(const custom::FileReport& report, bool all, std::ostream& out) {
     out << "{\"entries\": [";
     bool first = true;
     for (std::size_t i = 0; i < custom::kEntryCount; ++i) {
@@ -73,7 +73,7 @@ void PrintJson(const FileReport& report, bool all, std::ostream& out) {
             << ", \"kind\": \"" << KindName(custom::MeaningOf(i).kind) << "\", \"present\": "
             << (present ? "true" : "false") << ", \"value\": " << value
             << ", \"factory\": " << DefaultEntryTable[i].value
-            << ", \"meaning\": " << JsonString(EntryMeaningText(i, value))
+            << ", \"meaning\": " << JsonString(custom::EntryMeaningText(i, value))
             << ", \"qm3Only\": " << (custom::IsModel3Only(i) ? "true" : "false") << "}";
         first = false;
     }
@@ -106,7 +106,7 @@ int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
                 << "\"corvaset-dat check " << path << "\" says why\n";
             return kInvalid;
         }
-        out << PrintDescription(loaded.report.working, all);
+        out << custom::PrintDescription(loaded.report.working, all);
         return kSuccess;
     }
     if (const std::size_t warnings = loaded.report.Count(custom::Severity::Warning))

@@ -1,4 +1,5 @@
 #include "custom/custom_file.h"
+#include "custom/entry_meaning.h"
 
 #include <gtest/gtest.h>
 

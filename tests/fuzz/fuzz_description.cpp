@@ -4,20 +4,20 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "tool/description.h"
-#include "tool/file_check.h"
+#include "custom/description.h"
+#include "custom/file_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const tool::Description d = tool::ParseDescription(text);
+    const custom::Description d = custom::ParseDescription(text);
     if (!d.ok()) return 0;
     if (!custom::AnyCustomized(d.working, d.model)) return 0;
 
     const custom::CustomFileImage image = custom::EncodeCustomFile(d.working, d.model);
-    const tool::FileReport report = tool::CheckFileBytes(image.data(), image.size());
+    const custom::FileReport report = custom::CheckFileBytes(image.data(), image.size());
     if (!report.findings.empty()) std::abort();
 
-    const tool::Description again = tool::ParseDescription(tool::PrintDescription(report.working, false));
+    const custom::Description again = custom::ParseDescription(custom::PrintDescription(report.working, false));
     if (!again.ok()) std::abort();
     if (custom::EncodeCustomFile(again.working, again.model) != image) std::abort();
     return 0;

@@ -1,15 +1,14 @@
-#include "tool/description.h"
+#include "custom/description.h"
 
 #include <cstdio>
 #include <optional>
 
 #include "custom/entry_meaning.h"
 #include "custom/value_rules.h"
-#include "tool/entry_text.h"
+#include "custom/value_text.h"
 
-namespace tool {
+namespace custom {
 
-using custom::kEntryCount;
 
 namespace {
 
@@ -40,7 +39,7 @@ std::optional<LineMessage> FindBinary(std::string_view text) {
 
 class Parser {
 public:
-    explicit Parser(Description& d) : d_(d) { custom::CopyDefaults(d_.working); }
+    explicit Parser(Description& d) : d_(d) { CopyDefaults(d_.working); }
 
     void Line(std::size_t number, std::string_view line) {
         if (line.size() > kMaxLineLength) {
@@ -59,7 +58,7 @@ public:
         const std::string_view key = Trim(line.substr(0, eq));
         const std::string_view value = Trim(line.substr(eq + 1));
         if (key == kCodecKey) return Codec(number, value);
-        const std::optional<std::size_t> index = custom::IndexOfKey(key);
+        const std::optional<std::size_t> index = IndexOfKey(key);
         if (!index) {
             Error(number, "unknown key '" + std::string(key) + "'");
             return;
@@ -80,17 +79,17 @@ public:
     // The same rules as a file's check: whatever the dialog could not have
     // produced is refused, naming the line that set it.
     void Finish() {
-        for (const custom::ValueFinding& f : custom::CheckWorkingTable(d_.working)) {
+        for (const ValueFinding& f : CheckWorkingTable(d_.working)) {
             std::size_t line = lineOf_[f.index];
             if (line == 0 && f.related) line = lineOf_[*f.related];
-            Error(line, std::string(custom::DefaultEntryTable[f.index].key) + ": " + f.message);
+            Error(line, std::string(DefaultEntryTable[f.index].key) + ": " + f.message);
         }
-        if (d_.model == custom::CodecModel::Model3) return;
+        if (d_.model == CodecModel::Model3) return;
         for (std::size_t i = 0; i < kEntryCount; ++i) {
-            const bool dropped = custom::IsModel3Only(i) && lineOf_[i] != 0 &&
-                                 d_.working[i].value != custom::DefaultEntryTable[i].value;
+            const bool dropped = IsModel3Only(i) && lineOf_[i] != 0 &&
+                                 d_.working[i].value != DefaultEntryTable[i].value;
             if (dropped)
-                d_.notes.push_back({lineOf_[i], std::string(custom::DefaultEntryTable[i].key) +
+                d_.notes.push_back({lineOf_[i], std::string(DefaultEntryTable[i].key) +
                                                     " is left out: only QM-3/QM-3A packages carry it"});
         }
     }
@@ -102,7 +101,7 @@ private:
             return;
         }
         codecLine_ = number;
-        if (const auto model = custom::CodecModelFromCaption(value)) {
+        if (const auto model = CodecModelFromCaption(value)) {
             d_.model = *model;
             return;
         }
@@ -148,19 +147,19 @@ Description ParseDescription(std::string_view text) {
     return d;
 }
 
-std::string PrintDescription(const custom::EntryTable& working, bool all) {
+std::string PrintDescription(const EntryTable& working, bool all) {
     std::string out =
         "# corvaset.dat described in the dialog's terms; \"corvaset-dat make\" rebuilds it.\n"
         "# The file does not record the codec model: QM-3/QM-3A keeps every entry.\n"
         "codec = QM-3/QM-3A\n";
     for (std::size_t i = 0; i < kEntryCount; ++i) {
-        const bool changed = working[i].value != custom::DefaultEntryTable[i].value;
+        const bool changed = working[i].value != DefaultEntryTable[i].value;
         if (!changed && !all) continue;
-        out += std::string(custom::DefaultEntryTable[i].key) + " = " + EntryValueText(i, working[i].value);
+        out += std::string(DefaultEntryTable[i].key) + " = " + EntryValueText(i, working[i].value);
         if (!changed) out += "  # factory value";
         out += '\n';
     }
     return out;
 }
 
-}  // namespace tool
+}  // namespace custom

@@ -1,13 +1,9 @@
-#include "tool/file_check.h"
+#include "custom/file_check.h"
 
 #include <algorithm>
 
-namespace tool {
+namespace custom {
 
-using custom::kCustomFileSize;
-using custom::kEntryCount;
-using custom::kRecordSize;
-using custom::Severity;
 
 std::size_t FileReport::Count(Severity s) const {
     return static_cast<std::size_t>(
@@ -17,25 +13,25 @@ std::size_t FileReport::Count(Severity s) const {
 namespace {
 
 void CheckRecords(FileReport& report) {
-    const custom::CustomFileRecords& records = *report.records;
+    const CustomFileRecords& records = *report.records;
     bool anyPresent = false;
     for (std::size_t i = 0; i < kEntryCount; ++i) {
         const std::size_t at = i * kRecordSize;
-        const custom::CustomFileRecord& r = records[i];
+        const CustomFileRecord& r = records[i];
         if (r.present > 1) {
             report.findings.push_back({Severity::Error, at, i,
                                        "present is " + std::to_string(r.present) + ", neither 0 (absent) nor 1"});
         } else if (r.present == 0 && r.value != 0) {
             report.findings.push_back({Severity::Error, at + 4, i,
-                                       "absent record with the non-zero value " + custom::HexOfEntry(i, r.value) +
+                                       "absent record with the non-zero value " + HexOfEntry(i, r.value) +
                                            ": an absent record's value must be 0"});
         } else if (r.present == 1) {
             anyPresent = true;
             report.working[i].value = r.value;
-            if (r.value == custom::DefaultEntryTable[i].value)
+            if (r.value == DefaultEntryTable[i].value)
                 report.findings.push_back({Severity::Warning, at, i,
                                            "present but equal to the factory value " +
-                                               custom::HexOfEntry(i, r.value) + ": the dialog records it as absent"});
+                                               HexOfEntry(i, r.value) + ": the dialog records it as absent"});
         }
     }
     if (!anyPresent)
@@ -47,8 +43,8 @@ void CheckRecords(FileReport& report) {
 
 FileReport CheckFileBytes(const std::uint8_t* bytes, std::size_t length) {
     FileReport report;
-    custom::CopyDefaults(report.working);
-    report.records = custom::DecodeCustomFile(bytes, length);
+    CopyDefaults(report.working);
+    report.records = DecodeCustomFile(bytes, length);
     if (!report.records) {
         const std::size_t at = std::min(length, kCustomFileSize);
         std::optional<std::size_t> record;
@@ -62,7 +58,7 @@ FileReport CheckFileBytes(const std::uint8_t* bytes, std::size_t length) {
         return report;
     }
     CheckRecords(report);
-    for (const custom::ValueFinding& f : custom::CheckWorkingTable(report.working))
+    for (const ValueFinding& f : CheckWorkingTable(report.working))
         report.findings.push_back({f.severity, f.index * kRecordSize + 4 + f.byte, f.index, f.message});
     std::stable_sort(report.findings.begin(), report.findings.end(),
                      [](const FileFinding& a, const FileFinding& b) { return a.offset < b.offset; });
@@ -72,8 +68,8 @@ FileReport CheckFileBytes(const std::uint8_t* bytes, std::size_t length) {
 std::string FindingText(const FileFinding& f) {
     std::string text = "offset " + std::to_string(f.offset);
     if (f.record)
-        text += ", record " + std::to_string(*f.record) + " (" + custom::DefaultEntryTable[*f.record].key + ")";
+        text += ", record " + std::to_string(*f.record) + " (" + DefaultEntryTable[*f.record].key + ")";
     return text + ": " + f.message;
 }
 
-}  // namespace tool
+}  // namespace custom

@@ -11,10 +11,10 @@
 #include "custom/custom_file.h"
 #include "custom/value_rules.h"
 
-namespace tool {
+namespace custom {
 
 struct FileFinding {
-    custom::Severity severity;
+    Severity severity;
     std::size_t offset;                 // byte offset in the file
     std::optional<std::size_t> record;  // none for problems of the whole file
     std::string message;
@@ -23,12 +23,12 @@ struct FileFinding {
 struct FileReport {
     std::vector<FileFinding> findings;
     // The records, when the file has the right length.
-    std::optional<custom::CustomFileRecords> records;
+    std::optional<CustomFileRecords> records;
     // What the driver would use: the factory table with every record present
     // with 1 applied. Meaningful only without errors.
-    custom::EntryTable working;
+    EntryTable working;
 
-    std::size_t Count(custom::Severity s) const;
+    std::size_t Count(Severity s) const;
 };
 
 FileReport CheckFileBytes(const std::uint8_t* bytes, std::size_t length);
@@ -36,4 +36,4 @@ FileReport CheckFileBytes(const std::uint8_t* bytes, std::size_t length);
 // "offset 96, record 12 (RecordSelect): message"
 std::string FindingText(const FileFinding& finding);
 
-}  // namespace tool
+}  // namespace custom

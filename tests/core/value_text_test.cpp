@@ -1,5 +1,5 @@
 // Values in the dialog's terms, both ways.
-#include "tool/entry_text.h"
+#include "custom/value_text.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,7 @@ class Parse : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(Parse, GivesTheValueOrSaysWhyNot) {
     const ParseCase& c = GetParam();
-    const tool::ParsedValue parsed = tool::ParseEntryValue(IndexOf(c.entry), c.text);
+    const custom::ParsedValue parsed = custom::ParseEntryValue(IndexOf(c.entry), c.text);
     SCOPED_TRACE(c.text);
     EXPECT_EQ(parsed.ok, c.value.has_value()) << parsed.error;
     if (c.value) {
@@ -100,7 +100,7 @@ TEST(EntryText, UsesTheDialogsTermsWhereTheySayTheValueExactly) {
         {Entry::ToneControls, 0x0F0F, "0x0F0F"},
         {Entry::PollingPeriod, 0, "0x00000000"},
     };
-    for (const auto& c : cases) EXPECT_EQ(tool::EntryValueText(IndexOf(c.entry), c.value), c.text);
+    for (const auto& c : cases) EXPECT_EQ(custom::EntryValueText(IndexOf(c.entry), c.value), c.text);
 }
 
 TEST(EntryText, ExplainsValuesForListings) {
@@ -124,5 +124,5 @@ TEST(EntryText, ExplainsValuesForListings) {
         {Entry::GeneralPurpose, 0x2100, "Mic2 Select on, 3D on"},
         {Entry::PowerDown, 0, "carried unchanged"},
     };
-    for (const auto& c : cases) EXPECT_EQ(tool::EntryMeaningText(IndexOf(c.entry), c.value), c.text);
+    for (const auto& c : cases) EXPECT_EQ(custom::EntryMeaningText(IndexOf(c.entry), c.value), c.text);
 }

@@ -1,6 +1,6 @@
 // Descriptions: what a good one sets, and one bad description per kind of
 // problem with the line it is blamed on.
-#include "tool/description.h"
+#include "custom/description.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ using custom::CodecModel;
 using custom::Entry;
 
 TEST(Description, SetsWhatItSaysAndKeepsTheRest) {
-    const tool::Description d = tool::ParseDescription(
+    const custom::Description d = custom::ParseDescription(
         "\xEF\xBB\xBF# a comment\r\n"
         "\r\n"
         "  MasterVolume = -7.5 mute   # trailing comment\r\n"
@@ -31,7 +31,7 @@ TEST(Description, SetsWhatItSaysAndKeepsTheRest) {
 }
 
 TEST(Description, OpensWithTheModelTheDialogOpensWith) {
-    EXPECT_EQ(tool::ParseDescription("").model, CodecModel::Model3);
+    EXPECT_EQ(custom::ParseDescription("").model, CodecModel::Model3);
 }
 
 namespace {
@@ -70,7 +70,7 @@ class BadDescriptions : public ::testing::TestWithParam<BadCase> {};
 
 TEST_P(BadDescriptions, AreRefusedNamingTheLine) {
     const BadCase& c = GetParam();
-    const tool::Description d = tool::ParseDescription(c.text);
+    const custom::Description d = custom::ParseDescription(c.text);
     ASSERT_FALSE(d.ok());
     EXPECT_EQ(d.errors[0].line, c.line);
     EXPECT_NE(d.errors[0].text.find(c.says), std::string::npos) << d.errors[0].text;
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(OnePerKind, BadDescriptions, ::testing::ValuesIn(BadCas
 TEST(Description, ListsEveryErrorUpToALimit) {
     std::string text;
     for (int i = 0; i < 50; ++i) text += "Nonsense" + std::to_string(i) + " = 1\n";
-    const tool::Description d = tool::ParseDescription(text);
+    const custom::Description d = custom::ParseDescription(text);
     ASSERT_EQ(d.errors.size(), 21u);
     EXPECT_EQ(d.errors[19].line, 20u);
     EXPECT_NE(d.errors[20].text.find("too many errors"), std::string::npos);
@@ -96,15 +96,15 @@ TEST(Description, PrintsOnlyChangesUnlessAskedForAll) {
     custom::EntryTable t;
     custom::CopyDefaults(t);
     t[Entry::DisableAUX].value = 1;
-    const std::string changes = tool::PrintDescription(t, false);
+    const std::string changes = custom::PrintDescription(t, false);
     EXPECT_NE(changes.find("\nDisableAUX = on\n"), std::string::npos);
     EXPECT_EQ(changes.find("MasterVolume"), std::string::npos);
-    const std::string all = tool::PrintDescription(t, true);
+    const std::string all = custom::PrintDescription(t, true);
     EXPECT_NE(all.find("\nMasterVolume = -6.0  # factory value\n"), std::string::npos);
     EXPECT_NE(all.find("\nPollingPeriod = 0x00000000  # factory value\n"), std::string::npos);
     // Both give the same table back.
     for (const std::string& text : {changes, all}) {
-        const tool::Description d = tool::ParseDescription(text);
+        const custom::Description d = custom::ParseDescription(text);
         ASSERT_TRUE(d.ok()) << d.errors[0].text;
         for (std::size_t i = 0; i < custom::kEntryCount; ++i) EXPECT_EQ(d.working[i].value, t[i].value);
     }

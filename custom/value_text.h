@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace tool {
+namespace custom {
 
 struct ParsedValue {
     bool ok;
@@ -26,4 +26,4 @@ std::string EntryValueText(std::size_t index, std::uint32_t value);
 // A human explanation for listings: "-7.5 dB, muted", "max gain +18.0 dB (Mic)".
 std::string EntryMeaningText(std::size_t index, std::uint32_t value);
 
-}  // namespace tool
+}  // namespace custom

@@ -9,8 +9,8 @@
 
 #include "custom/custom_file.h"
 #include "custom/level_scale.h"
-#include "tool/description.h"
-#include "tool/file_check.h"
+#include "custom/description.h"
+#include "custom/file_check.h"
 
 using custom::Channels;
 using custom::CodecModel;
@@ -115,12 +115,12 @@ TEST_P(SessionFiles, CheckCleanAndRebuildFromTheirDescription) {
     ASSERT_TRUE(custom::AnyCustomized(t, s.model));
     const custom::CustomFileImage image = custom::EncodeCustomFile(t, s.model);
 
-    const tool::FileReport report = tool::CheckFileBytes(image.data(), image.size());
-    for (const tool::FileFinding& f : report.findings) ADD_FAILURE() << tool::FindingText(f);
+    const custom::FileReport report = custom::CheckFileBytes(image.data(), image.size());
+    for (const custom::FileFinding& f : report.findings) ADD_FAILURE() << custom::FindingText(f);
 
     for (bool all : {false, true}) {
-        const std::string text = tool::PrintDescription(report.working, all);
-        const tool::Description d = tool::ParseDescription(text);
+        const std::string text = custom::PrintDescription(report.working, all);
+        const custom::Description d = custom::ParseDescription(text);
         ASSERT_TRUE(d.ok()) << d.errors[0].line << ": " << d.errors[0].text << "\n" << text;
         EXPECT_EQ(custom::EncodeCustomFile(d.working, d.model), image) << text;
     }

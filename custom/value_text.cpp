@@ -1,4 +1,4 @@
-#include "tool/entry_text.h"
+#include "custom/value_text.h"
 
 #include <cctype>
 #include <optional>
@@ -8,18 +8,15 @@
 #include "custom/level_scale.h"
 #include "custom/value_rules.h"
 
-namespace tool {
+namespace custom {
 
-using custom::DefaultEntryTable;
-using custom::EntryKind;
-using custom::LevelScale;
 
 namespace {
 
-constexpr std::uint32_t kMute = 1u << custom::kMuteBit;
-constexpr std::uint32_t kBoost = 1u << custom::kMicBoostBit;
-constexpr std::uint32_t kMic2 = 1u << custom::kMic2SelectBit;
-constexpr std::uint32_t k3D = 1u << custom::k3DEnableBit;
+constexpr std::uint32_t kMute = 1u << kMuteBit;
+constexpr std::uint32_t kBoost = 1u << kMicBoostBit;
+constexpr std::uint32_t kMic2 = 1u << kMic2SelectBit;
+constexpr std::uint32_t k3D = 1u << k3DEnableBit;
 
 // Built by appending: GCC 12 warns wrongly (-Wrestrict) on "'" + std::string.
 std::string Quoted(std::string_view text) {
@@ -102,18 +99,18 @@ ParsedValue CodeOfDb(std::string_view text, LevelScale scale) {
     const unsigned last = scale == LevelScale::RecordGainScale ? 15 : 31;
     const unsigned step = scale == LevelScale::Beep ? 2 : 1;
     for (unsigned code = 0; code <= last; code += step)
-        if (ParseTenths(custom::FormatLevelDb(static_cast<std::uint8_t>(code), scale)) == tenths) return {true, code, ""};
+        if (ParseTenths(FormatLevelDb(static_cast<std::uint8_t>(code), scale)) == tenths) return {true, code, ""};
     return {false, 0, std::string(text) + " dB is not on this scale: " + ScaleRange(scale)};
 }
 
 ParsedValue ParseLevel(std::size_t index, std::string_view text) {
-    const custom::EntryMeaning& m = custom::MeaningOf(index);
+    const EntryMeaning& m = MeaningOf(index);
     const std::vector<std::string_view> words = Words(text);
     if (words.empty()) return {false, 0, "no level given"};
     const ParsedValue code = CodeOfDb(words[0], m.scale);
     if (!code.ok) return code;
-    custom::CustomEntry entry = DefaultEntryTable[index];
-    custom::StoreLevelField(entry, code.value, m.channels);
+    CustomEntry entry = DefaultEntryTable[index];
+    StoreLevelField(entry, code.value, m.channels);
     entry.value &= ~(m.changeable & (kMute | kBoost));
     std::string allowed = (m.changeable & kMute ? "mute" : "");
     if (m.changeable & kBoost) allowed += " or boost";
@@ -133,13 +130,13 @@ ParsedValue ParseLevel(std::size_t index, std::string_view text) {
 }
 
 ParsedValue ParseInTerms(std::size_t index, std::string_view text) {
-    const custom::EntryMeaning& m = custom::MeaningOf(index);
+    const EntryMeaning& m = MeaningOf(index);
     const std::uint32_t factory = DefaultEntryTable[index].value;
     const std::string word = Lower(text);
     switch (m.kind) {
         case EntryKind::Level: return ParseLevel(index, text);
         case EntryKind::RecordSource:
-            if (const auto n = custom::RecordSourceFromName(text)) return {true, custom::RecordSelectValue(*n), ""};
+            if (const auto n = RecordSourceFromName(text)) return {true, RecordSelectValue(*n), ""};
             return {false, 0, "unknown record source '" + std::string(text) +
                                   "': Mic, CD, Video, AUX, Line In, Stereo Mix, Mono Mix or Phone"};
         case EntryKind::MicSelect:
@@ -161,21 +158,21 @@ ParsedValue ParseInTerms(std::size_t index, std::string_view text) {
 }
 
 std::string Db(std::uint32_t field, LevelScale scale) {
-    return custom::FormatLevelDb(static_cast<std::uint8_t>(field), scale) + " dB";
+    return FormatLevelDb(static_cast<std::uint8_t>(field), scale) + " dB";
 }
 
 std::string LevelMeaning(std::size_t index, std::uint32_t value) {
-    const custom::EntryMeaning& m = custom::MeaningOf(index);
+    const EntryMeaning& m = MeaningOf(index);
     const std::uint32_t right = value & 0x1F, left = (value >> 8) & 0x1F;
-    std::string text = m.channels == custom::Channels::Stereo && left != right
+    std::string text = m.channels == Channels::Stereo && left != right
                            ? "left " + Db(left, m.scale) + ", right " + Db(right, m.scale)
                            : Db(right, m.scale);
-    if (!custom::HasLimitRows(index)) text += " (Wave and SW Synth)";
+    if (!HasLimitRows(index)) text += " (Wave and SW Synth)";
     if (m.scale == LevelScale::Beep && (value & 1)) text += ", bit 0 set";
     if (value & kMute) text += ", muted";
     if ((m.changeable & kBoost) && (value & kBoost)) text += ", mic boost";
     const std::uint32_t stray = (value ^ DefaultEntryTable[index].value) & ~m.changeable;
-    if (stray) text += ", other bits " + custom::HexOfEntry(index, stray);
+    if (stray) text += ", other bits " + HexOfEntry(index, stray);
     return text;
 }
 
@@ -193,22 +190,22 @@ ParsedValue ParseEntryValue(std::size_t index, std::string_view text) {
 }
 
 std::string EntryValueText(std::size_t index, std::uint32_t value) {
-    const custom::EntryMeaning& m = custom::MeaningOf(index);
+    const EntryMeaning& m = MeaningOf(index);
     std::string text;
     switch (m.kind) {
         case EntryKind::Level:
-            text = custom::FormatLevelDb(static_cast<std::uint8_t>(value), m.scale);
+            text = FormatLevelDb(static_cast<std::uint8_t>(value), m.scale);
             if (value & m.changeable & kMute) text += " mute";
             if (value & m.changeable & kBoost) text += " boost";
             break;
-        case EntryKind::RecordSource: text = custom::RecordSourceName(custom::RecordSourceOf(value)); break;
+        case EntryKind::RecordSource: text = RecordSourceName(RecordSourceOf(value)); break;
         case EntryKind::MicSelect: text = value & kMic2 ? "mic2" : "none"; break;
         case EntryKind::Switch: text = value == 1 ? "on" : "off"; break;
         case EntryKind::MaxLevel:
-        case EntryKind::MinLevel: text = custom::FormatLevelDb(static_cast<std::uint8_t>(value), m.scale); break;
+        case EntryKind::MinLevel: text = FormatLevelDb(static_cast<std::uint8_t>(value), m.scale); break;
         case EntryKind::MaxGain:
         case EntryKind::MinGain:
-            text = custom::FormatLevelDb(static_cast<std::uint8_t>(value), LevelScale::RecordGainScale);
+            text = FormatLevelDb(static_cast<std::uint8_t>(value), LevelScale::RecordGainScale);
             break;
         case EntryKind::Register:
         case EntryKind::Number: break;
@@ -216,24 +213,24 @@ std::string EntryValueText(std::size_t index, std::uint32_t value) {
     // The terms drop what they cannot say (an odd PC Speaker level, stray
     // bits): only a text that gives the value back exactly will do.
     const ParsedValue back = ParseEntryValue(index, text);
-    return back.ok && back.value == value ? text : custom::HexOfEntry(index, value);
+    return back.ok && back.value == value ? text : HexOfEntry(index, value);
 }
 
 std::string EntryMeaningText(std::size_t index, std::uint32_t value) {
-    const custom::EntryMeaning& m = custom::MeaningOf(index);
+    const EntryMeaning& m = MeaningOf(index);
     const std::string limited = DefaultEntryTable[m.level].key;
     switch (m.kind) {
         case EntryKind::Level: return LevelMeaning(index, value);
         case EntryKind::RecordSource: {
-            const unsigned right = custom::RecordSourceOf(value), left = (value >> 8) & 7;
-            if (left == right) return "record source " + std::string(custom::RecordSourceName(right));
-            return "record source left " + std::string(custom::RecordSourceName(left)) + ", right " +
-                   std::string(custom::RecordSourceName(right));
+            const unsigned right = RecordSourceOf(value), left = (value >> 8) & 7;
+            if (left == right) return "record source " + std::string(RecordSourceName(right));
+            return "record source left " + std::string(RecordSourceName(left)) + ", right " +
+                   std::string(RecordSourceName(right));
         }
         case EntryKind::MicSelect:
             return std::string("Mic2 Select ") + (value & kMic2 ? "on" : "off") + (value & k3D ? ", 3D on" : "");
         case EntryKind::Switch:
-            return value == 1 ? "on" : value == 0 ? "off" : custom::HexOfEntry(index, value) + ", neither on nor off";
+            return value == 1 ? "on" : value == 0 ? "off" : HexOfEntry(index, value) + ", neither on nor off";
         case EntryKind::MaxLevel:
         case EntryKind::MinLevel: {
             const std::string what = m.kind == EntryKind::MaxLevel ? "max level " : "min level ";
@@ -243,7 +240,7 @@ std::string EntryMeaningText(std::size_t index, std::uint32_t value) {
         case EntryKind::MaxGain:
         case EntryKind::MinGain: {
             const std::string what = m.kind == EntryKind::MaxGain ? "max record gain " : "min record gain ";
-            const std::string line = " (" + std::string(custom::RecordSourceName(m.source)) + ")";
+            const std::string line = " (" + std::string(RecordSourceName(m.source)) + ")";
             if (value > 0x0F) return what + "outside the gain codes" + line;
             return what + Db(value, LevelScale::RecordGainScale) + line;
         }
@@ -253,4 +250,4 @@ std::string EntryMeaningText(std::size_t index, std::uint32_t value) {
     return value == DefaultEntryTable[index].value ? "carried unchanged" : "never changed by the dialog";
 }
 
-}  // namespace tool
+}  // namespace custom

@@ -1,7 +1,7 @@
 // Hand-made bad files, one per kind of problem: where the check says it is
 // and whether the driver would misread it (error) or the dialog could not
 // have written it (warning).
-#include "tool/file_check.h"
+#include "custom/file_check.h"
 
 #include <gtest/gtest.h>
 
@@ -90,11 +90,11 @@ class BadFiles : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(BadFiles, ReportsTheOneProblemWhereItIs) {
     const FileCase& c = GetParam();
-    const tool::FileReport report = tool::CheckFileBytes(c.bytes.data(), c.bytes.size());
+    const custom::FileReport report = custom::CheckFileBytes(c.bytes.data(), c.bytes.size());
     std::string all;
-    for (const auto& f : report.findings) all += tool::FindingText(f) + "; ";
+    for (const auto& f : report.findings) all += custom::FindingText(f) + "; ";
     ASSERT_EQ(report.findings.size(), 1u) << all;
-    const tool::FileFinding& f = report.findings[0];
+    const custom::FileFinding& f = report.findings[0];
     EXPECT_EQ(f.severity, c.severity);
     EXPECT_EQ(f.offset, c.offset);
     EXPECT_EQ(f.record, c.record);
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(OnePerKind, BadFiles, ::testing::ValuesIn(Cases()), [](
 
 TEST(FileCheck, CleanFileGivesTheDriversTable) {
     const Bytes b = File({{Entry::MasterVolume, 0x8404}, {Entry::RecordSelect, 0}, {Entry::DisableHeadphone, 0}});
-    const tool::FileReport report = tool::CheckFileBytes(b.data(), b.size());
+    const custom::FileReport report = custom::CheckFileBytes(b.data(), b.size());
     EXPECT_TRUE(report.findings.empty());
     EXPECT_EQ(report.working[Entry::MasterVolume].value, 0x8404u);
     EXPECT_EQ(report.working[Entry::RecordSelect].value, 0u);      // present zero
@@ -120,9 +120,9 @@ TEST(FileCheck, CleanFileGivesTheDriversTable) {
 
 TEST(FileCheck, FindingsComeInFileOrderWithTheirPlace) {
     const Bytes b = File({{Entry::PollingPeriod, 7}, {Entry::MasterVolume, 0x0504}}, {{Entry::RecordGain, 5, 0}});
-    const tool::FileReport report = tool::CheckFileBytes(b.data(), b.size());
+    const custom::FileReport report = custom::CheckFileBytes(b.data(), b.size());
     ASSERT_EQ(report.findings.size(), 3u);
-    EXPECT_EQ(tool::FindingText(report.findings[0]).substr(0, 34), "offset 5, record 0 (MasterVolume):");
+    EXPECT_EQ(custom::FindingText(report.findings[0]).substr(0, 34), "offset 5, record 0 (MasterVolume):");
     EXPECT_EQ(report.findings[1].offset, 104u);
     EXPECT_EQ(report.findings[2].offset, 580u);
     EXPECT_EQ(report.Count(Severity::Error), 1u);

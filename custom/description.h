@@ -11,7 +11,7 @@
 
 #include "custom/custom_file.h"
 
-namespace tool {
+namespace custom {
 
 constexpr std::size_t kMaxDescriptionBytes = 64 * 1024;
 constexpr std::size_t kMaxLineLength = 200;
@@ -22,8 +22,8 @@ struct LineMessage {
 };
 
 struct Description {
-    custom::EntryTable working;         // the factory table with every setting applied
-    custom::CodecModel model = custom::CodecModel::Model3;  // as the dialog opens
+    EntryTable working;         // the factory table with every setting applied
+    CodecModel model = CodecModel::Model3;  // as the dialog opens
     std::vector<LineMessage> errors;    // values the dialog could not produce, bad lines
     std::vector<LineMessage> notes;     // settings the codec model leaves out of the file
     bool ok() const { return errors.empty(); }
@@ -33,6 +33,6 @@ Description ParseDescription(std::string_view text);
 
 // A description from which ParseDescription gives `working` back. `all`
 // lists the settings that keep their factory values too.
-std::string PrintDescription(const custom::EntryTable& working, bool all);
+std::string PrintDescription(const EntryTable& working, bool all);
 
-}  // namespace tool
+}  // namespace custom
