@@ -73,3 +73,22 @@ TEST_F(RecordSourceTest, DefaultPutsTheSourceBackOnStereoMix) {
     EXPECT_TRUE(Checked(IDC_SELECT_STEREOMIX));
     EXPECT_FALSE(Checked(IDC_SELECT_VIDEO));
 }
+
+// Click notifications that another program sends with a real radio's handle
+// while that radio is not checked: no click did them, so nothing follows.
+TEST_F(RecordSourceTest, ForgedRadioClicksCannotStoreWhatTheRadiosDoNotShow) {
+    const auto forgeClick = [&](int id) {
+        ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, id)));
+    };
+    for (int id = IDC_SELECT_MIC; id <= IDC_SELECT_PHONE; ++id) forgeClick(id);
+    EXPECT_EQ(Value(custom::Entry::RecordSelect), 0x0505u);
+    EXPECT_TRUE(Checked(IDC_SELECT_STEREOMIX));
+
+    forgeClick(IDC_CODEC_QM2);
+    forgeClick(IDC_CODEC_QM1);
+    for (int id : kQm3Boxes) EXPECT_TRUE(Enabled(id)) << id;
+    Click(IDC_CODEC_QM1);
+    forgeClick(IDC_CODEC_QM3);
+    for (int id : kQm3Boxes) EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_TRUE(WorkingEqualsDefaults());
+}

@@ -4,26 +4,9 @@
 
 #include <climits>
 
-#include "custom/level_scale.h"
-#include "dialog/columns.h"
+#include "tests/ui/expected_lines.h"
 
 using custom::Entry;
-using namespace columns;
-
-namespace {
-
-std::string Name(const LevelColumn& c) { return custom::DefaultEntryTable[c.level].key; }
-
-// Text of the quietest level of each scale.
-const wchar_t* QuietestText(custom::LevelScale scale) {
-    switch (scale) {
-        case custom::LevelScale::Attenuation: return L"-46.5";
-        case custom::LevelScale::Gain: return L"-34.5";
-        default: return L"-45.0";
-    }
-}
-
-}  // namespace
 
 class LevelTest : public DialogTest {
 protected:
@@ -33,7 +16,6 @@ protected:
         Click(IDC_DISABLE_HEADPHONE);
         ASSERT_EQ(Value(Entry::DisableHeadphone), 0u);
     }
-    std::uint32_t Level(const LevelColumn& c) { return Value(c.level); }
 };
 
 TEST_F(LevelTest, MasterSpinLowersTheLimitAndPullsTheLevelDown) {
@@ -65,8 +47,8 @@ TEST_F(LevelTest, MasterSpinLowersTheLimitAndPullsTheLevelDown) {
 // Every level column: the spin runs its whole range, pulls the level along
 // and keeps the mute bit and bits 5-7; the slider reaches both limits.
 TEST_F(LevelTest, EveryColumnsSpinAndSliderStayWithinTheirLimits) {
-    for (const auto& c : kLevelColumns) {
-        SCOPED_TRACE(Name(c));
+    for (const auto& c : kExpectedLines) {
+        SCOPED_TRACE(c.name);
         auto& level = dialog.WorkingEntryTable()[c.level];
         level.value |= 0x80E0;  // muted, with bits 5-7 set
         const std::uint32_t kept = level.value & ~std::uint32_t{0x1F1F};
@@ -78,9 +60,7 @@ TEST_F(LevelTest, EveryColumnsSpinAndSliderStayWithinTheirLimits) {
         PressSpin(c.maxSpin, false);  // beyond the range: refused
         EXPECT_EQ(Value(c.maxLevel), quietest);
         EXPECT_EQ(level.value & 0x1F, quietest) << "level pulled down to the limit";
-        if (c.channels == custom::Channels::Stereo) {
-            EXPECT_EQ((level.value >> 8) & 0x1F, quietest);
-        }
+        EXPECT_EQ((level.value >> 8) & 0x1F, c.stereo ? quietest : 0u);
         EXPECT_EQ(level.value & ~std::uint32_t{0x1F1F}, kept);
         EXPECT_EQ(SliderPos(c.slider), 0);
 
@@ -92,10 +72,9 @@ TEST_F(LevelTest, EveryColumnsSpinAndSliderStayWithinTheirLimits) {
         EXPECT_EQ(level.value & 0x1F, 0u);
         SliderKey(c.slider, VK_END);
         EXPECT_EQ(level.value & 0x1F, 31u) << "clamped to the min-level row";
-        EXPECT_EQ(Text(c.defaultText), QuietestText(c.scale));
-        EXPECT_EQ(level.value & 0x8000, 0x8000u) << "mute bit kept";
-        EXPECT_EQ(level.value & 0xE0, 0xE0u) << "bits 5-7 kept";
-        EXPECT_LE(level.value, 0xFFFFu);
+        EXPECT_EQ(Text(c.defaultText), c.quietestText);
+        // Muted, bits 5-7 kept, both level fields (or the one) at 31.
+        EXPECT_EQ(level.value, c.stereo ? 0x9FFFu : 0x80FFu);
     }
 }
 
@@ -148,8 +127,8 @@ TEST_F(LevelTest, WaveAndSwSynthSpinsShareTheOutputLevel) {
 }
 
 TEST_F(LevelTest, EveryRecordSpinRunsFromFullGainToNone) {
-    for (const auto& c : kRecordColumns) {
-        SCOPED_TRACE(custom::DefaultEntryTable[c.maxGain].key);
+    for (const auto& c : kExpectedRecordLines) {
+        SCOPED_TRACE(c.maxSpin);
         PressSpin(c.maxSpin, true);
         EXPECT_EQ(Value(c.maxGain), 15u);
         PressSpin(c.maxSpin, false);
@@ -169,26 +148,37 @@ TEST_F(LevelTest, InertSlidersAndSpinsChangeNothing) {
     EXPECT_TRUE(WorkingEqualsDefaults());
 }
 
-// Notifications no user can produce: extreme spin values, scroll messages
-// from controls that are not live sliders, clicks on greyed boxes.
-TEST_F(LevelTest, ForgedMessagesCannotPutAValueOutOfRange) {
-    // Sums far outside the range, some of which wrap into it in 32 bits.
-    const int outside[][2] = {{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}, {INT_MAX, 1}, {INT_MIN, -1},
-                              {0, INT_MIN}, {31, INT_MAX}, {INT_MIN, 0}, {16, 16}};
+// Notifications no user can produce: spin presses with any values, scroll
+// messages from controls that are not live sliders or from a slider whose
+// range another program changed.
+TEST_F(LevelTest, ForgedSpinPressesMoveOnlyFromTheSpinsOwnPosition) {
+    // Deltas that leave the range from where each spin stands, some of
+    // which wrap into it in 32 bits; the reported position does not count.
+    const int outside[][2] = {{0, INT_MAX}, {INT_MIN, INT_MIN}, {INT_MAX, 40}, {5, -9},
+                              {0, INT_MIN}, {31, 32}, {INT_MIN, -9}, {16, 100}};
     const auto before = dialog.WorkingEntryTable();
     for (const auto& e : outside) {
-        for (const auto& c : kLevelColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, e[0], e[1]), 1);
-        for (const auto& c : kWaveColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, e[0], e[1]), 1);
-        for (const auto& c : kRecordColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, e[0], e[1]), 1);
+        for (const auto& c : kExpectedLines) EXPECT_EQ(SendSpinNotification(c.maxSpin, e[0], e[1]), 1);
+        for (int spin : {IDC_MAXSPIN_WAVE, IDC_MAXSPIN_SWSYNTH}) SendSpinNotification(spin, e[0], e[1]);
+        for (const auto& c : kExpectedRecordLines) SendSpinNotification(c.maxSpin, e[0], e[1]);
     }
     for (std::size_t i = 0; i < custom::kEntryCount; ++i)
         EXPECT_EQ(dialog.WorkingEntryTable()[i].value, before[i].value) << before[i].key;
 
-    // Odd values that still land inside the range count as presses.
-    for (const auto& c : kRecordColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, -5, 6), 0);
-    for (const auto& c : kLevelColumns) EXPECT_EQ(SendSpinNotification(c.maxSpin, 40, -40), 0);
-    for (const auto& c : kLevelColumns) EXPECT_LE(Value(c.maxLevel), 31u);
-    for (const auto& c : kRecordColumns) EXPECT_EQ(Value(c.maxGain), 14u);
+    // A press that claims another position moves from where the spin is,
+    // and the spin, its text and the table agree afterwards.
+    SendSpinNotification(IDC_MAXSPIN_MASTER, 20, 3);
+    EXPECT_EQ(Value(Entry::MasVMax), 3u);
+    EXPECT_EQ(SpinPos(IDC_MAXSPIN_MASTER), 3);
+    EXPECT_EQ(Text(IDC_MAXTEXT_MASTER), L"-4.5");
+    SendSpinNotification(IDC_RECSPIN_CD, 12, 2);  // from the top (row 15) two steps down
+    EXPECT_EQ(Value(Entry::ACDRMax), 13u);
+    EXPECT_EQ(SpinPos(IDC_RECSPIN_CD), 2);
+    EXPECT_EQ(Text(IDC_RECTEXT_CD), L"+19.5");
+    SendSpinNotification(IDC_MAXSPIN_SWSYNTH, 0, -1);  // Wave's level 8, one step louder
+    EXPECT_EQ(Value(Entry::WaveOutVolume), 0x0707u);
+    EXPECT_EQ(SpinPos(IDC_MAXSPIN_WAVE), 7);
+    EXPECT_EQ(SpinPos(IDC_MAXSPIN_SWSYNTH), 7);
 
     // An unreadable notification record and a header naming another control.
     ::SendMessageW(hwnd, WM_NOTIFY, IDC_MAXSPIN_MASTER, static_cast<LPARAM>(0x10));
@@ -196,14 +186,30 @@ TEST_F(LevelTest, ForgedMessagesCannotPutAValueOutOfRange) {
     lying.hdr = {::GetDlgItem(hwnd, IDC_SLIDER_MASTER), IDC_MAXSPIN_MASTER, UDN_DELTAPOS};
     lying.iPos = 3;
     lying.iDelta = 1;
-    const auto maxLevel = Value(Entry::MasVMax);
     ::SendMessageW(hwnd, WM_NOTIFY, IDC_MAXSPIN_MASTER, reinterpret_cast<LPARAM>(&lying));
-    EXPECT_EQ(Value(Entry::MasVMax), maxLevel);
+    EXPECT_EQ(Value(Entry::MasVMax), 3u);
+}
 
+TEST_F(LevelTest, ForgedScrollMessagesCannotMakeALevelLouderThanItsLimit) {
     // Scroll messages from a spin, from a window that is not ours, from nothing.
     const auto master = Value(Entry::MasterVolume);
     ::SendMessageW(hwnd, WM_VSCROLL, TB_BOTTOM, reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, IDC_MAXSPIN_MASTER)));
     ::SendMessageW(hwnd, WM_VSCROLL, TB_BOTTOM, reinterpret_cast<LPARAM>(::GetDesktopWindow()));
     ::SendMessageW(hwnd, WM_VSCROLL, TB_BOTTOM, 0);
     EXPECT_EQ(Value(Entry::MasterVolume), master);
+
+    // Another program widens the Master slider's range and moves the thumb
+    // beyond the top or the bottom: the level stays between its limits.
+    for (int i = 0; i < 10; ++i) PressSpin(IDC_MAXSPIN_MASTER, false);
+    ASSERT_EQ(Value(Entry::MasVMax), 10u);
+    const struct { int position; std::uint32_t level; } beyond[] = {
+        {-200, 0x0A0A}, {INT_MIN, 0x0A0A}, {300, 0x1F1F}, {INT_MAX, 0x1F1F}};
+    HWND slider = ::GetDlgItem(hwnd, IDC_SLIDER_MASTER);
+    for (const auto& b : beyond) {
+        ::SendMessageW(slider, TBM_SETRANGEMIN, FALSE, INT_MIN);
+        ::SendMessageW(slider, TBM_SETRANGEMAX, FALSE, INT_MAX);
+        ::SendMessageW(slider, TBM_SETPOS, TRUE, b.position);
+        ::SendMessageW(hwnd, WM_VSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 0), reinterpret_cast<LPARAM>(slider));
+        EXPECT_EQ(Value(Entry::MasterVolume), b.level) << b.position;
+    }
 }
