@@ -1,6 +1,7 @@
 // What each customization entry means to the settings dialog: the kind of
-// setting it holds, the scale of its level codes, and which of its bits the
-// dialog's controls can change. Record sources and codec models by the names
+// setting it holds, the scale of its level codes, its line's limit rows and
+// record source, whether only the QM-3 family has it, and which of its bits
+// the dialog's controls can change. Record sources and codec models by the names
 // the dialog shows for them. Platform-free, no I/O.
 #pragma once
 
@@ -28,6 +29,9 @@ enum class EntryKind {
     Number,        // PollingPeriod
 };
 
+// The source number of rows that belong to no record source.
+constexpr unsigned kNoSource = 0xFF;
+
 struct EntryMeaning {
     EntryKind kind;
     // Bits the dialog's controls can change; every other bit keeps its
@@ -46,8 +50,6 @@ struct EntryMeaning {
     // must not see it, so the file leaves it out whatever its value.
     bool model3Only;
 };
-
-constexpr unsigned kNoSource = 0xFF;
 
 const EntryMeaning& MeaningOf(std::size_t index);
 inline const EntryMeaning& MeaningOf(Entry e) { return MeaningOf(IndexOf(e)); }

@@ -18,7 +18,8 @@ constexpr int kRefuse = 1;
 // the press, or nothing when that leaves 0..lowest. The position the
 // notification reports is not used, so that a notification from another
 // program can only do what a press could. Summed wide: it may carry any delta.
-std::optional<int> RequestedPosition(const fw::Message& m, const fw::CSpinButtonCtrl& spin, int lowest) {
+std::optional<int> RequestedPosition(fw::Message& m, const fw::CSpinButtonCtrl& spin, int lowest) {
+    m.result = kRefuse;
     const auto* press = fw::NotifyRecord<NMUPDOWN>(m);
     if (press == nullptr) return std::nullopt;
     const long long position = static_cast<long long>(spin.GetPos()) + press->iDelta;
@@ -61,7 +62,6 @@ void CCorvasetDlg::OnMaxLevelSpin(fw::Message& m, int index) {
     const auto& column = kLevelColumns[index];
     auto& spin = m_spins[column.maxSpin];
     const auto requested = RequestedPosition(m, spin, custom::kPlaybackSpinLowest);
-    m.result = kRefuse;
     if (!requested) return;
 
     const custom::EntryMeaning& line = LineOf(column);
@@ -79,7 +79,6 @@ void CCorvasetDlg::OnMaxLevelSpin(fw::Message& m, int index) {
 // Wave and SW Synth edit the output level itself and keep each other in step.
 void CCorvasetDlg::OnWaveLevelSpin(fw::Message& m, int index) {
     const auto requested = RequestedPosition(m, m_spins[kWaveColumns[index].maxSpin], custom::kPlaybackSpinLowest);
-    m.result = kRefuse;
     if (!requested) return;
 
     custom::StoreLevelField(m_working[kWaveLevel], static_cast<unsigned>(*requested), Channels::Stereo);
@@ -93,7 +92,6 @@ void CCorvasetDlg::OnRecordMaxGainSpin(fw::Message& m, int index) {
     const auto& column = kRecordColumns[index];
     auto& spin = m_spins[column.maxSpin];
     const auto requested = RequestedPosition(m, spin, custom::kRecordSpinLowest);
-    m.result = kRefuse;
     if (!requested) return;
 
     custom::StoreByte(m_working[column.maxGain], custom::MaxGainFromSpinPosition(*requested));
