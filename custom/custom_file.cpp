@@ -15,11 +15,13 @@ std::uint32_t GetLittleEndian32(const std::uint8_t* in) {
     return v;
 }
 
+// Whether the file carries row `index` at all under `model`.
+bool CarriedUnder(std::size_t index, CodecModel model) { return model == CodecModel::Model3 || !IsModel3Only(index); }
+
 }  // namespace
 
 bool IsCustomized(const EntryTable& working, std::size_t index, CodecModel model) {
-    if (working[index].value == DefaultEntryTable[index].value) return false;
-    return model == CodecModel::Model3 || !IsModel3Only(index);
+    return working[index].value != DefaultEntryTable[index].value && CarriedUnder(index, model);
 }
 
 bool AnyCustomized(const EntryTable& working, CodecModel model) {
@@ -28,10 +30,12 @@ bool AnyCustomized(const EntryTable& working, CodecModel model) {
     return false;
 }
 
-CustomFileImage EncodeCustomFile(const EntryTable& working, CodecModel model) {
+CustomFileImage EncodeCustomFile(const EntryTable& working, CodecModel model, const CustomFileRecords* opened) {
     CustomFileImage image{};
     for (std::size_t i = 0; i < kEntryCount; ++i) {
-        if (!IsCustomized(working, i, model)) continue;
+        const bool kept = opened != nullptr && (*opened)[i].present == 1 && (*opened)[i].value == working[i].value &&
+                          CarriedUnder(i, model);
+        if (!kept && !IsCustomized(working, i, model)) continue;
         PutLittleEndian32(&image[i * kRecordSize], 1);
         PutLittleEndian32(&image[i * kRecordSize + 4], working[i].value);
     }
@@ -46,6 +50,12 @@ std::optional<CustomFileRecords> DecodeCustomFile(const std::uint8_t* bytes, std
         records[i].value = GetLittleEndian32(bytes + i * kRecordSize + 4);
     }
     return records;
+}
+
+CodecModel ModelForOpenedFile(const CustomFileRecords& records, CodecModel chosen) {
+    for (std::size_t i = 0; i < kEntryCount; ++i)
+        if (records[i].present == 1 && IsModel3Only(i)) return CodecModel::Model3;
+    return chosen;
 }
 
 }  // namespace custom

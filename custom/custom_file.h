@@ -35,10 +35,19 @@ bool IsCustomized(const EntryTable& working, std::size_t index, CodecModel model
 bool AnyCustomized(const EntryTable& working, CodecModel model);
 
 // One record per row in table order: present 1 and the full 32-bit value for
-// a customized row, eight zero bytes otherwise. Little-endian.
-CustomFileImage EncodeCustomFile(const EntryTable& working, CodecModel model);
+// a customized row, eight zero bytes otherwise. Little-endian. With the
+// records of a file that was opened to be changed, a record present there
+// whose value the table still holds is written back as it was, even where it
+// equals the factory value: a setting the user did not change stays as stored.
+CustomFileImage EncodeCustomFile(const EntryTable& working, CodecModel model,
+                                 const CustomFileRecords* opened = nullptr);
 
 // The records of an image, or nothing when it is not exactly 584 bytes long.
 std::optional<CustomFileRecords> DecodeCustomFile(const std::uint8_t* bytes, std::size_t length);
+
+// The model a file is opened under: one that holds a feature only the QM-3
+// family has is for that family, since no other package carries it;
+// otherwise the model already chosen stays.
+CodecModel ModelForOpenedFile(const CustomFileRecords& records, CodecModel chosen);
 
 }  // namespace custom

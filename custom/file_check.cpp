@@ -72,4 +72,9 @@ std::string FindingText(const FileFinding& f) {
     return text + ": " + f.message;
 }
 
+std::string ProblemText(const FileFinding& f) {
+    if (!f.record) return f.message;
+    return std::string(DefaultEntryTable[*f.record].key) + ": " + f.message;
+}
+
 }  // namespace custom

@@ -1,6 +1,6 @@
 // Files the dialog writes in the end-to-end sessions, made with the core as
 // the dialog's handlers edit the table: each checks clean, and its
-// description makes the same bytes again.
+// description makes the same bytes again, as does opening and saving it.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -124,6 +124,11 @@ TEST_P(SessionFiles, CheckCleanAndRebuildFromTheirDescription) {
         ASSERT_TRUE(d.ok()) << d.errors[0].line << ": " << d.errors[0].text << "\n" << text;
         EXPECT_EQ(custom::EncodeCustomFile(d.working, d.model), image) << text;
     }
+
+    // Opened in the dialog under another model and saved without a change:
+    // the same bytes, QM-3 features included.
+    const CodecModel model = custom::ModelForOpenedFile(*report.records, CodecModel::Model2);
+    EXPECT_EQ(custom::EncodeCustomFile(report.working, model, &*report.records), image);
 }
 
 INSTANTIATE_TEST_SUITE_P(EndToEndSessions, SessionFiles, ::testing::ValuesIn(kSessions),
