@@ -4,6 +4,7 @@
 
 #include "app/about_dlg.h"
 #include "dialog/corvaset_dlg.h"
+#include "framework/shell.h"
 
 CCorvasetApp theApp;
 
@@ -13,6 +14,9 @@ BOOL CCorvasetApp::InitInstance() {
     ::InitCommonControlsEx(&classes);
 
     CCorvasetDlg dialog(&CAboutDlg::Show);
+    // A file named on the command line, dropped on the program's icon or
+    // opened with it from Explorer.
+    dialog.SetStartArguments(fw::ArgumentsOf(::GetCommandLineW()));
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;

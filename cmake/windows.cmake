@@ -7,14 +7,17 @@ add_library(corvaset_framework STATIC
     framework/app.cpp
     framework/dialog.cpp
     framework/file.cpp
+    framework/file_read.cpp
+    framework/shell.cpp
     framework/wnd.cpp)
 target_include_directories(corvaset_framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(corvaset_framework PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
-target_link_libraries(corvaset_framework PUBLIC comctl32 PRIVATE corvaset_warnings)
+target_link_libraries(corvaset_framework PUBLIC comctl32 comdlg32 shell32 PRIVATE corvaset_warnings)
 
 add_library(corvaset_dialog STATIC
     dialog/corvaset_dlg.cpp
     dialog/save.cpp
+    dialog/open_file.cpp
     dialog/message_table.cpp
     dialog/refresh.cpp
     dialog/codec_and_source.cpp
@@ -50,6 +53,7 @@ add_executable(corvaset_ui_tests
     tests/ui/level_handlers_test.cpp
     tests/ui/switch_handlers_test.cpp
     tests/ui/invariants_test.cpp
+    tests/ui/open_file_test.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
 target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_test_support GTest::gtest_main corvaset_warnings)
 target_link_options(corvaset_ui_tests PRIVATE ${STATIC_RUNTIME})

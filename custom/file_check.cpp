@@ -72,8 +72,8 @@ std::string FindingText(const FileFinding& f) {
     return text + ": " + f.message;
 }
 
-std::string ProblemText(const FileFinding& f) {
-    if (!f.record) return f.message;
+std::string ProblemText(const FileReport& report, const FileFinding& f) {
+    if (!report.records || !f.record) return f.message;
     return std::string(DefaultEntryTable[*f.record].key) + ": " + f.message;
 }
 

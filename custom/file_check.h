@@ -35,7 +35,8 @@ FileReport CheckFileBytes(const std::uint8_t* bytes, std::size_t length);
 
 // "offset 96, record 12 (RecordSelect): message"
 std::string FindingText(const FileFinding& finding);
-// The same without the byte offset, as the dialog tells it: "RecordSelect: message"
-std::string ProblemText(const FileFinding& finding);
+// The same without the byte offset, as the dialog tells it: "RecordSelect:
+// message", or the message alone for a file whose records cannot be read.
+std::string ProblemText(const FileReport& report, const FileFinding& finding);
 
 }  // namespace custom

@@ -1,4 +1,6 @@
 #include "dialog/corvaset_dlg.h"
+#include "framework/shell.h"
+
 
 #include "res/resource.h"
 
@@ -21,11 +23,16 @@ BOOL CCorvasetDlg::OnInitDialog() {
 
     if (HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
         wchar_t about[64] = L"";
+        wchar_t open[64] = L"";
         if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, 64) > 0) {
             ::AppendMenuW(sysMenu, MF_SEPARATOR, 0, nullptr);
+            if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_OPENFILE, open, 64) > 0)
+                ::AppendMenuW(sysMenu, MF_STRING, IDM_OPENFILE, open);
             ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
     }
+    ::DragAcceptFiles(m_hWnd, TRUE);
+    m_caption = GetWindowText();
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
@@ -33,6 +40,9 @@ BOOL CCorvasetDlg::OnInitDialog() {
     // The refresh reads the codec model, so the model is set first.
     CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
     ResetToDefaults();
+    m_unchanged = m_working;
+    // Any box about the start file shows over the dialog once it is on screen.
+    if (!m_startArguments.empty()) ::PostMessageW(m_hWnd, kOpenStartFile, 0, 0);
     return TRUE;
 }
 
@@ -53,6 +63,8 @@ void CCorvasetDlg::OnDefault(Message&, int) { ResetToDefaults(); }
 void CCorvasetDlg::OnSysCommand(Message& m, int) {
     if ((m.wParam & 0xFFF0) == IDM_ABOUTBOX && m_showAbout != nullptr)
         m_showAbout(m_hWnd);
+    else if ((m.wParam & 0xFFF0) == IDM_OPENFILE)
+        ChooseAndOpenFile();
     else
         m.handled = false;
 }

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "custom/custom_file.h"
 #include "custom/entry_table.h"
@@ -25,6 +28,12 @@ public:
     custom::EntryTable& WorkingEntryTable() { return m_working; }
     custom::CodecModel CurrentCodecModel() const;
     void ResetToDefaults();
+    // The program's arguments: a file to open once the dialog is up.
+    void SetStartArguments(std::vector<std::wstring> arguments);
+    // Reads and checks a customization file and, when the user agrees to
+    // what it finds, shows its settings; "Save" then writes back to it.
+    // False when nothing changed.
+    bool OpenCustomFile(const std::wstring& path);
     // Writes "corvaset.dat" when anything is customized and reports the
     // outcome to the user; a failure leaves the old file as it was.
     SaveResult WriteCustomFile();
@@ -43,6 +52,13 @@ private:
     void OnPaint(fw::Message& m, int);
     void OnQueryDragIcon(fw::Message& m, int);
     void OnDefault(fw::Message& m, int);
+
+    // Opening a file
+    static constexpr UINT kOpenStartFile = WM_APP + 1;
+    void OpenFromStartArguments(fw::Message& m, int);
+    void OnDropFiles(fw::Message& m, int);
+    void ChooseAndOpenFile();
+    bool HasUnsavedEdits() const;
 
     // Loading the controls from the table
     void RefreshControls();
@@ -78,6 +94,22 @@ private:
     ShowAboutBox m_showAbout;
     HICON m_hIcon;
     custom::EntryTable m_working;
+    // The table as last loaded (factory or opened file): edits are what differ.
+    custom::EntryTable m_unchanged;
+    // The opened file's records and full path; none: "corvaset.dat" here.
+    std::optional<custom::CustomFileRecords> m_opened;
+    std::wstring m_target;
+    std::wstring m_caption;  // the template's own caption
+    std::vector<std::wstring> m_startArguments;
+
+    // Where the program last placed each level column's thumb, and for
+    // which level field: a notification at that very position is the user
+    // clicking the thumb without moving it, not a new level.
+    struct PlacedThumb {
+        int position = -1;
+        std::uint32_t levelField = 0;
+    };
+    std::array<PlacedThumb, std::size(columns::kLevelColumns)> m_placed{};
 
     ControlSet<fw::CSliderCtrl, std::size(columns::kAllSliders)> m_sliders{columns::kAllSliders};
     ControlSet<fw::CSpinButtonCtrl, std::size(columns::kAllSpins)> m_spins{columns::kAllSpins};

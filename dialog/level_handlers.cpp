@@ -44,11 +44,17 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
 
     for (const auto& column : kLevelColumns) {
         if (m_sliders[column.slider].GetSafeHwnd() != from) continue;
+        auto& entry = m_working[column.level];
+        // Placing a thumb and reading it back are not exact inverses at the
+        // bottom of a scale: the thumb where the program put it, for the
+        // level it was put there for, keeps that level.
+        PlacedThumb& placed = m_placed[IndexOf(column)];
+        if (position == placed.position && (entry.value & kLevelFields) == placed.levelField) return;
+        placed.position = -1;  // moved by the user: from now on every position converts
         const custom::EntryMeaning& line = LineOf(column);
         const std::uint8_t level = custom::LevelFromSliderPosition(
             position, custom::LowByte(m_working[line.maxLevel].value), custom::LowByte(m_working[line.minLevel].value),
             line.scale);
-        auto& entry = m_working[column.level];
         if (custom::SliderKeepsBit0(line.scale))
             custom::StoreLevelKeepingBit0(entry, level);
         else

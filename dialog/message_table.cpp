@@ -43,11 +43,13 @@ constexpr auto SwitchBoxes(TableEntry::Handler handler) {
 }  // namespace
 
 struct MessageTable {
-    static constexpr std::array<TableEntry, 7> kWindow = {{
+    static constexpr std::array<TableEntry, 9> kWindow = {{
         fw::OnWindowMessage<Dlg>(WM_SYSCOMMAND, &Dlg::OnSysCommand),
         fw::OnWindowMessage<Dlg>(WM_PAINT, &Dlg::OnPaint),
         fw::OnWindowMessage<Dlg>(WM_QUERYDRAGICON, &Dlg::OnQueryDragIcon),
         fw::OnWindowMessage<Dlg>(WM_VSCROLL, &Dlg::OnVScroll),
+        fw::OnWindowMessage<Dlg>(WM_DROPFILES, &Dlg::OnDropFiles),
+        fw::OnWindowMessage<Dlg>(Dlg::kOpenStartFile, &Dlg::OpenFromStartArguments),
         fw::OnCommand<Dlg>(IDC_DEFAULT, BN_CLICKED, &Dlg::OnDefault),
         fw::OnCommandRange<Dlg>(IDC_CODEC_QM1, IDC_CODEC_QM3, BN_CLICKED, &Dlg::OnCodecModel),
         fw::OnCommandRange<Dlg>(IDC_SELECT_MIC, IDC_SELECT_PHONE, BN_CLICKED, &Dlg::OnSelectRecordSource),

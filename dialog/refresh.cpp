@@ -109,8 +109,11 @@ void CCorvasetDlg::ShowMaxLevelText(const WaveColumn& column) {
 
 void CCorvasetDlg::PlaceLevelSlider(const LevelColumn& column) {
     const custom::EntryMeaning& line = LineOf(column);
-    m_sliders[column.slider].SetPos(custom::SliderPositionFromLevel(
+    auto& slider = m_sliders[column.slider];
+    slider.SetPos(custom::SliderPositionFromLevel(
         custom::LowByte(m_working[column.level].value), custom::LowByte(m_working[line.maxLevel].value), line.scale));
+    // The slider pins a position outside its range: remember where it went.
+    m_placed[IndexOf(column)] = {slider.GetPos(), m_working[column.level].value & kLevelFields};
 }
 
 void CCorvasetDlg::ShowRecordMaxGainText(const RecordColumn& column) {

@@ -32,8 +32,8 @@ CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
     const custom::CodecModel model = CurrentCodecModel();
     if (!custom::AnyCustomized(m_working, model)) return SaveResult::NothingToSave;
 
-    const custom::CustomFileImage image = custom::EncodeCustomFile(m_working, model);
-    const std::wstring path = fw::FullPathName(L"corvaset.dat");
+    const custom::CustomFileImage image = custom::EncodeCustomFile(m_working, model, m_opened ? &*m_opened : nullptr);
+    const std::wstring path = m_target.empty() ? fw::FullPathName(L"corvaset.dat") : m_target;
     const fw::FileError error = fw::WriteFileReplacing(path, image.data(), static_cast<DWORD>(image.size()));
     if (error) {
         ReportSaveFailure(error, path);

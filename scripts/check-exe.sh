@@ -13,7 +13,7 @@ esac
 headers=$(i686-w64-mingw32-objdump -p "$exe")
 grep -q 'file format pei-i386' <<<"$headers" || { echo "not PE32 i386"; exit 1; }
 grep -Eq "^Subsystem[[:space:]]+0*$subsystem[[:space:]]" <<<"$headers" || { echo "not the $kind subsystem"; exit 1; }
-allowed='^(kernel32|user32|gdi32|comctl32|msvcrt|advapi32)\.dll$'
+allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|msvcrt|advapi32)\.dll$'
 status=0
 while read -r dll; do
     if [[ ! ${dll,,} =~ $allowed ]]; then echo "unexpected import: $dll"; status=1; fi

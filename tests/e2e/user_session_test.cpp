@@ -38,9 +38,16 @@ TEST_F(UserSession, SaveWithNothingChangedSaysSoAndEnds) {
     ExpectOldFileUntouched();
 }
 
-TEST_F(UserSession, EnterActsAsSaveAndCommandLineIsIgnored) {
+// Options and more than one argument are told, and the dialog starts on
+// the factory defaults all the same.
+TEST_F(UserSession, EnterActsAsSaveAndAWrongCommandLineIsTold) {
     auto app = Start(L"/s --save corvaset.dat");
     ASSERT_NE(app->Dialog(), nullptr);
+    const auto usage = app->AnswerBox();
+    ASSERT_TRUE(usage.has_value());
+    EXPECT_EQ(usage->text,
+              L"Corvaset opens one customization file: corvaset.exe [FILE].\n"
+              L"The settings start from the factory defaults.");
     app->PressKey(VK_RETURN);
     const auto box = app->AnswerBox();
     ASSERT_TRUE(box.has_value());

@@ -85,12 +85,13 @@ void PressOk(HWND box) {
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
 }
 
-std::optional<SeenBox> AnswerNextBox(DWORD threadId, HWND except, DWORD timeoutMs) {
+std::optional<SeenBox> AnswerNextBox(DWORD threadId, HWND except, DWORD timeoutMs, int answer) {
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < timeoutMs) {
         if (HWND box = FindDialogOfThread(threadId, except)) {
             SeenBox seen = ReadBox(box);
-            PressOk(box);
+            ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(box, answer)));
             // Wait until the box is gone, so the next search does not find it again.
             const DWORD pressed = ::GetTickCount();
             while (::IsWindow(box) && ::IsWindowVisible(box) && ::GetTickCount() - pressed < 10000) ::Sleep(5);
@@ -101,10 +102,13 @@ std::optional<SeenBox> AnswerNextBox(DWORD threadId, HWND except, DWORD timeoutM
     return std::nullopt;
 }
 
-BoxAnswerer::BoxAnswerer(DWORD threadId, HWND except)
-    : m_thread([this, threadId, except] {
+BoxAnswerer::BoxAnswerer(DWORD threadId, HWND except, std::vector<int> answers)
+    : m_thread([this, threadId, except, answers] {
+          std::size_t next = 0;
           while (!m_stop) {
-              if (auto seen = AnswerNextBox(threadId, except, 50)) {
+              const int answer = next < answers.size() ? answers[next] : IDOK;
+              if (auto seen = AnswerNextBox(threadId, except, 50, answer)) {
+                  ++next;
                   std::lock_guard<std::mutex> lock(m_mutex);
                   m_seen.push_back(*seen);
               }

@@ -35,14 +35,16 @@ SeenBox ReadBox(HWND box);
 void PressOk(HWND box);
 
 // Waits up to `timeoutMs` for a dialog of `threadId` other than `except`,
-// reads it and presses its OK.
-std::optional<SeenBox> AnswerNextBox(DWORD threadId, HWND except, DWORD timeoutMs);
+// reads it and presses its OK (or the button `answer`, e.g. IDYES or IDNO).
+std::optional<SeenBox> AnswerNextBox(DWORD threadId, HWND except, DWORD timeoutMs, int answer = IDOK);
 
 // Answers, on a thread of its own, every box that `threadId` shows while
 // the answerer lives. For boxes shown by the test's own thread.
 class BoxAnswerer {
 public:
-    BoxAnswerer(DWORD threadId, HWND except);
+    // `answers` are the buttons pressed on the first boxes, in order; every
+    // other box gets OK.
+    BoxAnswerer(DWORD threadId, HWND except, std::vector<int> answers = {});
     ~BoxAnswerer();
     BoxAnswerer(const BoxAnswerer&) = delete;
     BoxAnswerer& operator=(const BoxAnswerer&) = delete;

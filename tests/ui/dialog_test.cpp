@@ -48,20 +48,24 @@ TEST_F(DialogTest, PushButtonsSitInARowWithSaveAsDefault) {
     EXPECT_EQ(LOWORD(::SendMessageW(hwnd, DM_GETDEFID, 0, 0)), IDOK);
 }
 
-TEST_F(DialogTest, InitialisationAddsAboutAtTheEndOfTheSystemMenu) {
+TEST_F(DialogTest, InitialisationAddsOpenAndAboutAtTheEndOfTheSystemMenu) {
     HMENU menu = ::GetSystemMenu(hwnd, FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = ::GetMenuItemCount(menu);
-    ASSERT_GE(count, 2);
+    ASSERT_GE(count, 3);
 
     MENUITEMINFOW separator{sizeof(separator), MIIM_FTYPE};
-    ASSERT_TRUE(::GetMenuItemInfoW(menu, count - 2, TRUE, &separator));
+    ASSERT_TRUE(::GetMenuItemInfoW(menu, count - 3, TRUE, &separator));
     EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
 
-    EXPECT_EQ(::GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
-    wchar_t text[64] = L"";
-    ::GetMenuStringW(menu, count - 1, text, 64, MF_BYPOSITION);
-    EXPECT_STREQ(text, L"&About Corvaset...");
+    const struct { int fromEnd; UINT id; const wchar_t* text; } kItems[] = {
+        {2, 0x0020, L"&Open..."}, {1, 0x0010, L"&About Corvaset..."}};
+    for (const auto& item : kItems) {
+        EXPECT_EQ(::GetMenuItemID(menu, count - item.fromEnd), item.id);
+        wchar_t text[64] = L"";
+        ::GetMenuStringW(menu, count - item.fromEnd, text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, item.text);
+    }
 }
 
 TEST_F(DialogTest, InitialisationSetsIconsModelThreeAndTheFactoryTable) {

@@ -213,3 +213,25 @@ TEST_F(LevelTest, ForgedScrollMessagesCannotMakeALevelLouderThanItsLimit) {
         EXPECT_EQ(Value(Entry::MasterVolume), b.level) << b.position;
     }
 }
+
+// A thumb the program placed keeps its level when the user clicks it
+// without moving it, on every scale; moving it away and back converts.
+TEST_F(LevelTest, ClickingAPlacedThumbKeepsTheLevel) {
+    for (const auto& c : kExpectedLines) {
+        SCOPED_TRACE(c.name);
+        SliderKey(c.slider, VK_END);
+        const std::uint32_t quietest = Value(c.level);
+        PressSpin(c.maxSpin, false);
+        PressSpin(c.maxSpin, true);  // the thumb is placed again
+        const int placed = SliderPos(c.slider);
+        DragSlider(c.slider, placed);  // pressed and let go where it is
+        EXPECT_EQ(Value(c.level), quietest);
+        EXPECT_EQ(Text(c.defaultText), c.quietestText);
+    }
+    // Master's thumb sits at 254 for -46.5 dB; moved away and back it reads
+    // 254 as any other position.
+    ASSERT_EQ(SliderPos(IDC_SLIDER_MASTER), 254);
+    DragSlider(IDC_SLIDER_MASTER, 200);
+    DragSlider(IDC_SLIDER_MASTER, 254);
+    EXPECT_EQ(Text(IDC_DEFTEXT_MASTER), L"-42.0");
+}

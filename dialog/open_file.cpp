@@ -1,0 +1,109 @@
+// Opening a customization file to change it: from the command line, by
+// dropping it on the dialog, or with "Open..." in the system menu. "Save"
+// then writes back to that file.
+
+#include "custom/file_check.h"
+#include "dialog/corvaset_dlg.h"
+#include "dialog/open_messages.h"
+#include "framework/file_read.h"
+#include "framework/shell.h"
+
+namespace {
+
+constexpr std::size_t kProblemsShown = 5;
+
+std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+// The first problems of one severity, a line each.
+std::wstring ProblemList(const custom::FileReport& report, custom::Severity severity) {
+    std::wstring list;
+    std::size_t shown = 0;
+    for (const custom::FileFinding& f : report.findings) {
+        if (f.severity != severity) continue;
+        if (shown++ < kProblemsShown) list += L"\u2022 " + Wide(custom::ProblemText(report, f)) + L"\n";
+    }
+    if (shown > kProblemsShown) list += L"(" + std::to_wstring(shown - kProblemsShown) + L" more)\n";
+    return list;
+}
+
+std::wstring CauseText(const fw::FileError& error) {
+    switch (error.cause) {
+        case fw::FileCause::IsDirectory: return open_messages::kIsFolder;
+        case fw::FileCause::NotFound: return open_messages::kNotFound;
+        case fw::FileCause::SharingViolation: return open_messages::kInUse;
+        case fw::FileCause::AccessDenied: return open_messages::kAccessDenied;
+        default: return open_messages::kReadFailed + std::to_wstring(error.systemError) + L").";
+    }
+}
+
+}  // namespace
+
+void CCorvasetDlg::SetStartArguments(std::vector<std::wstring> arguments) { m_startArguments = std::move(arguments); }
+
+// No argument: the factory defaults as always. One file: opened over them.
+// Anything else is told, and the dialog starts on the factory defaults.
+void CCorvasetDlg::OpenFromStartArguments(fw::Message&, int) {
+    if (m_startArguments.empty()) return;
+    const std::wstring& first = m_startArguments[0];
+    const bool option = first.empty() || first[0] == L'-' || first[0] == L'/';
+    if (m_startArguments.size() > 1 || option) {
+        MessageBox(open_messages::kUsage, nullptr, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    OpenCustomFile(first);
+}
+
+void CCorvasetDlg::OnDropFiles(fw::Message& m, int) {
+    const std::vector<std::wstring> files = fw::TakeDroppedFiles(reinterpret_cast<HDROP>(m.wParam));
+    if (files.size() != 1) {
+        MessageBox(open_messages::kSeveralDropped, nullptr, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    OpenCustomFile(files[0]);
+}
+
+void CCorvasetDlg::ChooseAndOpenFile() {
+    if (const auto path = fw::ChooseFileToOpen(m_hWnd, open_messages::kFilter)) OpenCustomFile(*path);
+}
+
+bool CCorvasetDlg::HasUnsavedEdits() const {
+    for (std::size_t i = 0; i < custom::kEntryCount; ++i)
+        if (m_working[i].value != m_unchanged[i].value) return true;
+    return false;
+}
+
+bool CCorvasetDlg::OpenCustomFile(const std::wstring& given) {
+    const std::wstring path = fw::FullPathName(given);
+    if (HasUnsavedEdits() &&
+        MessageBox(open_messages::kUnsavedEdits + path, nullptr, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return false;
+
+    const fw::ReadResult read = fw::ReadFileUpTo(path, custom::kCustomFileSize);
+    if (read.error || read.tooLarge) {
+        const std::wstring cause = read.tooLarge ? open_messages::kTooLarge : CauseText(read.error);
+        MessageBox(open_messages::kCannotOpen + path + L".\n\n" + cause, nullptr, MB_OK | MB_ICONHAND);
+        return false;
+    }
+    const custom::FileReport report = custom::CheckFileBytes(read.bytes.data(), read.bytes.size());
+    if (report.Count(custom::Severity::Error) != 0) {
+        MessageBox(path + L" " + open_messages::kInvalid + L"\n\n" + ProblemList(report, custom::Severity::Error),
+                   nullptr, MB_OK | MB_ICONHAND);
+        return false;
+    }
+    if (report.Count(custom::Severity::Warning) != 0) {
+        const std::wstring text = open_messages::kWarnings + path + L":\n\n" +
+                                  ProblemList(report, custom::Severity::Warning) + L"\n" + open_messages::kOpenAnyway;
+        if (MessageBox(text, nullptr, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return false;
+    }
+
+    m_working = report.working;
+    m_unchanged = report.working;
+    m_opened = *report.records;
+    m_target = path;
+    const custom::CodecModel model = custom::ModelForOpenedFile(*m_opened, CurrentCodecModel());
+    if (model == custom::CodecModel::Model3) CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
+    RefreshControls();
+    ApplyCodecModel(CurrentCodecModel());
+    SetWindowText(m_caption + L" - " + path);
+    return true;
+}
