@@ -2,6 +2,8 @@
 // the buttons that end it or reset it.
 #include "tests/ui/dialog_fixture.h"
 
+#include "app/about_dlg.h"
+
 using test_support::SeenBox;
 
 namespace {
@@ -89,7 +91,13 @@ TEST_F(DialogTest, CodecModelIsTheFirstCheckedRadio) {
     EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::None);
 }
 
-TEST_F(DialogTest, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
+// The dialog as the application makes it, with the application's About box.
+class WithAboutBox : public DialogTest {
+protected:
+    WithAboutBox() : DialogTest(&CAboutDlg::Show) {}
+};
+
+TEST_F(WithAboutBox, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
     custom::StoreBit(dialog.WorkingEntryTable()[custom::Entry::MicVolume], custom::kMuteBit, false);
     Click(IDC_CODEC_QM2);
 
