@@ -45,11 +45,12 @@ target_link_options(corvaset PRIVATE -mwindows -municode -s)
 
 # --- tests under Wine -------------------------------------------------------
 
-add_library(corvaset_test_support STATIC tests/support/win_test_support.cpp)
+add_library(corvaset_test_support STATIC tests/support/win_test_support.cpp tests/support/save_obstacles.cpp)
 target_link_libraries(corvaset_test_support PUBLIC corvaset_framework GTest::gtest PRIVATE corvaset_warnings)
 
 add_executable(corvaset_ui_tests
     tests/ui/dialog_test.cpp
+    tests/ui/framework_test.cpp
     tests/ui/layout_test.cpp
     tests/ui/save_test.cpp
     tests/ui/refresh_test.cpp

@@ -156,3 +156,19 @@ TEST_P(EndWithoutSaving, EndsWithCancelAndWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CancelEscapeClose, EndWithoutSaving, ::testing::Values(0, 1, 2));
+
+// The same dialog object run a second time: its control members load and
+// read the new window's controls, not those of the window that is gone.
+TEST_F(DialogTest, SecondRunOfTheSameObjectTalksToTheNewWindow) {
+    ASSERT_TRUE(::DestroyWindow(hwnd));
+    ASSERT_EQ(dialog.GetSafeHwnd(), nullptr);
+    ASSERT_TRUE(dialog.Create());
+    hwnd = dialog.GetSafeHwnd();
+
+    EXPECT_EQ(Text(IDC_DEFTEXT_MASTER), L"-6.0");
+    EXPECT_EQ(SpinPos(IDC_MAXSPIN_WAVE), 8);
+    EXPECT_TRUE(Checked(IDC_MUTE_MIC));
+    DragSlider(IDC_SLIDER_MASTER, 256);
+    EXPECT_EQ(Value(custom::Entry::MasterVolume), 0x1F1Fu);
+    EXPECT_EQ(Text(IDC_DEFTEXT_MASTER), L"-46.5");
+}
