@@ -31,8 +31,7 @@ std::wstring SystemErrorText(DWORD error) {
         FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr, error, 0,
         reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = TakeBuffer(buffer, length);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' || text.back() == L'.'))
-        text.pop_back();
+    text.erase(text.find_last_not_of(L"\r\n .") + 1);
     return text;
 }
 
