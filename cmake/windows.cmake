@@ -1,7 +1,10 @@
 # Windows build: corvaset.exe and the tests that run under Wine.
 enable_language(RC)
 
-set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+# Every program of this build (here and in tool.cmake, which comes later)
+# carries the C and C++ runtimes inside, so that it imports only Windows' own
+# DLLs.
+add_link_options(-static -static-libgcc -static-libstdc++)
 
 add_library(corvaset_framework STATIC
     framework/app.cpp
@@ -9,6 +12,7 @@ add_library(corvaset_framework STATIC
     framework/file.cpp
     framework/file_read.cpp
     framework/shell.cpp
+    framework/text.cpp
     framework/wnd.cpp)
 target_include_directories(corvaset_framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(corvaset_framework PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
@@ -22,9 +26,12 @@ add_library(corvaset_dialog STATIC
     dialog/refresh.cpp
     dialog/codec_and_source.cpp
     dialog/level_handlers.cpp
-    dialog/switch_handlers.cpp
-    app/about_dlg.cpp)
+    dialog/switch_handlers.cpp)
 target_link_libraries(corvaset_dialog PUBLIC corvaset_framework corvaset_custom PRIVATE corvaset_warnings)
+
+# The application's own dialogs beside the settings dialog: the About box.
+add_library(corvaset_app STATIC app/about_dlg.cpp)
+target_link_libraries(corvaset_app PUBLIC corvaset_framework PRIVATE corvaset_warnings)
 
 # The resources, compiled once and linked into the program and its UI tests.
 add_library(corvaset_resources OBJECT res/corvaset.rc)
@@ -36,16 +43,17 @@ add_executable(corvaset WIN32
     app/main.cpp
     app/corvaset_app.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
-target_link_libraries(corvaset PRIVATE corvaset_dialog corvaset_warnings)
-target_link_options(corvaset PRIVATE ${STATIC_RUNTIME} -mwindows -municode -s)
+target_link_libraries(corvaset PRIVATE corvaset_app corvaset_dialog corvaset_warnings)
+target_link_options(corvaset PRIVATE -mwindows -municode -s)
 
 # --- tests under Wine -------------------------------------------------------
 
-add_library(corvaset_test_support STATIC tests/support/win_test_support.cpp)
+add_library(corvaset_test_support STATIC tests/support/win_test_support.cpp tests/support/save_obstacles.cpp)
 target_link_libraries(corvaset_test_support PUBLIC corvaset_framework GTest::gtest PRIVATE corvaset_warnings)
 
 add_executable(corvaset_ui_tests
     tests/ui/dialog_test.cpp
+    tests/ui/framework_test.cpp
     tests/ui/layout_test.cpp
     tests/ui/save_test.cpp
     tests/ui/refresh_test.cpp
@@ -55,8 +63,9 @@ add_executable(corvaset_ui_tests
     tests/ui/invariants_test.cpp
     tests/ui/open_file_test.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
-target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_test_support GTest::gtest_main corvaset_warnings)
-target_link_options(corvaset_ui_tests PRIVATE ${STATIC_RUNTIME})
+# The About box test opens the application's About box over the dialog.
+target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_app corvaset_test_support GTest::gtest_main
+    corvaset_warnings)
 
 set(FULL_DISK_DIR ${CMAKE_BINARY_DIR}/full-disk)
 add_test(NAME ui.mount_full_disk COMMAND ${CMAKE_SOURCE_DIR}/tests/ui/full-disk.sh mount ${FULL_DISK_DIR})
@@ -79,7 +88,6 @@ add_executable(corvaset_e2e_tests
     tests/e2e/save_failure_session_test.cpp
     tests/e2e/app_driver.cpp)
 target_link_libraries(corvaset_e2e_tests PRIVATE corvaset_custom corvaset_test_support GTest::gtest_main corvaset_warnings)
-target_link_options(corvaset_e2e_tests PRIVATE ${STATIC_RUNTIME})
 
 gtest_discover_tests(corvaset_e2e_tests
     TEST_PREFIX "e2e."
@@ -98,8 +106,8 @@ add_test(NAME exe.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh gui $
 add_executable(corvaset_bare_dialog WIN32 EXCLUDE_FROM_ALL bench/bare_dialog.cpp $<TARGET_OBJECTS:corvaset_resources>)
 target_include_directories(corvaset_bare_dialog PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(corvaset_bare_dialog PRIVATE UNICODE _UNICODE)
-target_link_options(corvaset_bare_dialog PRIVATE ${STATIC_RUNTIME} -mwindows -municode -s)
+target_link_options(corvaset_bare_dialog PRIVATE -mwindows -municode -s)
 
 add_executable(launch_time EXCLUDE_FROM_ALL bench/launch_time.cpp)
 target_compile_definitions(launch_time PRIVATE UNICODE _UNICODE)
-target_link_options(launch_time PRIVATE ${STATIC_RUNTIME} -municode)
+target_link_options(launch_time PRIVATE -municode)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 
 #include "framework/dialog.h"
@@ -16,15 +17,18 @@ public:
         for (std::size_t i = 0; i < N; ++i) fw::DDX_Control(dx, m_ids[i], m_controls[i]);
     }
 
-    // The member bound to `id`; an ID outside the set is a programming error.
+    // The member bound to `id`. An ID outside the set is a programming error:
+    // a debug build stops on it; a release build hands back a member bound to
+    // no window, on which every call does nothing.
     Control& operator[](int id) {
         for (std::size_t i = 0; i < N; ++i)
             if (m_ids[i] == id) return m_controls[i];
+        assert(!"control ID outside the set");
         return m_none;
     }
 
 private:
     const int (&m_ids)[N];
     std::array<Control, N> m_controls{};
-    Control m_none{};  // unbound: every call on it is a harmless no-op
+    Control m_none{};  // never bound
 };

@@ -3,30 +3,27 @@
 
 #include "dialog/corvaset_dlg.h"
 #include "dialog/save_messages.h"
+#include "framework/text.h"
 
-namespace {
-
-std::wstring Substitute(std::wstring text, const wchar_t* marker, const std::wstring& value) {
-    const size_t at = text.find(marker);
-    if (at != std::wstring::npos) text.replace(at, 2, value);
-    return text;
-}
-
-// The causes for which the file could not even be created: the user can fix
-// them (unlock, make writable, remove the folder) and save again.
-bool IsCreateFailure(fw::FileCause cause) {
-    switch (cause) {
+save_messages::FailureBox save_messages::FailureBoxFor(const fw::FileError& error, const std::wstring& path) {
+    switch (error.cause) {
+        // The file could not even be created: the user can remove the cause
+        // (unlock, make writable, remove the folder) and save again.
         case fw::FileCause::AccessDenied:
         case fw::FileCause::SharingViolation:
         case fw::FileCause::ReadOnly:
         case fw::FileCause::IsDirectory:
-            return true;
-        default:
-            return false;
+            return {kCreateFailedCaption, kCreateFailedText};
+        case fw::FileCause::DiskFull: return {nullptr, fw::FormatInserts(kDiskFullText, {path})};
+        case fw::FileCause::NotFound: return {nullptr, fw::FormatInserts(kNotFoundText, {path})};
+        case fw::FileCause::PathTooLong: return {nullptr, fw::FormatInserts(kPathTooLongText, {path})};
+        default: {
+            const std::wstring description = fw::SystemErrorText(error.systemError);
+            return {nullptr, fw::FormatInserts(kOtherFailureText, {path, std::to_wstring(error.systemError),
+                                                                   description.empty() ? kNoErrorText : description})};
+        }
     }
 }
-
-}  // namespace
 
 CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
     const custom::CodecModel model = CurrentCodecModel();
@@ -44,19 +41,8 @@ CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
 }
 
 void CCorvasetDlg::ReportSaveFailure(const fw::FileError& error, const std::wstring& path) const {
-    if (IsCreateFailure(error.cause)) {
-        MessageBox(save_messages::kCreateFailedText, save_messages::kCreateFailedCaption, MB_OK | MB_ICONHAND);
-        return;
-    }
-    std::wstring text;
-    switch (error.cause) {
-        case fw::FileCause::DiskFull: text = save_messages::kDiskFullText; break;
-        case fw::FileCause::NotFound: text = save_messages::kNotFoundText; break;
-        default:
-            text = Substitute(save_messages::kOtherFailureText, L"%2", std::to_wstring(error.systemError));
-            break;
-    }
-    MessageBox(Substitute(text, L"%1", path), nullptr, MB_OK | MB_ICONHAND);
+    const save_messages::FailureBox box = save_messages::FailureBoxFor(error, path);
+    MessageBox(box.text, box.caption, MB_OK | MB_ICONHAND);
 }
 
 void CCorvasetDlg::OnOK() {

@@ -1,6 +1,10 @@
 // The texts of the boxes that report the outcome of "Save".
 #pragma once
 
+#include <string>
+
+#include "framework/file.h"
+
 namespace save_messages {
 
 inline constexpr wchar_t kSuccessCaption[] = L"SUCCESS";
@@ -16,9 +20,20 @@ inline constexpr wchar_t kCreateFailedText[] = L"Create customized file failed!"
 
 inline constexpr wchar_t kNothingToSaveText[] = L"No customized feature!";
 
-// %1 is the full path of the customization file.
+// %1 is the full path of the customization file; %2 a system error code and
+// %3 the system's description of it.
 inline constexpr wchar_t kDiskFullText[] = L"Disk full while accessing %1.";
 inline constexpr wchar_t kNotFoundText[] = L"The folder of %1 could not be found.";
-inline constexpr wchar_t kOtherFailureText[] = L"An error occurred while writing %1 (system error %2).";
+inline constexpr wchar_t kPathTooLongText[] = L"The folder path of %1 is too long to save there.";
+inline constexpr wchar_t kOtherFailureText[] = L"An error occurred while writing %1 (system error %2: %3).";
+// Stands for %3 when the system has no description of the code.
+inline constexpr wchar_t kNoErrorText[] = L"no description";
+
+// The box that reports a failed "Save" of the file at `path`.
+struct FailureBox {
+    const wchar_t* caption;  // null: the application's name
+    std::wstring text;
+};
+FailureBox FailureBoxFor(const fw::FileError& error, const std::wstring& path);
 
 }  // namespace save_messages

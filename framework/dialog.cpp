@@ -21,9 +21,7 @@ bool ReturnsResultDirectly(UINT msg) {
 
 }  // namespace
 
-void DDX_Control(CDataExchange& dx, int id, CWnd& control) {
-    if (control.GetSafeHwnd() == nullptr) control.Attach(dx.dialog->GetDlgItem(id));
-}
+void DDX_Control(CDataExchange& dx, int id, CWnd& control) { control.Attach(dx.dialog->GetItem(id).GetSafeHwnd()); }
 
 CDialog::~CDialog() {
     if (m_modeless && m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
@@ -87,13 +85,15 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     }
 }
 
-// A disabled control sends nothing, and a notification names the control
-// that sends it: anything else was forged and is not acted on.
-bool CDialog::ComesFromOwnEnabledControl(const Message& m) const {
+bool CDialog::IsFromOwnSender(const Message& m) const {
     HWND from = nullptr;
     switch (m.message) {
         case WM_COMMAND:
-            if (m.id == IDOK || m.id == IDCANCEL) return true;  // also Enter and Escape
+            if (m.id == IDOK || m.id == IDCANCEL) return true;
+            if (m.lParam == 0) {
+                const bool menuOrAccelerator = m.code == 0 || m.code == 1;
+                return menuOrAccelerator && GetItem(static_cast<int>(m.id)).GetSafeHwnd() == nullptr;
+            }
             from = reinterpret_cast<HWND>(m.lParam);
             break;
         case WM_NOTIFY:
@@ -108,19 +108,26 @@ bool CDialog::ComesFromOwnEnabledControl(const Message& m) const {
         default:
             return true;
     }
-    return from == ::GetDlgItem(m_hWnd, static_cast<int>(m.id)) && ::IsWindowEnabled(from);
+    // A disabled control sends nothing.
+    return from == GetItem(static_cast<int>(m.id)).GetSafeHwnd() && ::IsWindowEnabled(from);
 }
 
 INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // 1. Initialisation.
     if (msg == WM_INITDIALOG) return OnInitDialog();
 
+    // 2. The sender check.
     Message m = DecodeMessage(msg, wp, lp);
-    if (!ComesFromOwnEnabledControl(m)) return FALSE;
+    if (!IsFromOwnSender(m)) return FALSE;
+
+    // 3. The message table.
     if (RouteMessage(m) && m.handled) {
         if (ReturnsResultDirectly(msg)) return m.result;
         ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, m.result);
         return TRUE;
     }
+
+    // 4. OK and Cancel.
     if (msg == WM_COMMAND && m.code == BN_CLICKED) {
         if (m.id == IDOK) { OnOK(); return TRUE; }
         if (m.id == IDCANCEL) { OnCancel(); return TRUE; }

@@ -1,5 +1,5 @@
 // Dialog base: runs a template modally (or modeless, for tests), binds control
-// members on the first data exchange and routes messages through the derived
+// members at each data exchange and routes messages through the derived
 // class's message table.
 #pragma once
 
@@ -20,9 +20,17 @@ struct CDataExchange {
     bool saveAndValidate;
 };
 
-// Binds `control` to the dialog's control `id` the first time data is exchanged.
+// Binds `control` to the dialog's control `id`. It binds at every exchange,
+// so that a dialog object run a second time talks to its new window.
 void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 
+// The dialog procedure runs these steps for each message, in this order:
+//  1. WM_INITDIALOG: OnInitDialog.
+//  2. The sender check (IsFromOwnSender): a message that names a sender
+//     which did not send it is dropped here, before any handler sees it.
+//  3. The derived class's message table (RouteMessage).
+//  4. OK and Cancel end the dialog (OnOK, OnCancel).
+// No exception leaves a step: the procedure catches them all.
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId) : m_templateId(templateId) {}
@@ -42,8 +50,11 @@ public:
 
     void CheckRadioButton(int first, int last, int check) const { ::CheckRadioButton(m_hWnd, first, last, check); }
     bool IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
-    HWND GetItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    void EnableItem(int id, bool enable) const { ::EnableWindow(GetItem(id), enable); }
+
+    // The dialog's control `id`; an empty window when it has none.
+    CWnd GetItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
+    // Makes the control `id` usable, or greys it.
+    void EnableItem(int id, bool enable) const { GetItem(id).EnableWindow(enable); }
 
     // A message box owned by the dialog; no caption means the application's name.
     int MessageBox(const std::wstring& text, const wchar_t* caption = nullptr, UINT type = MB_OK) const;
@@ -61,7 +72,19 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
-    bool ComesFromOwnEnabledControl(const Message& m) const;
+
+    // Step 2, the sender check. Commands, notifications and scroll messages
+    // name the control that sends them, and any program can send them naming
+    // any control, even a greyed one the user cannot use. So:
+    //  - a message naming a control must come from this dialog's enabled
+    //    child window with that ID;
+    //  - a menu or accelerator command (WM_COMMAND without a window, code 0
+    //    or 1) passes only with an ID that no control of the dialog has, so
+    //    that it cannot pose as a control's click;
+    //  - IDOK and IDCANCEL always pass: Enter, Escape and the close box
+    //    send them;
+    //  - every other message passes.
+    bool IsFromOwnSender(const Message& m) const;
 
     UINT m_templateId;
     bool m_modeless = false;

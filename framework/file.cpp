@@ -3,6 +3,15 @@
 #include <vector>
 
 namespace fw {
+namespace {
+
+WriteCall g_writeCall = ::WriteFile;
+
+}  // namespace
+
+ScopedWriteCall::ScopedWriteCall(WriteCall call) : m_previous(g_writeCall) { g_writeCall = call; }
+
+ScopedWriteCall::~ScopedWriteCall() { g_writeCall = m_previous; }
 
 FileError FileErrorFromSystem(DWORD systemError) {
     FileCause cause = FileCause::Other;
@@ -16,6 +25,7 @@ FileError FileErrorFromSystem(DWORD systemError) {
         case ERROR_LOCK_VIOLATION: cause = FileCause::SharingViolation; break;
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL: cause = FileCause::DiskFull; break;
+        case ERROR_FILENAME_EXCED_RANGE: cause = FileCause::PathTooLong; break;
         default: break;
     }
     return {cause, systemError};
@@ -29,15 +39,11 @@ FileError CFile::Open(const std::wstring& path, DWORD access, DWORD share, DWORD
 }
 
 FileError CFile::Write(const void* data, DWORD size) {
-    const auto* bytes = static_cast<const BYTE*>(data);
-    while (size > 0) {
-        DWORD written = 0;
-        if (!::WriteFile(m_handle, bytes, size, &written, nullptr)) return FileErrorFromSystem(::GetLastError());
-        // Some file systems report success for a write that ran out of space.
-        if (written == 0) return {FileCause::DiskFull, ERROR_DISK_FULL};
-        bytes += written;
-        size -= written;
-    }
+    DWORD written = 0;
+    if (!g_writeCall(m_handle, data, size, &written, nullptr)) return FileErrorFromSystem(::GetLastError());
+    // A write to a disk file stops short only when the disk has run out of
+    // space, and some file systems report success for it.
+    if (written != size) return {FileCause::DiskFull, ERROR_DISK_FULL};
     return {};
 }
 
@@ -64,6 +70,12 @@ std::wstring FullPathName(const std::wstring& path) {
 }
 
 namespace {
+
+// GetTempFileNameW takes a folder of at most MAX_PATH - 14 characters, and
+// adds to it at most a separator, a three-letter prefix, four hex digits,
+// ".tmp" and the terminating null.
+constexpr std::size_t kLongestTemporaryFolder = MAX_PATH - 14;
+constexpr std::size_t kTemporaryNameRoom = 1 + 3 + 4 + 4 + 1;
 
 std::wstring FolderOf(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
@@ -98,14 +110,16 @@ FileError WriteWholeFile(const std::wstring& path, const void* data, DWORD size)
 FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD size) {
     if (FileError error = CheckTargetReplaceable(target)) return error;
 
-    wchar_t temporary[MAX_PATH];
-    if (!::GetTempFileNameW(FolderOf(target).c_str(), L"cvs", 0, temporary))
-        return FileErrorFromSystem(::GetLastError());
+    const std::wstring folder = FolderOf(target);
+    if (folder.size() > kLongestTemporaryFolder) return {FileCause::PathTooLong, ERROR_FILENAME_EXCED_RANGE};
+    std::wstring temporary(folder.size() + kTemporaryNameRoom, L'\0');
+    if (!::GetTempFileNameW(folder.c_str(), L"cvs", 0, temporary.data())) return FileErrorFromSystem(::GetLastError());
+    temporary.resize(temporary.find(L'\0'));
 
     FileError error = WriteWholeFile(temporary, data, size);
-    if (!error && !::MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!error && !::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         error = FileErrorFromSystem(::GetLastError());
-    if (error) ::DeleteFileW(temporary);
+    if (error) ::DeleteFileW(temporary.c_str());
     return error;
 }
 

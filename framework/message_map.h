@@ -23,8 +23,13 @@ struct Message {
     bool handled = true;  // a handler clears it to let the default handling run
 };
 
-// Matches any notification code of a message.
-constexpr UINT kAnyCode = 0xFFFFFFFFu;
+// How an entry compares notification codes. Every UINT is some message's
+// real code (0xFFFFFFFF is NM_OUTOFMEMORY), so "any code" cannot be a value
+// of the code field itself.
+enum class CodeMatch : unsigned char {
+    Exact,  // only the entry's code
+    Any,    // every code; the entry's code is not looked at
+};
 
 template <class T>
 struct MessageEntry {
@@ -35,6 +40,7 @@ struct MessageEntry {
     UINT lastId;
     Handler handler;
     int column;
+    CodeMatch codeMatch = CodeMatch::Exact;
 };
 
 template <class T>
@@ -56,7 +62,7 @@ constexpr MessageEntry<T> OnNotify(UINT id, UINT code, typename MessageEntry<T>:
 // its controls (scroll messages): the handler looks at the sender.
 template <class T>
 constexpr MessageEntry<T> OnWindowMessage(UINT message, typename MessageEntry<T>::Handler h) {
-    return {message, kAnyCode, 0, 0xFFFFFFFFu, h, 0};
+    return {message, 0, 0, 0xFFFFFFFFu, h, 0, CodeMatch::Any};
 }
 
 // Calls the first matching entry. Returns whether one matched.
@@ -64,7 +70,7 @@ template <class T>
 bool DispatchMessageTable(T& target, std::span<const MessageEntry<T>> table, Message& m) {
     for (const auto& e : table) {
         if (e.message != m.message) continue;
-        if (e.code != kAnyCode && e.code != m.code) continue;
+        if (e.codeMatch == CodeMatch::Exact && e.code != m.code) continue;
         if (m.id < e.firstId || m.id > e.lastId) continue;
         (target.*e.handler)(m, e.column);
         return true;

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 #include "custom/custom_file.h"
 #include "tests/e2e/app_driver.h"
@@ -19,19 +20,30 @@ protected:
     void SetUp() override {
         exe = test_support::WindowsPathFromEnv("CORVASET_EXE");
         if (exe.empty()) GTEST_SKIP() << "CORVASET_EXE is not set: run through ctest";
-        datPath = folder.File(L"corvaset.dat");
+        UseFolder(folder.Path());
     }
 
-    std::unique_ptr<AppDriver> Start(const std::wstring& arguments = L"") {
-        auto app = std::make_unique<AppDriver>(exe, folder.Path(), arguments);
-        EXPECT_NE(app->Dialog(), nullptr) << "the settings dialog did not appear";
-        return app;
+    // Runs the session in `path` instead of the scratch folder.
+    void UseFolder(const std::wstring& path) {
+        workDir = path;
+        datPath = path + L"\\corvaset.dat";
+    }
+
+    // Starts the program in the session's folder, ending the one started
+    // before. When its settings dialog does not appear the test fails and
+    // ends here: GoogleTest reports the exception as the failure.
+    AppDriver& Start(const std::wstring& arguments = L"") {
+        running = std::make_unique<AppDriver>(exe, workDir, arguments);
+        if (running->Dialog() == nullptr) throw std::runtime_error("the settings dialog did not appear");
+        return *running;
     }
 
     void WithOldFile() {
         ASSERT_TRUE(test_support::WriteFileBytes(datPath, kOldBytes));
-        oldTime = test_support::LastWriteTime(datPath);
+        RememberOldFile();
     }
+    // Notes the old file's time, which a failed or cancelled save keeps.
+    void RememberOldFile() { oldTime = test_support::LastWriteTime(datPath); }
 
     // Presses "Save", expects the success box, and returns the file's records.
     std::optional<custom::CustomFileRecords> SaveAndRead(AppDriver& app) {
@@ -61,13 +73,15 @@ protected:
         EXPECT_EQ(test_support::ReadFileBytes(datPath), kOldBytes);
         const FILETIME now = test_support::LastWriteTime(datPath);
         EXPECT_TRUE(now.dwLowDateTime == oldTime.dwLowDateTime && now.dwHighDateTime == oldTime.dwHighDateTime);
-        EXPECT_EQ(test_support::ListFolder(folder.Path()), std::vector<std::wstring>{L"corvaset.dat"});
+        EXPECT_EQ(test_support::ListFolder(workDir), std::vector<std::wstring>{L"corvaset.dat"});
     }
 
     std::wstring exe;
     ScratchDir folder{L"corvaset-e2e"};
+    std::wstring workDir;
     std::wstring datPath;
     FILETIME oldTime{};
+    std::unique_ptr<AppDriver> running;  // the program Start started last
 };
 
 

@@ -5,13 +5,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/about_dlg.h"
 #include "dialog/corvaset_dlg.h"
 #include "res/resource.h"
 #include "tests/support/win_test_support.h"
 
 class DialogTest : public ::testing::Test {
 protected:
+    // The dialog opens no About box unless a test hands it one.
+    explicit DialogTest(CCorvasetDlg::ShowAboutBox showAbout = nullptr) : dialog(showAbout) {}
+
     void SetUp() override {
         INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
         ::InitCommonControlsEx(&classes);
@@ -96,6 +98,6 @@ protected:
         return true;
     }
 
-    CCorvasetDlg dialog{&CAboutDlg::Show};
+    CCorvasetDlg dialog;
     HWND hwnd = nullptr;
 };

@@ -2,6 +2,8 @@
 // the buttons that end it or reset it.
 #include "tests/ui/dialog_fixture.h"
 
+#include "app/about_dlg.h"
+
 using test_support::SeenBox;
 
 namespace {
@@ -93,7 +95,13 @@ TEST_F(DialogTest, CodecModelIsTheFirstCheckedRadio) {
     EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::None);
 }
 
-TEST_F(DialogTest, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
+// The dialog as the application makes it, with the application's About box.
+class WithAboutBox : public DialogTest {
+protected:
+    WithAboutBox() : DialogTest(&CAboutDlg::Show) {}
+};
+
+TEST_F(WithAboutBox, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
     custom::StoreBit(dialog.WorkingEntryTable()[custom::Entry::MicVolume], custom::kMuteBit, false);
     Click(IDC_CODEC_QM2);
 
@@ -152,3 +160,19 @@ TEST_P(EndWithoutSaving, EndsWithCancelAndWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CancelEscapeClose, EndWithoutSaving, ::testing::Values(0, 1, 2));
+
+// The same dialog object run a second time: its control members load and
+// read the new window's controls, not those of the window that is gone.
+TEST_F(DialogTest, SecondRunOfTheSameObjectTalksToTheNewWindow) {
+    ASSERT_TRUE(::DestroyWindow(hwnd));
+    ASSERT_EQ(dialog.GetSafeHwnd(), nullptr);
+    ASSERT_TRUE(dialog.Create());
+    hwnd = dialog.GetSafeHwnd();
+
+    EXPECT_EQ(Text(IDC_DEFTEXT_MASTER), L"-6.0");
+    EXPECT_EQ(SpinPos(IDC_MAXSPIN_WAVE), 8);
+    EXPECT_TRUE(Checked(IDC_MUTE_MIC));
+    DragSlider(IDC_SLIDER_MASTER, 256);
+    EXPECT_EQ(Value(custom::Entry::MasterVolume), 0x1F1Fu);
+    EXPECT_EQ(Text(IDC_DEFTEXT_MASTER), L"-46.5");
+}

@@ -1,0 +1,136 @@
+// The dialog base and its message tables, on a dialog of their own that logs
+// what its table hands it.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "framework/dialog.h"
+#include "res/resource.h"
+#include "tests/support/win_test_support.h"
+
+namespace {
+
+constexpr UINT kNoControl = 40001;  // an ID no control of template 102 has
+
+// Template 102 under a bare dialog class whose table takes every command.
+class LoggingDialog : public fw::CDialog {
+public:
+    LoggingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
+    std::vector<UINT> commands;  // the IDs of the commands the table was handed
+
+protected:
+    bool RouteMessage(fw::Message& m) override {
+        static constexpr fw::MessageEntry<LoggingDialog> kTable[] = {
+            fw::OnWindowMessage<LoggingDialog>(WM_COMMAND, &LoggingDialog::OnAnyCommand),
+        };
+        return fw::DispatchMessageTable<LoggingDialog>(*this, kTable, m);
+    }
+
+private:
+    void OnAnyCommand(fw::Message& m, int) { commands.push_back(m.id); }
+};
+
+class FrameworkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+        ::InitCommonControlsEx(&classes);
+        ASSERT_TRUE(dialog.Create()) << "error " << ::GetLastError();
+        hwnd = dialog.GetSafeHwnd();
+    }
+
+    LoggingDialog dialog;
+    HWND hwnd = nullptr;
+};
+
+struct Command {
+    const char* name;
+    WORD id;
+    WORD code;
+    int senderId;       // the control whose window rides in lParam; 0: none
+    bool senderGreyed;  // that control greyed first
+    bool reachesTable;
+};
+
+const Command kCommands[] = {
+    {"MenuCommand", kNoControl, 0, 0, false, true},
+    {"AcceleratorCommand", kNoControl, 1, 0, false, true},
+    {"ClickFromTheButton", IDC_DEFAULT, BN_CLICKED, IDC_DEFAULT, false, true},
+    {"MenuCommandNamingAControl", IDC_DEFAULT, 0, 0, false, false},
+    {"AcceleratorCommandNamingAControl", IDC_DEFAULT, 1, 0, false, false},
+    {"WindowlessNotificationWithAnotherCode", kNoControl, BN_DOUBLECLICKED, 0, false, false},
+    {"ClickFromAnotherControlsWindow", IDC_DEFAULT, BN_CLICKED, IDC_MUTE_MIC, false, false},
+    {"ClickFromTheGreyedButton", IDC_DEFAULT, BN_CLICKED, IDC_DEFAULT, true, false},
+};
+
+void PrintTo(const Command& c, std::ostream* os) { *os << c.name; }
+
+class SenderCheck : public FrameworkTest, public ::testing::WithParamInterface<Command> {};
+
+TEST_P(SenderCheck, OnlyCommandsFromWhereTheySayReachTheTable) {
+    const Command& c = GetParam();
+    ASSERT_EQ(::GetDlgItem(hwnd, kNoControl), nullptr);
+    HWND sender = c.senderId != 0 ? ::GetDlgItem(hwnd, c.senderId) : nullptr;
+    if (c.senderGreyed) ::EnableWindow(sender, FALSE);
+
+    ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(c.id, c.code), reinterpret_cast<LPARAM>(sender));
+    EXPECT_EQ(dialog.commands, c.reachesTable ? std::vector<UINT>{c.id} : std::vector<UINT>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, SenderCheck, ::testing::ValuesIn(kCommands),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FrameworkTest, GetItemIsTheControlWithThatIdOrNothing) {
+    EXPECT_EQ(test_support::WindowText(dialog.GetItem(IDC_DEFAULT).GetSafeHwnd()), L"Default");
+    EXPECT_EQ(test_support::WindowText(dialog.GetItem(IDCANCEL).GetSafeHwnd()), L"Cancel");
+    EXPECT_EQ(dialog.GetItem(kNoControl).GetSafeHwnd(), nullptr);
+}
+
+TEST_F(FrameworkTest, EnableItemGreysAndRestoresOneControl) {
+    for (const bool enable : {false, true, false}) {
+        dialog.EnableItem(IDC_DEFAULT, enable);
+        EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(hwnd, IDC_DEFAULT)) != FALSE, enable);
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(hwnd, IDCANCEL)));
+    }
+}
+
+// Every UINT is a notification code of its own: 0xFFFFFFFF is NM_OUTOFMEMORY.
+struct Target {
+    int calls = 0;
+    void Handle(fw::Message&, int) { ++calls; }
+};
+
+struct CodeMatch {
+    const char* name;
+    fw::MessageEntry<Target> entry;
+    UINT code;
+    bool matches;
+};
+
+const CodeMatch kCodeMatches[] = {
+    {"OutOfMemoryEntryTakesOutOfMemory", fw::OnNotify<Target>(7, 0xFFFFFFFFu, &Target::Handle), 0xFFFFFFFFu, true},
+    {"OutOfMemoryEntryLeavesAClick", fw::OnNotify<Target>(7, 0xFFFFFFFFu, &Target::Handle), 0xFFFFFFFEu, false},
+    {"OutOfMemoryEntryLeavesCodeZero", fw::OnNotify<Target>(7, 0xFFFFFFFFu, &Target::Handle), 0, false},
+    {"ClickEntryLeavesOutOfMemory", fw::OnNotify<Target>(7, 0xFFFFFFFEu, &Target::Handle), 0xFFFFFFFFu, false},
+    {"WindowMessageEntryTakesOutOfMemory", fw::OnWindowMessage<Target>(WM_NOTIFY, &Target::Handle), 0xFFFFFFFFu, true},
+    {"WindowMessageEntryTakesCodeZero", fw::OnWindowMessage<Target>(WM_NOTIFY, &Target::Handle), 0, true},
+};
+
+void PrintTo(const CodeMatch& c, std::ostream* os) { *os << c.name; }
+
+class MessageTableCodes : public ::testing::TestWithParam<CodeMatch> {};
+
+TEST_P(MessageTableCodes, EntryTakesExactlyItsCode) {
+    Target target;
+    const fw::MessageEntry<Target> table[] = {GetParam().entry};
+    fw::Message m{WM_NOTIFY, 7, 0, 7, GetParam().code};
+    EXPECT_EQ(fw::DispatchMessageTable<Target>(target, table, m), GetParam().matches);
+    EXPECT_EQ(target.calls, GetParam().matches ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, MessageTableCodes, ::testing::ValuesIn(kCodeMatches),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
