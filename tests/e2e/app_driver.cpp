@@ -36,7 +36,8 @@ AppDriver::AppDriver(const std::wstring& exe, const std::wstring& workDir, const
     const DWORD start = ::GetTickCount();
     while (m_dialog == nullptr && ::GetTickCount() - start < 15000) {
         HWND found = test_support::FindDialogOfThread(m_process.dwThreadId, nullptr);
-        if (found != nullptr && test_support::WindowText(found) == kDialogCaption)
+        // A file opened at start adds its path to the caption.
+        if (found != nullptr && test_support::WindowText(found).starts_with(kDialogCaption))
             m_dialog = found;
         else
             ::Sleep(10);
