@@ -21,6 +21,7 @@ struct FileId {
     bool known = false;
     std::uint64_t volume = 0;
     std::uint64_t index = 0;
+    std::uint64_t indexHigh = 0;  // file systems with 128-bit file IDs
     bool operator==(const FileId&) const = default;
 };
 
@@ -48,6 +49,12 @@ WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data
 
 // Writes binary bytes to standard output; refused when that is a terminal.
 WriteResult WriteStandardOutput(const std::uint8_t* data, std::size_t size);
+
+// Writes the tool's text (UTF-8, lines ending in \n). On Windows a console
+// is given UTF-16, so any file name shows as it is, and elsewhere lines end
+// in CR LF as Windows programs write them.
+enum class StandardStream { Output, Error };
+WriteResult WriteText(StandardStream stream, const std::string& text);
 
 #ifdef _WIN32
 // Arguments arrive as UTF-16; inside the tool text and paths are UTF-8.

@@ -183,7 +183,14 @@ WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data
 
 WriteResult WriteStandardOutput(const std::uint8_t* data, std::size_t size) {
     if (::isatty(STDOUT_FILENO)) return {false, "standard output is a terminal: redirect it, or name a FILE"};
-    if (!WriteAll(STDOUT_FILENO, data, size)) return Failed("write failed");
+    if (!WriteAll(STDOUT_FILENO, data, size)) return {false, std::strerror(errno)};
+    return {true, ""};
+}
+
+WriteResult WriteText(StandardStream stream, const std::string& text) {
+    const int fd = stream == StandardStream::Output ? STDOUT_FILENO : STDERR_FILENO;
+    if (!WriteAll(fd, reinterpret_cast<const std::uint8_t*>(text.data()), text.size()))
+        return {false, std::strerror(errno)};
     return {true, ""};
 }
 

@@ -4,7 +4,14 @@
 // anything is opened; what is opened is then checked to be a file on a disk.
 // The replacing write goes through the dialog's own, so both programs refuse
 // and report the same targets alike.
+
+// FILE_ID_INFO (Windows 8) is asked for at run time, with the older file
+// index as the fallback, so the program still runs on Windows 7.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0602
 #include <windows.h>
+
+#include <cstring>
 
 #include "framework/file.h"
 #include "tool/file_io.h"
@@ -48,20 +55,35 @@ bool IsDeviceNamespace(const std::wstring& path) {
            path[2] == L'.' && (path[3] == L'\\' || path[3] == L'/');
 }
 
-FileId IdOf(const BY_HANDLE_FILE_INFORMATION& info) {
+// Which file a handle leads to. FILE_ID_INFO first: Wine answers it for
+// the standard handles, where GetFileInformationByHandle fails.
+FileId IdOf(HANDLE handle) {
+    FILE_ID_INFO id{};
+    if (::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id)) {
+        FileId result{true, id.VolumeSerialNumber, 0, 0};
+        std::memcpy(&result.index, id.FileId.Identifier, 8);
+        std::memcpy(&result.indexHigh, id.FileId.Identifier + 8, 8);
+        return result;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(handle, &info)) return {};
     return {true, info.dwVolumeSerialNumber,
-            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow, 0};
+}
+
+// Wine gives the standard handles a volume serial number of 0: the file
+// index alone then decides.
+bool SameFile(const FileId& a, const FileId& b) {
+    return a.known && b.known && a.index == b.index && a.indexHigh == b.indexHigh &&
+           (a.volume == b.volume || a.volume == 0 || b.volume == 0);
 }
 
 // Replacing the file standard output or error was opened on would leave
 // them writing into a file that is gone.
 bool IsStandardOutput(const FileId& id) {
     for (const DWORD which : {STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
-        BY_HANDLE_FILE_INFORMATION info{};
         const HANDLE handle = ::GetStdHandle(which);
-        if (::GetFileType(handle) == FILE_TYPE_DISK && ::GetFileInformationByHandle(handle, &info) &&
-            IdOf(info) == id)
-            return true;
+        if (::GetFileType(handle) == FILE_TYPE_DISK && SameFile(IdOf(handle), id)) return true;
     }
     return false;
 }
@@ -75,19 +97,15 @@ std::string NotOnDisk(DWORD type) {
 ReadResult ReadFrom(HANDLE handle, std::size_t limit, bool fileOnly) {
     ReadResult result;
     const DWORD type = ::GetFileType(handle);
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (type == FILE_TYPE_DISK && ::GetFileInformationByHandle(handle, &info)) {
-        if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            result.error = RefusalText(NotAFile::Folder);
-            return result;
-        }
-        result.id = IdOf(info);
-        if ((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow) > limit) {
+    if (type == FILE_TYPE_DISK) {
+        result.id = IdOf(handle);
+        LARGE_INTEGER size{};
+        if (::GetFileSizeEx(handle, &size) && static_cast<std::uint64_t>(size.QuadPart) > limit) {
             result.ok = result.tooLarge = true;
             return result;
         }
     } else if (fileOnly) {
-        result.error = type == FILE_TYPE_DISK ? SystemMessage(::GetLastError()) : NotOnDisk(type);
+        result.error = NotOnDisk(type);
         return result;
     }
     const bool read = ReadUpTo(result, limit, [handle](std::uint8_t* buffer, std::size_t size) -> long {
@@ -102,6 +120,25 @@ ReadResult ReadFrom(HANDLE handle, std::size_t limit, bool fileOnly) {
     }
     result.ok = true;
     return result;
+}
+
+bool IsConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return ::GetFileType(handle) == FILE_TYPE_CHAR && ::GetConsoleMode(handle, &mode);
+}
+
+// Writes all of `size` bytes; some file systems report success for a write
+// that ran out of space, so fewer bytes written counts as a full disk.
+WriteResult WriteAll(HANDLE handle, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        DWORD written = 0;
+        if (!::WriteFile(handle, data, static_cast<DWORD>(size), &written, nullptr))
+            return {false, SystemMessage(::GetLastError())};
+        if (written == 0) return {false, CauseText({fw::FileCause::DiskFull, ERROR_DISK_FULL})};
+        data += written;
+        size -= written;
+    }
+    return {true, ""};
 }
 
 }  // namespace
@@ -177,9 +214,9 @@ WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data
             refusal = SystemMessage(::GetLastError());
         } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             refusal = "a folder of that name is in the way";
-        } else if (input.known && IdOf(info) == input) {
+        } else if (SameFile(IdOf(handle), input)) {
             refusal = "it is the file being read: writing it would destroy what is read";
-        } else if (IsStandardOutput(IdOf(info))) {
+        } else if (IsStandardOutput(IdOf(handle))) {
             refusal = kIsStandardOutput;
         } else if (const DWORD n = ::GetFinalPathNameByHandleW(handle, final, MAX_PATH, FILE_NAME_NORMALIZED);
                    n > 0 && n < MAX_PATH) {
@@ -198,18 +235,22 @@ WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data
 
 WriteResult WriteStandardOutput(const std::uint8_t* data, std::size_t size) {
     const HANDLE handle = ::GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    if (::GetFileType(handle) == FILE_TYPE_CHAR && ::GetConsoleMode(handle, &mode))
-        return {false, "standard output is a terminal: redirect it, or name a FILE"};
-    while (size > 0) {
+    if (IsConsole(handle)) return {false, "standard output is a terminal: redirect it, or name a FILE"};
+    return WriteAll(handle, data, size);
+}
+
+WriteResult WriteText(StandardStream stream, const std::string& text) {
+    const HANDLE handle = ::GetStdHandle(stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    if (IsConsole(handle)) {
+        const std::wstring wide = Wide(text);
         DWORD written = 0;
-        if (!::WriteFile(handle, data, static_cast<DWORD>(size), &written, nullptr))
-            return {false, "write failed: " + SystemMessage(::GetLastError())};
-        if (written == 0) return {false, "write failed: the disk is full"};
-        data += written;
-        size -= written;
+        if (!::WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr))
+            return {false, SystemMessage(::GetLastError())};
+        return {true, ""};
     }
-    return {true, ""};
+    std::string lines;
+    for (const char c : text) lines += c == '\n' ? "\r\n" : std::string(1, c);
+    return WriteAll(handle, reinterpret_cast<const std::uint8_t*>(lines.data()), lines.size());
 }
 
 }  // namespace tool

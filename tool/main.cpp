@@ -1,33 +1,23 @@
 // corvaset-dat: shows, checks, compares and makes customization files.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <iostream>
+#include <sstream>
 
 #include "tool/commands.h"
 #include "tool/exit_codes.h"
-
-#ifdef _WIN32
-#include <windows.h>
-
 #include "tool/file_io.h"
-#endif
 
 namespace {
 
-// Runs the command, then makes sure all it printed has reached standard
-// output: a script reading a truncated listing must learn that it is one.
-// The buffer holds the longest listing, so the one write is the last flush
-// and its error is the cause reported.
+// Runs the command on collected text and then writes it, messages first:
+// a failed write of standard output is reported with its cause, so that a
+// script reading a cut-off listing learns that it is one.
 int Run(const tool::Args& args) {
-    static char buffer[1 << 16];
-    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-    const int code = tool::RunTool(args, std::cout, std::cerr);
-    errno = 0;
-    std::cout.flush();
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout) return code;
-    std::cerr << "corvaset-dat: cannot write to standard output: "
-              << (errno ? std::strerror(errno) : "write failed") << '\n';
+    std::ostringstream out, err;
+    const int code = tool::RunTool(args, out, err);
+    tool::WriteText(tool::StandardStream::Error, err.str());
+    const tool::WriteResult written = tool::WriteText(tool::StandardStream::Output, out.str());
+    if (written.ok) return code;
+    tool::WriteText(tool::StandardStream::Error,
+                    "corvaset-dat: cannot write to standard output: " + written.error + "\n");
     return tool::kIoError;
 }
 
@@ -38,12 +28,7 @@ int Run(const tool::Args& args) {
 int wmain(int argc, wchar_t** argv) {
     tool::Args args;
     for (int i = 1; i < argc; ++i) args.push_back(tool::Utf8FromWide(argv[i]));
-    // Messages are UTF-8: a console shows them so in its UTF-8 code page.
-    const UINT codePage = ::GetConsoleOutputCP();
-    if (codePage != 0) ::SetConsoleOutputCP(CP_UTF8);
-    const int code = Run(args);
-    if (codePage != 0) ::SetConsoleOutputCP(codePage);
-    return code;
+    return Run(args);
 }
 #else
 int main(int argc, char** argv) { return Run(tool::Args(argv + 1, argv + argc)); }
