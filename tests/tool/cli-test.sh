@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program as a script uses it: a description made into a file, the file
-# checked, described, remade byte for byte and compared, and the exit codes
-# of the failures. Runs the native program directly or the Windows one
+# checked, described, remade byte for byte and compared, the exit codes of
+# the failures, and a table of odd inputs and outputs. Runs the native program directly or the Windows one
 # under Wine. Usage: cli-test.sh RUNNER|"" PROGRAM DATA_DIR SCRATCH_DIR
 set -uo pipefail
 runner=$1 program=$2 data=$3 scratch=$4
@@ -11,7 +11,7 @@ platform=native
 for m in $(findmnt -rn -o TARGET | grep "^$scratch/" | sort -r); do umount "$m"; done
 rm -rf "$scratch" && mkdir -p "$scratch" && cd "$scratch" || exit 1
 cp "$data"/*.desc .
-umask 027  # new files: 0640, on both platforms
+umask 027  # the native program's new files: 0640
 
 failures=0
 # expect CODE ARGS...: runs the program and compares its exit code.
