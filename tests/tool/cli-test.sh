@@ -146,6 +146,7 @@ row  native 0    ""                                                private.dat  
 row  both   0    ""                                                "Größe ünï/b.dat"  /dev/null    out.txt     make session.desc -o "Größe ünï/b.dat"
 row  both   4    "Größe ünï/c.dat: cannot read: no such file"      -                  /dev/null    out.txt     check "Größe ünï/c.dat"
 row  both   0    ""                                                piped.dat          session.desc out.txt     make - -o piped.dat
+row  both   0    "-: 0 errors, 0 warnings"                         -                  a.dat        out.txt     check -
 row  mount  4    "full/a.dat: cannot write"                        -                  /dev/null    out.txt     make session.desc -o full/a.dat
 row  mount  4    "busy.dat: cannot write"                          -                  /dev/null    out.txt     make session.desc -o busy.dat
 
