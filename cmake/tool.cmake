@@ -11,36 +11,47 @@ set(TOOL_SOURCES
     tool/load.cpp
     tool/file_read.cpp)
 
+# The version --version prints is the one of the version record.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/corvaset.rc)
+file(STRINGS ${CMAKE_SOURCE_DIR}/res/corvaset.rc TOOL_VERSION REGEX "^ *FILEVERSION ")
+string(REGEX REPLACE "^ *FILEVERSION *([0-9]+) *, *([0-9]+) *, *([0-9]+) *, *([0-9]+).*" "\\1.\\2.\\3.\\4"
+       TOOL_VERSION "${TOOL_VERSION}")
+if(NOT TOOL_VERSION MATCHES "^[0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+$")
+    message(FATAL_ERROR "res/corvaset.rc: no FILEVERSION a,b,c,d line for corvaset-dat --version")
+endif()
+
+# Files are opened, examined and replaced by the platform's own calls.
 if(WIN32)
-    add_library(corvaset_tool STATIC ${TOOL_SOURCES} tool/file_write_windows.cpp)
-    target_link_libraries(corvaset_tool PUBLIC corvaset_custom corvaset_framework PRIVATE corvaset_warnings)
+    set(TOOL_PLATFORM windows)
+else()
+    set(TOOL_PLATFORM posix)
+endif()
 
-    add_executable(corvaset-dat tool/main.cpp)
-    target_link_libraries(corvaset-dat PRIVATE corvaset_tool corvaset_warnings)
-    target_link_options(corvaset-dat PRIVATE ${STATIC_RUNTIME} -s)
+add_library(corvaset_tool STATIC ${TOOL_SOURCES} tool/file_io_${TOOL_PLATFORM}.cpp)
+target_link_libraries(corvaset_tool PUBLIC corvaset_custom $<$<BOOL:${WIN32}>:corvaset_framework>
+                      PRIVATE corvaset_warnings)
+target_compile_definitions(corvaset_tool PRIVATE CORVASET_VERSION="${TOOL_VERSION}")
 
-    # The console program under Wine: round trips and exit codes.
-    add_test(NAME tool.wine_cli
-        COMMAND ${CMAKE_SOURCE_DIR}/tests/tool/cli-test.sh wine $<TARGET_FILE:corvaset-dat>
-                ${CMAKE_SOURCE_DIR}/tests/tool/data ${CMAKE_BINARY_DIR}/tool-cli)
+add_executable(corvaset-dat tool/main.cpp)
+target_link_libraries(corvaset-dat PRIVATE corvaset_tool corvaset_warnings)
+
+# The round trips, exit codes and odd files, on the program itself.
+add_test(NAME tool.cli
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/tool/cli-test.sh "$<$<BOOL:${WIN32}>:wine>" $<TARGET_FILE:corvaset-dat>
+            ${CMAKE_SOURCE_DIR}/tests/tool/data ${CMAKE_BINARY_DIR}/tool-cli)
+
+if(WIN32)
+    # UTF-16 arguments (wmain), static runtime, stripped.
+    target_link_options(corvaset-dat PRIVATE -municode -s)
     add_test(NAME tool.exe_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh console $<TARGET_FILE:corvaset-dat>)
     return()
 endif()
 
-add_library(corvaset_tool STATIC ${TOOL_SOURCES} tool/file_write_posix.cpp)
-target_link_libraries(corvaset_tool PUBLIC corvaset_custom PRIVATE corvaset_warnings)
 target_compile_options(corvaset_tool PRIVATE ${SANITIZERS})
-
-add_executable(corvaset-dat tool/main.cpp)
-target_link_libraries(corvaset-dat PRIVATE corvaset_tool corvaset_warnings)
 corvaset_sanitize(corvaset-dat)
 
 corvaset_native_tests(corvaset_tool_tests tool corvaset_tool
     tests/tool/commands_test.cpp)
-
-add_test(NAME tool.cli
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/tool/cli-test.sh "" $<TARGET_FILE:corvaset-dat>
-            ${CMAKE_SOURCE_DIR}/tests/tool/data ${CMAKE_BINARY_DIR}/tool-cli)
 
 # --- fuzz targets -----------------------------------------------------------
 # libFuzzer needs clang; the project itself builds with g++, so the targets

@@ -10,7 +10,8 @@ namespace tool {
 
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
     if (WantsHelp(args)) return PrintHelp(out, "check"), kSuccess;
-    if (args.size() != 1 || args[0].starts_with("-")) return UsageError(err, "check", "expects one FILE");
+    if (args.size() != 1 || (args[0].starts_with("-") && args[0] != "-"))  // "-": standard input
+        return UsageError(err, "check", "expects one FILE");
     const std::string& path = args[0];
     const ReadResult read = ReadWholeFile(path, kCustomFileReadLimit);
     if (!read.ok) {

@@ -16,8 +16,12 @@ constexpr const char* kToolHelp =
     "  check FILE                                  problems, as errors and warnings\n"
     "  diff A B                                    the entries that differ\n"
     "  make DESCRIPTION -o FILE                    the file from a description\n"
+    "  --version                                   the version\n"
     "\n"
-    "\"corvaset-dat COMMAND --help\" tells more about each.\n"
+    "\"corvaset-dat COMMAND --help\" tells more about each. A FILE or DESCRIPTION\n"
+    "of \"-\" is standard input. Only files are read and written: a named pipe,\n"
+    "a device, a socket, a folder or a Windows device name (NUL, CON, AUX, ...)\n"
+    "is refused, and so is writing over the file being read.\n"
     "\n"
     "Exit codes: 0 success; 1 warnings found (check), files differ (diff),\n"
     "nothing customized (make); 2 invalid file or description; 3 usage error;\n"
@@ -68,7 +72,9 @@ constexpr const char* kMakeHelp =
     "or raw hex (0x0505) for any entry. Values the dialog could not produce are\n"
     "refused. Unchanged settings and, except for QM-3/QM-3A, the QM-3-only\n"
     "features are left out; with nothing customized no file is written. FILE is\n"
-    "replaced in one step or left untouched.\n"
+    "replaced in one step or left untouched; a symbolic link stays, and the file\n"
+    "it leads to is replaced, keeping its permissions. DESCRIPTION \"-\" reads\n"
+    "standard input; \"-o -\" writes the file to standard output (not a terminal).\n"
     "Exit codes: 0 written; 1 nothing customized, nothing written; 2 invalid\n"
     "description; 3 usage error; 4 a file cannot be read or written.\n";
 
@@ -99,6 +105,10 @@ int RunTool(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) return UsageError(err, "", "expects a COMMAND");
     const std::string& command = args[0];
     const Args rest(args.begin() + 1, args.end());
+    if (command == "--version") {
+        out << "corvaset-dat " << CORVASET_VERSION << '\n';
+        return kSuccess;
+    }
     if (command == "--help" || command == "-h" || command == "help") {
         PrintHelp(out, rest.empty() ? "" : rest[0]);
         return kSuccess;

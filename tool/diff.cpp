@@ -19,8 +19,10 @@ std::string Side(const custom::FileReport& report, std::size_t i) {
 
 int RunDiff(const Args& args, std::ostream& out, std::ostream& err) {
     if (WantsHelp(args)) return PrintHelp(out, "diff"), kSuccess;
-    if (args.size() != 2 || args[0].starts_with("-") || args[1].starts_with("-"))
-        return UsageError(err, "diff", "expects two FILEs");
+    // "-" is standard input, which can be read once.
+    if (args.size() != 2 || (args[0].starts_with("-") && args[0] != "-") ||
+        (args[1].starts_with("-") && args[1] != "-") || (args[0] == "-" && args[1] == "-"))
+        return UsageError(err, "diff", "expects two FILEs, at most one of them -");
     const Loaded a = LoadCustomFile(args[0], err);
     if (a.exitCode != kSuccess) return a.exitCode;
     const Loaded b = LoadCustomFile(args[1], err);

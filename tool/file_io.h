@@ -1,6 +1,11 @@
 // Reading whole files and replacing a file in one step. The write goes to a
 // temporary file beside the target and is moved over it, so the target ends
 // up either with all of the new bytes or untouched, as the dialog saves.
+//
+// Only regular files are read or replaced: a named pipe, a device, a socket
+// or a folder is refused before it is opened for reading or writing, so the
+// tool neither blocks on it nor puts a plain file in its place. A path of
+// "-" reads standard input.
 #pragma once
 
 #include <cstddef>
@@ -10,13 +15,25 @@
 
 namespace tool {
 
+// Which file a path or handle leads to, whatever its spelling: device and
+// inode, or on Windows volume serial number and file index.
+struct FileId {
+    bool known = false;
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    std::uint64_t indexHigh = 0;  // file systems with 128-bit file IDs
+    bool operator==(const FileId&) const = default;
+};
+
 struct ReadResult {
     bool ok = false;
     bool tooLarge = false;  // longer than the limit; bytes then holds nothing
     std::vector<std::uint8_t> bytes;
     std::string error;      // the cause, when not ok
+    FileId id;              // the file read, when it is one
 };
 
+// `path` "-" is standard input.
 ReadResult ReadWholeFile(const std::string& path, std::size_t limit);
 
 struct WriteResult {
@@ -24,8 +41,54 @@ struct WriteResult {
     std::string error;
 };
 
-// Refuses a folder of that name and a read-only target up front (root would
-// replace a read-only file without a word), then writes and moves.
-WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data, std::size_t size);
+// Refuses a target that is `input` (the file just read), that is not a
+// regular file, or that is read-only, before anything is written. A symbolic
+// link stays: the file it leads to is replaced, keeping its permissions.
+WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data, std::size_t size,
+                               const FileId& input);
+
+// Writes binary bytes to standard output; refused when that is a terminal.
+WriteResult WriteStandardOutput(const std::uint8_t* data, std::size_t size);
+
+// Writes the tool's text (UTF-8, lines ending in \n). On Windows a console
+// is given UTF-16, so any file name shows as it is, and elsewhere lines end
+// in CR LF as Windows programs write them.
+enum class StandardStream { Output, Error };
+WriteResult WriteText(StandardStream stream, const std::string& text);
+
+#ifdef _WIN32
+// Arguments arrive as UTF-16; inside the tool text and paths are UTF-8.
+std::string Utf8FromWide(const wchar_t* wide);
+#endif
+
+// --- shared by the platform files (file_read.cpp) ---------------------------
+
+// What a path names when it is not a regular file.
+enum class NotAFile { Folder, NamedPipe, Device, Socket, DeviceName };
+std::string RefusalText(NotAFile kind);
+inline constexpr const char* kIsStandardOutput =
+    "it is the file standard output goes to: \"-o -\" writes there";
+
+// Reads through `readSome` (bytes read, 0 at the end, negative on failure)
+// until the end or one byte past `limit`, and marks `result` too large then.
+template <typename ReadSome>
+bool ReadUpTo(ReadResult& result, std::size_t limit, ReadSome readSome) {
+    std::uint8_t buffer[4096];
+    while (result.bytes.size() <= limit) {
+        const long n = readSome(buffer, sizeof buffer);
+        if (n < 0) return false;
+        if (n == 0) break;
+        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+    }
+    if (result.bytes.size() > limit) {
+        result.bytes.clear();
+        result.tooLarge = true;
+    }
+    return true;
+}
+
+// Windows refuses to name files CON, NUL, AUX, PRN, COM1-9, LPT1-9, with or
+// without an extension: such a last component opens the device instead.
+bool IsWindowsDeviceName(const std::string& path);
 
 }  // namespace tool

@@ -1,47 +1,32 @@
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <memory>
+// What reading and refusing files means on every platform; the platform
+// files (file_io_posix.cpp, file_io_windows.cpp) do the system calls.
+#include <cctype>
 
 #include "tool/file_io.h"
 
 namespace tool {
 
-ReadResult ReadWholeFile(const std::string& path, std::size_t limit) {
-    ReadResult result;
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (!std::filesystem::exists(status)) {
-        result.error = "no such file";
-        return result;
+std::string RefusalText(NotAFile kind) {
+    switch (kind) {
+        case NotAFile::Folder: return "is a folder, not a file";
+        case NotAFile::NamedPipe: return "is a named pipe (FIFO), not a file";
+        case NotAFile::Device: return "is a device, not a file";
+        case NotAFile::Socket: return "is a socket, not a file";
+        case NotAFile::DeviceName: return "is a Windows device name (CON, NUL, AUX, PRN, COM1-9, LPT1-9), not a file";
     }
-    if (std::filesystem::is_directory(status)) {
-        result.error = "is a folder, not a file";
-        return result;
-    }
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!file) {
-        result.error = std::strerror(errno);
-        return result;
-    }
-    std::uint8_t buffer[4096];
-    while (result.bytes.size() <= limit) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
-        if (n < sizeof buffer) break;
-    }
-    if (std::ferror(file.get())) {
-        result.bytes.clear();
-        result.error = "read failed";
-        return result;
-    }
-    if (result.bytes.size() > limit) {
-        result.bytes.clear();
-        result.tooLarge = true;
-    }
-    result.ok = true;
-    return result;
+    return "is not a file";
+}
+
+bool IsWindowsDeviceName(const std::string& path) {
+    const std::size_t start = path.find_last_of("/\\:");
+    std::string base = path.substr(start == std::string::npos ? 0 : start + 1);
+    base = base.substr(0, base.find('.'));
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    for (char& c : base) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" || base == "CONOUT$")
+        return true;
+    return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
+           base[3] <= '9';
 }
 
 }  // namespace tool

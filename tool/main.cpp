@@ -1,12 +1,35 @@
 // corvaset-dat: shows, checks, compares and makes customization files.
-#include <iostream>
+#include <sstream>
 
 #include "tool/commands.h"
 #include "tool/exit_codes.h"
+#include "tool/file_io.h"
 
-int main(int argc, char** argv) {
-    const tool::Args args(argv + 1, argv + argc);
-    const int code = tool::RunTool(args, std::cout, std::cerr);
-    std::cout.flush();
-    return std::cout ? code : tool::kIoError;
+namespace {
+
+// Runs the command on collected text and then writes it, messages first:
+// a failed write of standard output is reported with its cause, so that a
+// script reading a cut-off listing learns that it is one.
+int Run(const tool::Args& args) {
+    std::ostringstream out, err;
+    const int code = tool::RunTool(args, out, err);
+    tool::WriteText(tool::StandardStream::Error, err.str());
+    const tool::WriteResult written = tool::WriteText(tool::StandardStream::Output, out.str());
+    if (written.ok) return code;
+    tool::WriteText(tool::StandardStream::Error,
+                    "corvaset-dat: cannot write to standard output: " + written.error + "\n");
+    return tool::kIoError;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The command line as UTF-16, so that any file name arrives intact.
+int wmain(int argc, wchar_t** argv) {
+    tool::Args args;
+    for (int i = 1; i < argc; ++i) args.push_back(tool::Utf8FromWide(argv[i]));
+    return Run(args);
+}
+#else
+int main(int argc, char** argv) { return Run(tool::Args(argv + 1, argv + argc)); }
+#endif

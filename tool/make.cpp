@@ -1,5 +1,6 @@
 // make DESCRIPTION -o FILE: the file "Save" would write for the settings of a
-// description, or nothing when nothing is customized.
+// description, or nothing when nothing is customized. "-" as DESCRIPTION
+// reads standard input, as FILE writes standard output.
 #include <ostream>
 #include <string_view>
 
@@ -29,7 +30,7 @@ int RunMake(const Args& args, std::ostream& out, std::ostream& err) {
         if (args[i] == "-o" || args[i] == "--output") {
             if (i + 1 == args.size() || !output.empty()) return UsageError(err, "make", "-o takes one FILE");
             output = args[++i];
-        } else if (args[i].starts_with("-")) {
+        } else if (args[i].starts_with("-") && args[i] != "-") {  // "-": standard input
             return UsageError(err, "make", "unknown option " + args[i]);
         } else if (!input.empty()) {
             return UsageError(err, "make", "expects one DESCRIPTION");
@@ -61,7 +62,9 @@ int RunMake(const Args& args, std::ostream& out, std::ostream& err) {
         return kFound;
     }
     const custom::CustomFileImage image = custom::EncodeCustomFile(d.working, d.model);
-    const WriteResult written = WriteFileReplacing(output, image.data(), image.size());
+    // "-o -" streams the bytes; any other output is refused if it is the input.
+    const WriteResult written = output == "-" ? WriteStandardOutput(image.data(), image.size())
+                                              : WriteFileReplacing(output, image.data(), image.size(), read.id);
     if (!written.ok) {
         err << output << ": cannot write: " << written.error << '\n';
         return kIoError;

@@ -90,7 +90,7 @@ int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
         if (a == "--all") all = true;
         else if (a == "--json") json = true;
         else if (a == "--description") description = true;
-        else if (a.starts_with("-")) return UsageError(err, "show", "unknown option " + a);
+        else if (a.starts_with("-") && a != "-") return UsageError(err, "show", "unknown option " + a);
         else if (!path.empty()) return UsageError(err, "show", "expects one FILE");
         else path = a;
     }

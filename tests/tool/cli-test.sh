@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # The program as a script uses it: a description made into a file, the file
-# checked, described, remade byte for byte and compared, and the exit codes
-# of the failures. Runs the native program directly or the Windows one
+# checked, described, remade byte for byte and compared, the exit codes of
+# the failures, and a table of odd inputs and outputs. Runs the native program directly or the Windows one
 # under Wine. Usage: cli-test.sh RUNNER|"" PROGRAM DATA_DIR SCRATCH_DIR
 set -uo pipefail
 runner=$1 program=$2 data=$3 scratch=$4
+platform=native
+[ -n "$runner" ] && platform=wine
+# Mounts a run interrupted before its end left behind.
+for m in $(findmnt -rn -o TARGET | grep "^$scratch/" | sort -r); do umount "$m"; done
 rm -rf "$scratch" && mkdir -p "$scratch" && cd "$scratch" || exit 1
 cp "$data"/*.desc .
+umask 027  # the native program's new files: 0640
 
 failures=0
 # expect CODE ARGS...: runs the program and compares its exit code.
@@ -46,9 +51,104 @@ expect 2 make a.dat -o d.dat
 expect 3 frobnicate
 expect 3 make session.desc
 expect 4 show missing.dat
-mkdir -p folder
-expect 4 check folder
 expect 0 --help
+expect 0 --version
+[ "$(tr -d '\r' <out.txt)" = "corvaset-dat 1.0.0.0" ] || { echo "FAIL: --version"; cat out.txt; failures=$((failures + 1)); }
+expect 0 make session.desc -o -
+cmp out.txt a.dat || { echo "FAIL: make -o - wrote other bytes"; failures=$((failures + 1)); }
 
-[ $failures -eq 0 ] && echo "all exit codes and the round trip as expected"
+# --- odd inputs and outputs ---------------------------------------------------
+# Each row runs one command and checks its exit code, that what it says (on
+# either stream) names the path, and that no file changed and no temporary
+# file remains, except the file it was to write, which then holds a.dat's
+# bytes with its type, permissions and owner kept (a new one: 0640).
+# Root (as the tests run here) can mknod and mount; else those rows are skipped.
+cp session.desc same.desc && ln same.desc hard.desc && ln -s same.desc samelink.desc
+mkfifo fifo
+mkdir folder linked 'Größe ünï'
+mknod chardev c 1 3 2>/dev/null && can_mknod=yes || can_mknod=no  # the null device
+truncate -s 1T big.dat
+echo old >linked/target.dat && chmod 640 linked/target.dat && ln -s linked/target.dat link.dat
+echo old >private.dat && chmod 600 private.dat && chown 65534:65534 private.dat 2>/dev/null
+ln -s private.dat private-link.dat
+mounts=()
+cleanup() { for m in "${mounts[@]}"; do umount "$m"; done; }
+trap cleanup EXIT
+# A full disk (the write fails once the temporary file exists) and a file
+# that is a mount point (the rename fails): root only.
+can_mount=no
+if mkdir full && mount -t tmpfs -o size=16k tmpfs full 2>/dev/null; then
+    mounts+=("$PWD/full")
+    echo old >full/a.dat && dd if=/dev/zero of=full/filler bs=4k 2>/dev/null
+    echo old >busy.dat && echo other >busy-source.dat
+    mount --bind busy-source.dat busy.dat && mounts+=("$PWD/busy.dat") && can_mount=yes
+fi
+
+snapshot() {  # every file but the command's output: path, type, mode, owner, link, size, bytes
+    find . -mindepth 1 ! -name out.txt ! -name err.txt -printf '%p %y %m %U:%G %l %s\n' | sort
+    find . -type f -size -1M ! -name out.txt ! -name err.txt -exec md5sum {} + | sort -k2
+}
+# What a written file keeps: type, permissions and owner. Wine creates files
+# in its server process, under the server's umask: there only type and owner.
+kept='%y %m %U:%G\n' new_file="f 640 $(id -u):$(id -g)"
+[ $platform = wine ] && kept='%y %U:%G\n' new_file="f $(id -u):$(id -g)"
+# row WHERE CODE SAYS WRITES STDIN STDOUT ARGS...
+#   WHERE: both, native, wine, or mknod/mount (both, where that can be set up)
+row() {
+    local where=$1 code=$2 says=$3 writes=$4 stdin=$5 stdout=$6; shift 6
+    case $where in
+    native | wine) [ "$where" = "$platform" ] || return 0 ;;
+    mknod) [ $can_mknod = yes ] || { echo "SKIP (needs mknod): $*"; return 0; } ;;
+    mount) [ $can_mount = yes ] || { echo "SKIP (needs mount): $*"; return 0; } ;;
+    esac
+    local before after got
+    before=$(snapshot | grep -v -F " ./$writes" | grep -v -F "./$writes ")
+    [ "$writes" = - ] || before_line=$(find "./$writes" -maxdepth 0 -printf "$kept" 2>/dev/null ||
+                                       echo "$new_file")
+    timeout 20 $runner "$program" "$@" <"$stdin" >"$stdout" 2>err.txt
+    got=$?
+    after=$(snapshot | grep -v -F " ./$writes" | grep -v -F "./$writes ")
+    local fault=""
+    [ "$got" -eq "$code" ] || fault+=" exited $got, expected $code;"
+    [ -z "$says" ] || cat out.txt err.txt 2>/dev/null | grep -q -F -- "$says" || fault+=" does not say \"$says\";"
+    [ "$before" = "$after" ] || fault+=" changed files: $(diff <(echo "$before") <(echo "$after") | grep '^[<>]' | tr '\n' ' ');"
+    if [ "$writes" != - ]; then
+        cmp -s "$writes" a.dat || fault+=" $writes does not hold the made file;"
+        [ "$(find "./$writes" -maxdepth 0 -printf "$kept")" = "$before_line" ] ||
+            fault+=" $writes is not $before_line;"
+    fi
+    [ -z "$fault" ] && return 0
+    echo "FAIL: corvaset-dat $* <$stdin >$stdout:$fault"; cat err.txt
+    failures=$((failures + 1))
+}
+
+#    where  code says                                              writes             stdin        stdout
+row  both   4    "fifo: cannot read: is a named pipe (FIFO)"       -                  /dev/null    out.txt     make fifo -o new.dat
+row  mknod  4    "chardev: cannot read: is a device"               -                  /dev/null    out.txt     show chardev
+row  both   4    "folder: cannot read: is a folder"                -                  /dev/null    out.txt     check folder
+row  both   2    "big.dat: error: more than 1048576 bytes"         -                  /dev/null    out.txt     check big.dat
+row  both   4    "same.desc: cannot write: it is the file being"   -                  /dev/null    out.txt     make same.desc -o same.desc
+row  both   4    "folder/../same.desc: cannot write: it is the"    -                  /dev/null    out.txt     make same.desc -o folder/../same.desc
+row  both   4    "hard.desc: cannot write: it is the file being"   -                  /dev/null    out.txt     make same.desc -o hard.desc
+row  both   4    "samelink.desc: cannot write: it is the file"     -                  /dev/null    out.txt     make same.desc -o samelink.desc
+row  wine   4    "SAME.DESC: cannot write: it is the file being"   -                  /dev/null    out.txt     make same.desc -o SAME.DESC
+row  both   4    "same.desc: cannot write: it is the file being"   -                  same.desc    out.txt     make - -o same.desc
+row  mknod  4    "chardev: cannot write: is a device"              -                  /dev/null    out.txt     make session.desc -o chardev
+row  both   4    "fifo: cannot write: is a named pipe (FIFO)"      -                  /dev/null    out.txt     make session.desc -o fifo
+row  both   4    "folder: cannot write: a folder of that name"     -                  /dev/null    out.txt     make session.desc -o folder
+row  wine   4    "NUL: cannot write: is a Windows device name"     -                  /dev/null    out.txt     make session.desc -o NUL
+row  wine   4    "folder/Aux.dat: cannot write: is a Windows devi" -                  /dev/null    out.txt     make session.desc -o folder/Aux.dat
+row  wine   4    "com7 .txt: cannot read: is a Windows device name" -                 /dev/null    out.txt     check "com7 .txt"
+row  both   0    ""                                                console.dat        /dev/null    out.txt     make session.desc -o console.dat
+row  both   4    "cannot write to standard output"                 -                  /dev/null    /dev/full   show a.dat
+row  both   0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o link.dat
+row  native 0    ""                                                private.dat        /dev/null    out.txt     make session.desc -o private-link.dat
+row  both   0    ""                                                "Größe ünï/b.dat"  /dev/null    out.txt     make session.desc -o "Größe ünï/b.dat"
+row  both   4    "Größe ünï/c.dat: cannot read: no such file"      -                  /dev/null    out.txt     check "Größe ünï/c.dat"
+row  both   0    ""                                                piped.dat          session.desc out.txt     make - -o piped.dat
+row  both   0    "-: 0 errors, 0 warnings"                         -                  a.dat        out.txt     check -
+row  mount  4    "full/a.dat: cannot write"                        -                  /dev/null    out.txt     make session.desc -o full/a.dat
+row  mount  4    "busy.dat: cannot write"                          -                  /dev/null    out.txt     make session.desc -o busy.dat
+
+[ $failures -eq 0 ] && echo "all exit codes, the round trip and the odd files as expected"
 exit $((failures != 0))
