@@ -9,6 +9,7 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 add_library(corvaset_framework STATIC
     framework/app.cpp
     framework/dialog.cpp
+    framework/dialog_scroller.cpp
     framework/file.cpp
     framework/file_read.cpp
     framework/shell.cpp
@@ -62,6 +63,7 @@ add_executable(corvaset_ui_tests
     tests/ui/switch_handlers_test.cpp
     tests/ui/invariants_test.cpp
     tests/ui/open_file_test.cpp
+    tests/ui/fit_test.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
 # The About box test opens the application's About box over the dialog.
 target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_app corvaset_test_support GTest::gtest_main
@@ -87,6 +89,7 @@ add_executable(corvaset_e2e_tests
     tests/e2e/editing_session_test.cpp
     tests/e2e/save_failure_session_test.cpp
     tests/e2e/open_file_session_test.cpp
+    tests/e2e/small_screen_session_test.cpp
     tests/e2e/app_driver.cpp)
 target_link_libraries(corvaset_e2e_tests PRIVATE corvaset_custom corvaset_test_support GTest::gtest_main corvaset_warnings)
 

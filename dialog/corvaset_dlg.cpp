@@ -41,6 +41,9 @@ BOOL CCorvasetDlg::OnInitDialog() {
     CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
     ResetToDefaults();
     m_unchanged = m_working;
+    // A dialog larger than the work area is sized to it and scrolls.
+    m_scroller.Attach(m_hWnd);
+    m_scroller.Fit();
     // Any box about the start file shows over the dialog once it is on screen.
     if (!m_startArguments.empty()) ::PostMessageW(m_hWnd, kOpenStartFile, 0, 0);
     return TRUE;
@@ -88,3 +91,18 @@ void CCorvasetDlg::OnPaint(Message& m, int) {
 }
 
 void CCorvasetDlg::OnQueryDragIcon(Message& m, int) { m.result = reinterpret_cast<LRESULT>(m_hIcon); }
+
+void CCorvasetDlg::OnHScroll(Message& m, int) {
+    if (m.lParam == 0) m_scroller.OnScroll(SB_HORZ, LOWORD(m.wParam));
+}
+
+void CCorvasetDlg::OnMouseWheel(Message& m, int) { m_scroller.OnWheel(static_cast<short>(HIWORD(m.wParam))); }
+
+void CCorvasetDlg::OnDisplayChange(Message& m, int) {
+    m_scroller.Fit();
+    m.handled = false;
+}
+
+void CCorvasetDlg::OnDpiChanged(Message& m, int) {
+    m_scroller.OnDpiChanged(HIWORD(m.wParam), *reinterpret_cast<const RECT*>(m.lParam));
+}

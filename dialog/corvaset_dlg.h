@@ -14,10 +14,15 @@
 #include "dialog/columns.h"
 #include "dialog/control_set.h"
 #include "framework/dialog.h"
+#include "framework/dialog_scroller.h"
 #include "framework/file.h"
 
 class CCorvasetDlg : public fw::CDialog {
 public:
+    // Where the dialog scrolls, for tests and the screen's own checks.
+    const fw::CDialogScroller& Scroller() const { return m_scroller; }
+    fw::CDialogScroller& Scroller() { return m_scroller; }
+
     // Opens the About box over the dialog; the application supplies it.
     using ShowAboutBox = void (*)(HWND owner);
 
@@ -71,6 +76,13 @@ private:
     void ShowRecordMaxGainText(const columns::RecordColumn& column);
     void SetValueText(int id, const std::string& text);
 
+    // Fitting the screen: the dialog's own scroll bars, the wheel, a new
+    // display or DPI
+    void OnHScroll(fw::Message& m, int);
+    void OnMouseWheel(fw::Message& m, int);
+    void OnDisplayChange(fw::Message& m, int);
+    void OnDpiChanged(fw::Message& m, int);
+
     // Sliders and spins
     void OnVScroll(fw::Message& m, int);
     void OnMaxLevelSpin(fw::Message& m, int column);
@@ -101,6 +113,7 @@ private:
     std::wstring m_target;
     std::wstring m_caption;  // the template's own caption
     std::vector<std::wstring> m_startArguments;
+    fw::CDialogScroller m_scroller;
 
     // Where the program last placed each level column's thumb, and for
     // which level field: a notification at that very position is the user

@@ -32,6 +32,10 @@ std::optional<int> RequestedPosition(fw::Message& m, const fw::CSpinButtonCtrl& 
 // Every slider move, whatever its kind (line, page, thumb drag, end of drag).
 void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
     m.handled = false;  // the default handling runs as well
+    if (m.lParam == 0) {  // the dialog's own scroll bar
+        m_scroller.OnScroll(SB_VERT, LOWORD(m.wParam));
+        return;
+    }
     const auto from = reinterpret_cast<HWND>(m.lParam);
     if (from == nullptr || !::IsChild(m_hWnd, from)) return;
     // Another program can change a trackbar's range: only the dialog's own

@@ -13,6 +13,9 @@ using namespace columns;
 
 namespace {
 
+// WM_DPICHANGED, which the headers declare only for Windows 8.1 and later.
+constexpr UINT kDpiChanged = 0x02E0;
+
 // One entry per column: `id` picks the control, the column's index rides along.
 template <class Column, std::size_t N>
 constexpr auto PerColumn(const Column (&table)[N], int Column::*id, UINT message, UINT code,
@@ -43,11 +46,15 @@ constexpr auto SwitchBoxes(TableEntry::Handler handler) {
 }  // namespace
 
 struct MessageTable {
-    static constexpr std::array<TableEntry, 9> kWindow = {{
+    static constexpr std::array<TableEntry, 13> kWindow = {{
         fw::OnWindowMessage<Dlg>(WM_SYSCOMMAND, &Dlg::OnSysCommand),
         fw::OnWindowMessage<Dlg>(WM_PAINT, &Dlg::OnPaint),
         fw::OnWindowMessage<Dlg>(WM_QUERYDRAGICON, &Dlg::OnQueryDragIcon),
         fw::OnWindowMessage<Dlg>(WM_VSCROLL, &Dlg::OnVScroll),
+        fw::OnWindowMessage<Dlg>(WM_HSCROLL, &Dlg::OnHScroll),
+        fw::OnWindowMessage<Dlg>(WM_MOUSEWHEEL, &Dlg::OnMouseWheel),
+        fw::OnWindowMessage<Dlg>(WM_DISPLAYCHANGE, &Dlg::OnDisplayChange),
+        fw::OnWindowMessage<Dlg>(kDpiChanged, &Dlg::OnDpiChanged),
         fw::OnWindowMessage<Dlg>(WM_DROPFILES, &Dlg::OnDropFiles),
         fw::OnWindowMessage<Dlg>(Dlg::kOpenStartFile, &Dlg::OpenFromStartArguments),
         fw::OnCommand<Dlg>(IDC_DEFAULT, BN_CLICKED, &Dlg::OnDefault),

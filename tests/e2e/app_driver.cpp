@@ -75,12 +75,54 @@ void AppDriver::MouseButton(bool down) {
     SendInputs(&button, 1);
 }
 
-bool AppDriver::OnScreen(int id) const {
-    RECT r;
+// Whether the whole control lies in the visible part of the dialog's client
+// area, where the mouse can reach every part of it.
+bool AppDriver::Visible(int id) const {
+    RECT r, client;
     ::GetWindowRect(::GetDlgItem(m_dialog, id), &r);
-    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    return centre.x >= 0 && centre.y >= 0 && centre.x < ::GetSystemMetrics(SM_CXSCREEN) &&
-           centre.y < ::GetSystemMetrics(SM_CYSCREEN);
+    ::GetClientRect(m_dialog, &client);
+    ::MapWindowPoints(m_dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    RECT seen;
+    ::IntersectRect(&seen, &client, &screen);
+    return r.left >= seen.left && r.top >= seen.top && r.right <= seen.right && r.bottom <= seen.bottom;
+}
+
+// Clicks the arrows of the dialog's scroll bars until the control is in view.
+void AppDriver::ScrollIntoView(int id) {
+    for (int clicks = 0; clicks < 100 && !Visible(id); ++clicks) {
+        RECT r, client;
+        ::GetWindowRect(::GetDlgItem(m_dialog, id), &r);
+        ::GetClientRect(m_dialog, &client);
+        ::MapWindowPoints(m_dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        const bool vertical = r.top < client.top || r.bottom > client.bottom;
+        // The bars lie along the client area's right and bottom edges, an
+        // arrow button at each end (read from the style and the metrics, as
+        // the bars' own details cannot be asked of another process here).
+        if (!(::GetWindowLongW(m_dialog, GWL_STYLE) & (vertical ? WS_VSCROLL : WS_HSCROLL))) return;
+        const bool towardsEnd = vertical ? r.bottom > client.bottom : r.right > client.right;
+        POINT at{};
+        if (vertical) {
+            const int arrow = ::GetSystemMetrics(SM_CYVSCROLL) / 2;
+            at = {client.right + ::GetSystemMetrics(SM_CXVSCROLL) / 2,
+                  towardsEnd ? client.bottom - arrow : client.top + arrow};
+        } else {
+            const int arrow = ::GetSystemMetrics(SM_CXHSCROLL) / 2;
+            at = {towardsEnd ? client.right - arrow : client.left + arrow,
+                  client.bottom + ::GetSystemMetrics(SM_CYHSCROLL) / 2};
+        }
+        MouseTo(at);
+        MouseButton(true);
+        MouseButton(false);
+        ++m_scrollClicks;
+    }
+}
+
+bool AppDriver::ReachWithMouse(int id) {
+    ScrollIntoView(id);
+    if (Visible(id)) return true;
+    ++m_keyboardFallbacks;
+    return false;
 }
 
 bool AppDriver::TabTo(int id) {
@@ -94,7 +136,7 @@ bool AppDriver::TabTo(int id) {
 }
 
 void AppDriver::Click(int id) {
-    if (!OnScreen(id)) {
+    if (!ReachWithMouse(id)) {
         if (TabTo(id)) PressKey(VK_SPACE);
         return;
     }
@@ -106,7 +148,7 @@ void AppDriver::Click(int id) {
 }
 
 void AppDriver::ClickSpinArrow(int id, bool up) {
-    if (!OnScreen(id)) {
+    if (!ReachWithMouse(id)) {
         if (TabTo(id)) PressKey(up ? VK_UP : VK_DOWN);
         return;
     }
@@ -132,6 +174,7 @@ RECT AppDriver::ThumbRect(HWND slider) const {
 }
 
 void AppDriver::DragSliderThumb(int id, int dy) {
+    ScrollIntoView(id);
     const RECT thumb = ThumbRect(::GetDlgItem(m_dialog, id));
     const POINT grip{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
     MouseTo(grip);

@@ -19,8 +19,9 @@ public:
     // The settings dialog, once it is on screen; null if it never came.
     HWND Dialog() const { return m_dialog; }
 
-    // A left click in the middle of the dialog's control `id`; for a control
-    // beyond the edge of the screen, Tab to it and Space.
+    // A left click in the middle of the dialog's control `id`, scrolled into
+    // view with the dialog's scroll bars first where it is not in view; if
+    // the mouse cannot reach it, Tab to it and Space.
     void Click(int id);
     // A click on a spin's up or down arrow (off the screen: Tab and an arrow key).
     void ClickSpinArrow(int id, bool up);
@@ -29,6 +30,16 @@ public:
     void DragSliderThumb(int id, int dy);
     // Clicks a slider's thumb, which gives it the focus without moving it.
     void FocusSlider(int id) { DragSliderThumb(id, 0); }
+    // How often the dialog had to be scrolled with the mouse, and how often a
+    // control could not be reached with the mouse at all.
+    int ScrollClicks() const { return m_scrollClicks; }
+    int KeyboardFallbacks() const { return m_keyboardFallbacks; }
+    // The dialog's window rectangle on the screen.
+    RECT WindowRect() const {
+        RECT r;
+        ::GetWindowRect(m_dialog, &r);
+        return r;
+    }
     // A control's state, read as another program can.
     bool IsChecked(int id) const;
     bool IsEnabled(int id) const;
@@ -50,12 +61,17 @@ private:
     void MouseTo(POINT screen);
     void MouseButton(bool down);
     RECT ThumbRect(HWND slider) const;
-    // Whether the middle of a control is on the screen, where the mouse can click it.
-    bool OnScreen(int id) const;
+    // Whether the whole control is in the visible part of the dialog.
+    bool Visible(int id) const;
+    // Clicks the arrows of the dialog's scroll bars until the control is in view.
+    void ScrollIntoView(int id);
+    bool ReachWithMouse(int id);
     // Moves the keyboard focus to a control with Tab, as a user does with a
     // control the mouse cannot reach.
     bool TabTo(int id);
 
     PROCESS_INFORMATION m_process{};
+    int m_scrollClicks = 0;
+    int m_keyboardFallbacks = 0;
     HWND m_dialog = nullptr;
 };

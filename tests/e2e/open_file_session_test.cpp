@@ -39,12 +39,21 @@ protected:
         ::DeleteFileW(desc.c_str());
         made = *test_support::ReadFileBytes(datPath);
     }
+    // Starts the program on corvaset.dat and waits until the file is open:
+    // the caption then ends with its path.
+    AppDriver& StartOnTheFile() {
+        AppDriver& app = Start(L"corvaset.dat");
+        const std::wstring opened = L"Tessan Corvaset - v1.0 - " + datPath;
+        for (int i = 0; i < 500 && test_support::WindowText(app.Dialog()) != opened; ++i) ::Sleep(10);
+        EXPECT_EQ(test_support::WindowText(app.Dialog()), opened);
+        return app;
+    }
     std::vector<std::uint8_t> made;
 };
 
 TEST_F(OpenFileSession, SavedWithoutAChangeTheFileIsTheSame) {
     MakeWithTheTool();
-    auto& app = Start(L"corvaset.dat");
+    auto& app = StartOnTheFile();
     EXPECT_TRUE(app.IsChecked(IDC_MUTE_MASTER));
     EXPECT_TRUE(app.IsChecked(IDC_DISABLE_AUX));
     EXPECT_TRUE(app.IsChecked(IDC_SELECT_LINEIN));
@@ -56,7 +65,7 @@ TEST_F(OpenFileSession, SavedWithoutAChangeTheFileIsTheSame) {
 
 TEST_F(OpenFileSession, OneSliderMovedChangesOnlyItsRecord) {
     MakeWithTheTool();
-    auto& app = Start(L"corvaset.dat");
+    auto& app = StartOnTheFile();
     app.DragSliderThumb(IDC_SLIDER_CD, -400);  // to the top: CD's limit, +0.0 dB
     const auto records = SaveAndRead(app);
     ASSERT_TRUE(records.has_value());

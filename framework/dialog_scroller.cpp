@@ -1,0 +1,212 @@
+#include "framework/dialog_scroller.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cwchar>
+
+namespace fw {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x5C01;
+constexpr int kWheelStep = 48;  // pixels a wheel notch scrolls
+
+bool IsSliderOrSpin(HWND hwnd) {
+    wchar_t name[32] = L"";
+    ::GetClassNameW(hwnd, name, 32);
+    return _wcsicmp(name, TRACKBAR_CLASSW) == 0 || _wcsicmp(name, UPDOWN_CLASSW) == 0;
+}
+
+UINT DpiOf(HWND hwnd) {
+    HDC dc = ::GetDC(hwnd);
+    const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
+    ::ReleaseDC(hwnd, dc);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+}  // namespace
+
+CDialogScroller::~CDialogScroller() {
+    if (m_hwnd == nullptr || !::IsWindow(m_hwnd)) return;
+    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        ::RemoveWindowSubclass(child, ChildProc, kSubclassId);
+}
+
+void CDialogScroller::Attach(HWND dialog) {
+    m_hwnd = dialog;
+    RECT client;
+    ::GetClientRect(dialog, &client);
+    m_content = {client.right, client.bottom};
+    m_position = {0, 0};
+    m_scrollsX = m_scrollsY = m_watchingFocus = false;
+    m_dpi = DpiOf(dialog);
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (IsSliderOrSpin(child)) ::SetWindowSubclass(child, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CDialogScroller::Fit() {
+    MONITORINFO monitor{sizeof(monitor)};
+    if (!::GetMonitorInfoW(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    Fit(monitor.rcWork);
+}
+
+void CDialogScroller::Fit(const RECT& work) {
+    ScrollTo(0, 0);
+    const LONG style = ::GetWindowLongW(m_hwnd, GWL_STYLE) & ~(WS_HSCROLL | WS_VSCROLL);
+    const LONG exStyle = ::GetWindowLongW(m_hwnd, GWL_EXSTYLE);
+    RECT full{0, 0, m_content.cx, m_content.cy};
+    ::AdjustWindowRectEx(&full, static_cast<DWORD>(style), FALSE, static_cast<DWORD>(exStyle));
+    const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
+    int width = full.right - full.left, height = full.bottom - full.top;
+
+    // A bar takes room from the other direction, which may then need one too.
+    bool scrollX = width > workWidth, scrollY = height > workHeight;
+    if (scrollY && !scrollX) scrollX = width + ::GetSystemMetrics(SM_CXVSCROLL) > workWidth;
+    if (scrollX && !scrollY) scrollY = height + ::GetSystemMetrics(SM_CYHSCROLL) > workHeight;
+    const bool changed = scrollX != m_scrollsX || scrollY != m_scrollsY;
+    m_scrollsX = scrollX;
+    m_scrollsY = scrollY;
+    ::ShowScrollBar(m_hwnd, SB_HORZ, scrollX);
+    ::ShowScrollBar(m_hwnd, SB_VERT, scrollY);
+    if (!scrollX && !scrollY) {
+        // It fits: the dialog's own size, placed as it was unless that changed.
+        if (changed) ::SetWindowPos(m_hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    if (scrollY) width += ::GetSystemMetrics(SM_CXVSCROLL);
+    if (scrollX) height += ::GetSystemMetrics(SM_CYHSCROLL);
+    width = std::min(width, workWidth);
+    height = std::min(height, workHeight);
+    RECT window;
+    ::GetWindowRect(m_hwnd, &window);
+    const int x = std::clamp(static_cast<int>(window.left), static_cast<int>(work.left), static_cast<int>(work.right) - width);
+    const int y = std::clamp(static_cast<int>(window.top), static_cast<int>(work.top), static_cast<int>(work.bottom) - height);
+    ::SetWindowPos(m_hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateBars();
+    WatchFocus();
+}
+
+void CDialogScroller::UpdateBars() {
+    RECT client;
+    ::GetClientRect(m_hwnd, &client);
+    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL};
+    if (m_scrollsX) {
+        info.nMax = m_content.cx - 1;
+        info.nPage = static_cast<UINT>(client.right);
+        info.nPos = m_position.x;
+        ::SetScrollInfo(m_hwnd, SB_HORZ, &info, TRUE);
+    }
+    if (m_scrollsY) {
+        info.nMax = m_content.cy - 1;
+        info.nPage = static_cast<UINT>(client.bottom);
+        info.nPos = m_position.y;
+        ::SetScrollInfo(m_hwnd, SB_VERT, &info, TRUE);
+    }
+}
+
+// Once the dialog scrolls, every control that takes the focus is brought
+// into view: Tab, Shift+Tab and the arrow keys between radios.
+void CDialogScroller::WatchFocus() {
+    if (m_watchingFocus) return;
+    m_watchingFocus = true;
+    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        ::SetWindowSubclass(child, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CDialogScroller::ScrollTo(int x, int y) {
+    RECT client;
+    ::GetClientRect(m_hwnd, &client);
+    x = m_scrollsX ? std::clamp(x, 0, std::max(0, static_cast<int>(m_content.cx - client.right))) : 0;
+    y = m_scrollsY ? std::clamp(y, 0, std::max(0, static_cast<int>(m_content.cy - client.bottom))) : 0;
+    if (x == m_position.x && y == m_position.y) return;
+    ::ScrollWindowEx(m_hwnd, m_position.x - x, m_position.y - y, nullptr, nullptr, nullptr, nullptr,
+                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    m_position = {x, y};
+    if (m_scrollsX) ::SetScrollPos(m_hwnd, SB_HORZ, x, TRUE);
+    if (m_scrollsY) ::SetScrollPos(m_hwnd, SB_VERT, y, TRUE);
+}
+
+void CDialogScroller::OnScroll(int bar, WORD code) {
+    const bool vertical = bar == SB_VERT;
+    if (vertical ? !m_scrollsY : !m_scrollsX) return;
+    SCROLLINFO info{sizeof(info), SIF_ALL};
+    ::GetScrollInfo(m_hwnd, bar, &info);
+    int target = vertical ? m_position.y : m_position.x;
+    const int line = kWheelStep / 3, page = static_cast<int>(info.nPage);
+    switch (code) {
+        case SB_LINEUP: target -= line; break;
+        case SB_LINEDOWN: target += line; break;
+        case SB_PAGEUP: target -= page; break;
+        case SB_PAGEDOWN: target += page; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: target = info.nTrackPos; break;
+        case SB_TOP: target = 0; break;
+        case SB_BOTTOM: target = info.nMax; break;
+        default: return;
+    }
+    if (vertical)
+        ScrollTo(m_position.x, target);
+    else
+        ScrollTo(target, m_position.y);
+}
+
+void CDialogScroller::OnWheel(short delta) {
+    const int by = -delta * kWheelStep / WHEEL_DELTA;
+    if (m_scrollsY)
+        ScrollTo(m_position.x, m_position.y + by);
+    else if (m_scrollsX)
+        ScrollTo(m_position.x + by, m_position.y);
+}
+
+void CDialogScroller::ScrollIntoView(HWND child) {
+    if (!Scrolls()) return;
+    RECT r, client;
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&r), 2);
+    ::GetClientRect(m_hwnd, &client);
+    int x = m_position.x, y = m_position.y;
+    // Content coordinates of the control; a control larger than the view shows its top left.
+    const int left = r.left + x, top = r.top + y, right = r.right + x, bottom = r.bottom + y;
+    if (right - x > client.right) x = right - client.right;
+    if (left < x) x = left;
+    if (bottom - y > client.bottom) y = bottom - client.bottom;
+    if (top < y) y = top;
+    ScrollTo(x, y);
+}
+
+void CDialogScroller::OnDpiChanged(UINT newDpi, const RECT& suggested) {
+    ScrollTo(0, 0);
+    m_content.cx = MulDiv(m_content.cx, static_cast<int>(newDpi), static_cast<int>(m_dpi));
+    m_content.cy = MulDiv(m_content.cy, static_cast<int>(newDpi), static_cast<int>(m_dpi));
+    m_dpi = newDpi;
+    ::SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Fit();
+}
+
+LRESULT CALLBACK CDialogScroller::ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<CDialogScroller*>(data);
+    switch (msg) {
+        case WM_SETFOCUS: {
+            const LRESULT result = ::DefSubclassProc(hwnd, msg, wp, lp);
+            self->ScrollIntoView(hwnd);
+            return result;
+        }
+        case WM_MOUSEWHEEL:
+            // Only the control the user is working with takes the wheel; over
+            // any other slider or spin it scrolls the dialog.
+            if (IsSliderOrSpin(hwnd) && ::GetFocus() != hwnd) {
+                self->OnWheel(static_cast<short>(HIWORD(wp)));
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(hwnd, ChildProc, kSubclassId);
+            break;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace fw

@@ -1,0 +1,56 @@
+// Makes a dialog larger than its monitor's work area usable there: the
+// window is sized to the work area and its client area scrolls, by the
+// scroll bars, the mouse wheel and the keyboard focus. A dialog that fits
+// keeps its exact size and gets no scroll bars.
+#pragma once
+
+#include <windows.h>
+
+namespace fw {
+
+class CDialogScroller {
+public:
+    CDialogScroller() = default;
+    ~CDialogScroller();
+    CDialogScroller(const CDialogScroller&) = delete;
+    CDialogScroller& operator=(const CDialogScroller&) = delete;
+
+    // Once the dialog and its controls exist: takes its client size as the
+    // whole content, and keeps a wheel turned over a slider or spin without
+    // the focus from changing it (the dialog scrolls instead).
+    void Attach(HWND dialog);
+    // Fits the window into the work area of its monitor, or into `workArea`
+    // (screen coordinates).
+    void Fit();
+    void Fit(const RECT& workArea);
+
+    // The dialog's own scroll bars (WM_VSCROLL/WM_HSCROLL with no control).
+    void OnScroll(int bar, WORD code);
+    // WM_MOUSEWHEEL over the dialog: scrolls when there is something to scroll.
+    void OnWheel(short delta);
+    // WM_DPICHANGED: the content grows or shrinks with the controls; the
+    // window takes the suggested rectangle and is fitted again.
+    void OnDpiChanged(UINT newDpi, const RECT& suggested);
+
+    // Scrolls so that `child` lies wholly inside the client area when it can.
+    void ScrollIntoView(HWND child);
+    // How far the content is scrolled.
+    POINT Position() const { return m_position; }
+    bool Scrolls() const { return m_scrollsX || m_scrollsY; }
+
+private:
+    static LRESULT CALLBACK ChildProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    void ScrollTo(int x, int y);
+    void UpdateBars();
+    void WatchFocus();
+
+    HWND m_hwnd = nullptr;
+    SIZE m_content{};  // the whole client area, unscrolled
+    POINT m_position{};
+    bool m_scrollsX = false;
+    bool m_scrollsY = false;
+    bool m_watchingFocus = false;
+    UINT m_dpi = 96;
+};
+
+}  // namespace fw

@@ -1,0 +1,138 @@
+// The dialog on a screen too small for it (the null driver's 1024 x 768, as
+// a 1366 x 768 laptop or a 1080p panel at 150 %): sized to the work area,
+// scrolled by its bars, the wheel and the keyboard focus, and still working.
+#include "tests/ui/dialog_fixture.h"
+
+#include <set>
+
+using custom::Entry;
+
+namespace {
+
+RECT WorkArea() {
+    RECT work;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+}  // namespace
+
+class FitTest : public DialogTest {
+protected:
+    RECT TemplateSize() const {
+        RECT r{0, 0, 636, 464};
+        ::MapDialogRect(hwnd, &r);
+        return r;
+    }
+    bool HasBar(LONG bar) const { return (::GetWindowLongW(hwnd, GWL_STYLE) & bar) != 0; }
+    // A control's rectangle in the dialog's client coordinates.
+    RECT InClient(int id) const {
+        RECT r;
+        ::GetWindowRect(::GetDlgItem(hwnd, id), &r);
+        ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+    RECT Client() const {
+        RECT c;
+        ::GetClientRect(hwnd, &c);
+        return c;
+    }
+    void Scroll(UINT message, WORD code) { ::SendMessageW(hwnd, message, MAKEWPARAM(code, 0), 0); }
+};
+
+TEST_F(FitTest, TheWindowLiesInTheWorkAreaAndScrollsOverTheWholeTemplate) {
+    RECT window;
+    ::GetWindowRect(hwnd, &window);
+    EXPECT_TRUE(Inside(window, WorkArea()));
+    ASSERT_TRUE(HasBar(WS_VSCROLL) && HasBar(WS_HSCROLL));
+
+    Scroll(WM_VSCROLL, SB_BOTTOM);
+    Scroll(WM_HSCROLL, SB_BOTTOM);
+    EXPECT_EQ(Client().right + dialog.Scroller().Position().x, TemplateSize().right);
+    EXPECT_EQ(Client().bottom + dialog.Scroller().Position().y, TemplateSize().bottom);
+    for (int id : {IDOK, IDC_DEFAULT, IDCANCEL}) EXPECT_TRUE(Inside(InClient(id), Client())) << id;
+
+    Scroll(WM_VSCROLL, SB_TOP);
+    Scroll(WM_HSCROLL, SB_TOP);
+    EXPECT_EQ(dialog.Scroller().Position().x, 0);
+    EXPECT_EQ(dialog.Scroller().Position().y, 0);
+}
+
+// Where the dialog fits, it keeps the template's exact size and no bars;
+// fitted again to the small screen, the bars come back.
+TEST_F(FitTest, OnALargeEnoughWorkAreaNothingChanges) {
+    dialog.Scroller().Fit(RECT{0, 0, 2560, 1440});
+    EXPECT_FALSE(HasBar(WS_VSCROLL) || HasBar(WS_HSCROLL));
+    EXPECT_EQ(Client().right, TemplateSize().right);
+    EXPECT_EQ(Client().bottom, TemplateSize().bottom);
+
+    dialog.Scroller().Fit(WorkArea());
+    EXPECT_TRUE(HasBar(WS_VSCROLL) && HasBar(WS_HSCROLL));
+}
+
+// Tab, Shift+Tab and the arrow keys between radios: whatever takes the focus
+// is wholly in view.
+TEST_F(FitTest, TheFocusedControlIsAlwaysInView) {
+    ::SetFocus(::GetDlgItem(hwnd, IDOK));
+    std::set<int> visited;
+    for (bool backwards : {false, true}) {
+        for (int step = 0; step < 120; ++step) {
+            ::SendMessageW(hwnd, WM_NEXTDLGCTL, backwards, FALSE);
+            const HWND focus = ::GetFocus();
+            ASSERT_NE(focus, nullptr);
+            const int id = ::GetDlgCtrlID(focus);
+            visited.insert(id);
+            EXPECT_TRUE(Inside(InClient(id), Client())) << "control " << id << (backwards ? " (Shift+Tab)" : "");
+        }
+    }
+    EXPECT_GE(visited.size(), 50u) << "the tab order reaches every kind of control";
+
+    // Arrow keys move between the "Select" radios, from Mono Mix at the left
+    // to Phone at the right.
+    Click(IDC_SELECT_MONOMIX);
+    ::SetFocus(::GetDlgItem(hwnd, IDC_SELECT_MONOMIX));
+    for (int i = 0; i < 7; ++i) {
+        ::PostMessageW(::GetFocus(), WM_KEYDOWN, VK_RIGHT, 0);
+        PumpMessages();
+        EXPECT_TRUE(Inside(InClient(::GetDlgCtrlID(::GetFocus())), Client()));
+    }
+    EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDC_SELECT_PHONE);
+}
+
+// Scrolled to the far corner, a spin arrow and a thumb drag do exactly what
+// they do unscrolled.
+TEST_F(FitTest, ControlsWorkWhileScrolled) {
+    Scroll(WM_VSCROLL, SB_BOTTOM);
+    Scroll(WM_HSCROLL, SB_BOTTOM);
+    ASSERT_GT(dialog.Scroller().Position().y, 0);
+    PressSpin(IDC_MAXSPIN_MASTER, false);
+    EXPECT_EQ(Value(Entry::MasVMax), 1u);
+    EXPECT_EQ(Text(IDC_MAXTEXT_MASTER), L"-1.5");
+    DragSlider(IDC_SLIDER_LINEIN, 179);
+    EXPECT_EQ(Value(Entry::LineInVolume), 0x0707u);
+    PressSpin(IDC_RECSPIN_PHONE, false);
+    EXPECT_EQ(Value(Entry::PhoRMax), 14u);
+}
+
+// The wheel over the background scrolls; over a slider or spin that does not
+// have the focus it scrolls too and changes no setting.
+TEST_F(FitTest, TheWheelScrollsAndNeverChangesAControlWithoutTheFocus) {
+    ::SetFocus(::GetDlgItem(hwnd, IDC_MUTE_MASTER));
+    const WPARAM down = MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA));
+    ::SendMessageW(hwnd, WM_MOUSEWHEEL, down, 0);
+    const int afterBackground = dialog.Scroller().Position().y;
+    EXPECT_GT(afterBackground, 0);
+    const WPARAM up = MAKEWPARAM(0, static_cast<WORD>(WHEEL_DELTA));
+    for (WPARAM turn : {up, down, up})
+        for (int id : {IDC_SLIDER_MASTER, IDC_MAXSPIN_MIC, IDC_RECSPIN_CD})
+            ::SendMessageW(::GetDlgItem(hwnd, id), WM_MOUSEWHEEL, turn, 0);
+    EXPECT_LT(dialog.Scroller().Position().y, afterBackground);
+    EXPECT_TRUE(WorkingEqualsDefaults());
+    EXPECT_EQ(SliderPos(IDC_SLIDER_MASTER), 127);
+    EXPECT_EQ(SpinPos(IDC_MAXSPIN_MIC), 0);
+}
