@@ -42,7 +42,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
     ResetToDefaults();
     m_unchanged = m_working;
     // A dialog larger than the work area is sized to it and scrolls.
-    m_scroller.Attach(m_hWnd);
+    m_scroller.Attach(m_hWnd, IDD_CORVASET_DIALOG);
     m_scroller.Fit();
     // Any box about the start file shows over the dialog once it is on screen.
     if (!m_startArguments.empty()) ::PostMessageW(m_hWnd, kOpenStartFile, 0, 0);

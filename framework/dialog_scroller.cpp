@@ -17,6 +17,23 @@ bool IsSliderOrSpin(HWND hwnd) {
     return _wcsicmp(name, TRACKBAR_CLASSW) == 0 || _wcsicmp(name, UPDOWN_CLASSW) == 0;
 }
 
+// The client size a dialog template asks for, in pixels of `dialog`.
+SIZE TemplateClientSize(HWND dialog, UINT templateId) {
+    RECT client;
+    ::GetClientRect(dialog, &client);
+    SIZE size{client.right, client.bottom};
+    HMODULE module = ::GetModuleHandleW(nullptr);
+    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
+    const auto* words = found ? static_cast<const WORD*>(::LockResource(::LoadResource(module, found))) : nullptr;
+    if (words == nullptr) return size;
+    // DLGTEMPLATEEX starts with version 1 and 0xFFFF; its cx and cy are at
+    // words 11 and 12. A plain DLGTEMPLATE has them at words 7 and 8.
+    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+    RECT units{0, 0, static_cast<short>(words[extended ? 11 : 7]), static_cast<short>(words[extended ? 12 : 8])};
+    ::MapDialogRect(dialog, &units);
+    return {units.right, units.bottom};
+}
+
 UINT DpiOf(HWND hwnd) {
     HDC dc = ::GetDC(hwnd);
     const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
@@ -32,11 +49,9 @@ CDialogScroller::~CDialogScroller() {
         ::RemoveWindowSubclass(child, ChildProc, kSubclassId);
 }
 
-void CDialogScroller::Attach(HWND dialog) {
+void CDialogScroller::Attach(HWND dialog, UINT templateId) {
     m_hwnd = dialog;
-    RECT client;
-    ::GetClientRect(dialog, &client);
-    m_content = {client.right, client.bottom};
+    m_content = TemplateClientSize(dialog, templateId);
     m_position = {0, 0};
     m_scrollsX = m_scrollsY = m_watchingFocus = false;
     m_dpi = DpiOf(dialog);
@@ -119,8 +134,22 @@ void CDialogScroller::ScrollTo(int x, int y) {
     x = m_scrollsX ? std::clamp(x, 0, std::max(0, static_cast<int>(m_content.cx - client.right))) : 0;
     y = m_scrollsY ? std::clamp(y, 0, std::max(0, static_cast<int>(m_content.cy - client.bottom))) : 0;
     if (x == m_position.x && y == m_position.y) return;
-    ::ScrollWindowEx(m_hwnd, m_position.x - x, m_position.y - y, nullptr, nullptr, nullptr, nullptr,
-                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    // Every control moves, also those wholly outside the visible part (which
+    // ScrollWindowEx leaves where they are under Wine).
+    const int dx = m_position.x - x, dy = m_position.y - y;
+    int count = 0;
+    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) ++count;
+    HDWP moves = ::BeginDeferWindowPos(count);
+    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr && moves != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        ::GetWindowRect(child, &r);
+        ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&r), 2);
+        moves = ::DeferWindowPos(moves, child, nullptr, r.left + dx, r.top + dy, 0, 0,
+                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (moves != nullptr) ::EndDeferWindowPos(moves);
+    ::RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     m_position = {x, y};
     if (m_scrollsX) ::SetScrollPos(m_hwnd, SB_HORZ, x, TRUE);
     if (m_scrollsY) ::SetScrollPos(m_hwnd, SB_VERT, y, TRUE);

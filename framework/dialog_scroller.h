@@ -15,10 +15,11 @@ public:
     CDialogScroller(const CDialogScroller&) = delete;
     CDialogScroller& operator=(const CDialogScroller&) = delete;
 
-    // Once the dialog and its controls exist: takes its client size as the
-    // whole content, and keeps a wheel turned over a slider or spin without
-    // the focus from changing it (the dialog scrolls instead).
-    void Attach(HWND dialog);
+    // Once the dialog and its controls exist: takes the client size of its
+    // template `templateId` as the whole content (the window itself may
+    // already be cut to the screen), and keeps a wheel turned over a slider
+    // or spin without the focus from changing it (the dialog scrolls instead).
+    void Attach(HWND dialog, UINT templateId);
     // Fits the window into the work area of its monitor, or into `workArea`
     // (screen coordinates).
     void Fit();

@@ -56,6 +56,16 @@ start_wine() {
     wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
+# Sets the prefix's screen DPI (96, 120, 144, ...), which Wine reads when its
+# server starts.
+set_wine_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 </dev/null
+    wineserver -k >/dev/null 2>&1
+    timeout 30 wineserver -w || true
+    wineserver -p >/dev/null 2>&1 </dev/null
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
 stop_wine() {
     wineserver -k >/dev/null 2>&1 || true
 }

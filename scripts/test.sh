@@ -28,7 +28,26 @@ trap stop_wine EXIT
 start_wine null
 ctest --test-dir "$WINDOWS_BUILD" --output-on-failure --timeout 120 2>&1 | tee "$BUILD/windows-tests.log"
 count "$BUILD/windows-tests.log"
+
+# The screens the dialog must fit as well: the same small screen at 144 DPI,
+# and a screen large enough for the whole dialog (Xvfb with Wine's X11 driver).
+echo "== the dialog at 144 DPI"
+trap 'set_wine_dpi 96; stop_wine' EXIT
+set_wine_dpi 144
+CORVASET_EXPECT_DPI=144 ctest --test-dir "$WINDOWS_BUILD" --output-on-failure --timeout 120 \
+    -R 'ui\.(FitTest|DialogTest\.Window)|e2e\.UserSession\.SmallScreen' 2>&1 | tee "$BUILD/dpi-tests.log"
+count "$BUILD/dpi-tests.log"
+set_wine_dpi 96
 stop_wine
+
+echo "== the dialog on a screen large enough for it"
+trap 'stop_wine; stop_xvfb' EXIT
+start_xvfb && start_wine x11
+CORVASET_EXPECT_FIT=1 ctest --test-dir "$WINDOWS_BUILD" --output-on-failure --timeout 120 \
+    -R 'ui\.FitTest\.OnThisScreen' 2>&1 | tee "$BUILD/large-screen-tests.log"
+count "$BUILD/large-screen-tests.log"
+stop_wine
+stop_xvfb
 
 echo "Summary: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
