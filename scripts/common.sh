@@ -71,10 +71,12 @@ stop_wine() {
 }
 
 # Starts Xvfb on a free display and exports DISPLAY. Sets XVFB_PID.
+# $1: the screen's size, 1280x1024 unless given.
 start_xvfb() {
+    local size=${1:-1280x1024}
     local n=90
     while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Shows corvaset.exe on a private Xvfb screen and saves a PNG of its dialog.
-# Usage: scripts/screenshot.sh OUTPUT.png   (expects a Windows build)
+# Usage: scripts/screenshot.sh OUTPUT.png [WIDTHxHEIGHT]   (expects a Windows build)
+# With a screen size, the whole screen is saved: on a screen smaller than the
+# dialog it shows the window fitted to it with its scroll bars.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 out=$(realpath -m "${1:-$BUILD/corvaset.png}")
+screen=${2:-}
 
 workdir=$(mktemp -d)
 cleanup() {
@@ -14,7 +17,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_xvfb
+start_xvfb "${screen:-1280x1024}"
 start_wine x11
 (cd "$workdir" && exec wine "$WINDOWS_BUILD/corvaset.exe") >/dev/null 2>&1 &
 app_pid=$!
@@ -28,5 +31,5 @@ done
 [ -n "$window" ] || { echo "the dialog did not appear" >&2; exit 1; }
 sleep 1  # let it finish painting
 mkdir -p "$(dirname "$out")"
-import -window "$window" "$out"
+if [ -n "$screen" ]; then import -window root "$out"; else import -window "$window" "$out"; fi
 echo "Screenshot of the dialog: $out"

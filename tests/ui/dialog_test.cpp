@@ -46,6 +46,7 @@ TEST_F(DialogTest, PushButtonsSitInARowWithSaveAsDefault) {
         RECT r;
         ::GetWindowRect(button, &r);
         ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        ::OffsetRect(&r, dialog.Scroller().Position().x, dialog.Scroller().Position().y);  // in the content
         const RECT expected = DialogUnits(hwnd, b.x, 433, 47, 20);
         EXPECT_EQ(r.left, expected.left) << b.id;
         EXPECT_EQ(r.top, expected.top) << b.id;

@@ -370,10 +370,12 @@ protected:
     }
     RECT Pixels(const Expected& e) const { return Pixels(e.x, e.y, e.cx, e.cy); }
 
+    // The control's place in the dialog's content, however far it is scrolled.
     RECT ClientRect(HWND control) const {
         RECT r;
         ::GetWindowRect(control, &r);
         ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        ::OffsetRect(&r, dialog.Scroller().Position().x, dialog.Scroller().Position().y);
         return r;
     }
 };
