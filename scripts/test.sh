@@ -29,14 +29,17 @@ start_wine null
 ctest --test-dir "$WINDOWS_BUILD" --output-on-failure --timeout 120 2>&1 | tee "$BUILD/windows-tests.log"
 count "$BUILD/windows-tests.log"
 
-# The screens the dialog must fit as well: the same small screen at 144 DPI,
-# and a screen large enough for the whole dialog (Xvfb with Wine's X11 driver).
-echo "== the dialog at 144 DPI"
+# The screens the dialog must fit as well: the same small screen at 120 and
+# 144 DPI, and a screen large enough for the whole dialog (Xvfb with Wine's
+# X11 driver).
 trap 'set_wine_dpi 96; stop_wine' EXIT
-set_wine_dpi 144
-CORVASET_EXPECT_DPI=144 ctest --test-dir "$WINDOWS_BUILD" --output-on-failure --timeout 120 \
-    -R 'ui\.(FitTest|DialogTest\.Window)|e2e\.UserSession\.SmallScreen' 2>&1 | tee "$BUILD/dpi-tests.log"
-count "$BUILD/dpi-tests.log"
+for dpi in 120 144; do
+    echo "== the dialog at $dpi DPI"
+    set_wine_dpi $dpi
+    CORVASET_EXPECT_DPI=$dpi ctest --test-dir "$WINDOWS_BUILD" --output-on-failure --timeout 120 \
+        -R 'ui\.(FitTest|DialogTest\.Window)|e2e\.UserSession\.SmallScreen' 2>&1 | tee "$BUILD/dpi-$dpi-tests.log"
+    count "$BUILD/dpi-$dpi-tests.log"
+done
 set_wine_dpi 96
 stop_wine
 

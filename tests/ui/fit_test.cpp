@@ -72,8 +72,12 @@ TEST_F(FitTest, OnALargeEnoughWorkAreaNothingChanges) {
     EXPECT_EQ(Client().right, TemplateSize().right);
     EXPECT_EQ(Client().bottom, TemplateSize().bottom);
 
-    dialog.Scroller().Fit(WorkArea());
+    // A new display: the dialog is fitted again to the screen it is on.
+    ::SendMessageW(hwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
     EXPECT_TRUE(HasBar(WS_VSCROLL) && HasBar(WS_HSCROLL));
+    RECT window;
+    ::GetWindowRect(hwnd, &window);
+    EXPECT_TRUE(Inside(window, WorkArea()));
 }
 
 // Tab, Shift+Tab and the arrow keys between radios: whatever takes the focus
