@@ -115,6 +115,21 @@ void AppDriver::ScrollIntoView(int id) {
         MouseButton(true);
         MouseButton(false);
         ++m_scrollClicks;
+        WaitUntilSettled(id);
+    }
+}
+
+// Every control moves with a scroll: no place is read before it is done.
+void AppDriver::WaitUntilSettled(int id) const {
+    HWND control = ::GetDlgItem(m_dialog, id);
+    RECT before;
+    ::GetWindowRect(control, &before);
+    for (int i = 0; i < 100; ++i) {
+        ::Sleep(30);
+        RECT now;
+        ::GetWindowRect(control, &now);
+        if (::EqualRect(&now, &before)) return;
+        before = now;
     }
 }
 

@@ -66,6 +66,7 @@ private:
     // Clicks the arrows of the dialog's scroll bars until the control is in view.
     void ScrollIntoView(int id);
     bool ReachWithMouse(int id);
+    void WaitUntilSettled(int id) const;
     // Moves the keyboard focus to a control with Tab, as a user does with a
     // control the mouse cannot reach.
     bool TabTo(int id);
