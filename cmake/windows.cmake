@@ -7,6 +7,7 @@ enable_language(RC)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 add_library(corvaset_framework STATIC
+    framework/accessible_name.cpp
     framework/app.cpp
     framework/dialog.cpp
     framework/file.cpp
@@ -16,10 +17,11 @@ add_library(corvaset_framework STATIC
     framework/wnd.cpp)
 target_include_directories(corvaset_framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(corvaset_framework PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
-target_link_libraries(corvaset_framework PUBLIC comctl32 comdlg32 shell32 PRIVATE corvaset_warnings)
+target_link_libraries(corvaset_framework PUBLIC comctl32 comdlg32 shell32 oleacc ole32 oleaut32 PRIVATE corvaset_warnings)
 
 add_library(corvaset_dialog STATIC
     dialog/corvaset_dlg.cpp
+    dialog/accessible_names.cpp
     dialog/save.cpp
     dialog/open_file.cpp
     dialog/message_table.cpp
@@ -48,7 +50,8 @@ target_link_options(corvaset PRIVATE -mwindows -municode -s)
 
 # --- tests under Wine -------------------------------------------------------
 
-add_library(corvaset_test_support STATIC tests/support/win_test_support.cpp tests/support/save_obstacles.cpp)
+add_library(corvaset_test_support STATIC tests/support/win_test_support.cpp tests/support/save_obstacles.cpp
+    tests/support/accessible_text.cpp)
 target_link_libraries(corvaset_test_support PUBLIC corvaset_framework GTest::gtest PRIVATE corvaset_warnings)
 
 add_executable(corvaset_ui_tests
@@ -62,6 +65,7 @@ add_executable(corvaset_ui_tests
     tests/ui/switch_handlers_test.cpp
     tests/ui/invariants_test.cpp
     tests/ui/open_file_test.cpp
+    tests/ui/accessibility_test.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
 # The About box test opens the application's About box over the dialog.
 target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_app corvaset_test_support GTest::gtest_main
