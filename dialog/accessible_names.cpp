@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "dialog/columns.h"
@@ -22,6 +21,11 @@ bool Lists(const int (&ids)[N], int id) {
     return std::find(std::begin(ids), std::end(ids), id) != std::end(ids);
 }
 
+// The controls that show a level: their value is that level.
+bool ShowsLevel(int id) { return Lists(kAllSliders, id) || Lists(kAllSpins, id) || Lists(kAllValueTexts, id); }
+
+bool IsSelectRadio(int id) { return id >= SelectRadioOf(0) && id <= SelectRadioOf(custom::kRecordSources - 1); }
+
 // A window's rectangle in the coordinates of its parent.
 RECT PlaceOf(HWND window) {
     RECT r{};
@@ -36,40 +40,51 @@ int MiddleY(const RECT& r) { return (r.top + r.bottom) / 2; }
 // A spin stands beside its text and belongs to the same row and column.
 HWND SpinText(HWND spin) { return reinterpret_cast<HWND>(::SendMessageW(spin, UDM_GETBUDDY, 0, 0)); }
 
+// The labels found so far for a control at `at`.
+struct LabelSearch {
+    RECT at;
+    HWND row = nullptr;
+    RECT rowAt{};
+    HWND column = nullptr;
+    RECT columnAt{};
+};
+
+// The labels are the template's static texts without an ID of their own;
+// the value texts have one.
+BOOL CALLBACK ConsiderLabel(HWND w, LPARAM lp) {
+    auto& s = *reinterpret_cast<LabelSearch*>(lp);
+    wchar_t kind[16] = L"";
+    ::GetClassNameW(w, kind, 16);
+    if (static_cast<WORD>(::GetDlgCtrlID(w)) != static_cast<WORD>(IDC_STATIC) || lstrcmpiW(kind, WC_STATICW) != 0)
+        return TRUE;
+    const RECT label = PlaceOf(w);
+    // A row label stands left of the control, level with it; the nearest in
+    // height wins, as a tall control reaches into the rows beside.
+    if (label.right <= s.at.left && label.top < s.at.bottom && label.bottom > s.at.top &&
+        (s.row == nullptr || std::abs(MiddleY(label) - MiddleY(s.at)) < std::abs(MiddleY(s.rowAt) - MiddleY(s.at)))) {
+        s.row = w;
+        s.rowAt = label;
+    }
+    // A column header stands above the control, over its middle; the lowest
+    // wins, as the recording headers stand below the playback ones.
+    if (label.bottom <= s.at.top && label.left <= MiddleX(s.at) && MiddleX(s.at) < label.right &&
+        (s.column == nullptr || label.bottom > s.columnAt.bottom)) {
+        s.column = w;
+        s.columnAt = label;
+    }
+    return TRUE;
+}
+
 // "Row label, Column header" for the control, or nothing when the dialog
-// shows no such pair of labels around it. The labels are the template's
-// static texts without an ID of their own; the value texts have one.
+// shows no such pair of labels around it.
 std::wstring NameOf(HWND control) {
     HWND place = control;
     if (Lists(kAllSpins, ::GetDlgCtrlID(control)))
         if (HWND text = SpinText(control)) place = text;
-    const RECT at = PlaceOf(place);
-
-    std::optional<RECT> rowLabel, columnHeader;
-    std::wstring row, column;
-    for (HWND w = ::GetWindow(::GetParent(control), GW_CHILD); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT)) {
-        wchar_t kind[16] = L"";
-        ::GetClassNameW(w, kind, 16);
-        if (static_cast<WORD>(::GetDlgCtrlID(w)) != static_cast<WORD>(IDC_STATIC) || lstrcmpiW(kind, WC_STATICW) != 0)
-            continue;
-        const RECT label = PlaceOf(w);
-        // A row label stands left of the control, level with it; the nearest
-        // in height wins, as a tall control reaches into the rows beside.
-        if (label.right <= at.left && label.top < at.bottom && label.bottom > at.top &&
-            (!rowLabel || std::abs(MiddleY(label) - MiddleY(at)) < std::abs(MiddleY(*rowLabel) - MiddleY(at)))) {
-            rowLabel = label;
-            row = fw::CWnd(w).GetWindowText();
-        }
-        // A column header stands above the control, over its middle; the
-        // lowest wins, as the recording headers stand below the playback ones.
-        if (label.bottom <= at.top && label.left <= MiddleX(at) && MiddleX(at) < label.right &&
-            (!columnHeader || label.bottom > columnHeader->bottom)) {
-            columnHeader = label;
-            column = fw::CWnd(w).GetWindowText();
-        }
-    }
-    if (row.empty() || column.empty()) return {};
-    return row + L", " + column;
+    LabelSearch search{PlaceOf(place)};
+    ::EnumChildWindows(::GetParent(control), ConsiderLabel, reinterpret_cast<LPARAM>(&search));
+    if (search.row == nullptr || search.column == nullptr) return {};
+    return fw::CWnd(search.row).GetWindowText() + L", " + fw::CWnd(search.column).GetWindowText();
 }
 
 // The text that shows the control's level in dB: a value text's own, a
@@ -98,23 +113,23 @@ bool Describe(HWND control, fw::AccessibleText which, std::wstring& text) {
         text = NameOf(control);
         return !text.empty();
     }
-    const int id = ::GetDlgCtrlID(control);
-    if (!Lists(kAllSliders, id) && !Lists(kAllSpins, id) && !Lists(kAllValueTexts, id)) return false;
+    if (!ShowsLevel(::GetDlgCtrlID(control))) return false;
     text = ValueOf(control);
     return true;
+}
+
+BOOL CALLBACK NameIfWithoutText(HWND control, LPARAM) {
+    const int id = ::GetDlgCtrlID(control);
+    // A box with a caption keeps it as its name.
+    const bool bareBox = (Lists(kAllCheckBoxes, id) || IsSelectRadio(id)) && ::GetWindowTextLengthW(control) == 0;
+    if (ShowsLevel(id) || bareBox) fw::SetAccessibleTextSource(control, Describe);
+    return TRUE;
 }
 
 }  // namespace
 
 void NameControlsWithoutText(HWND dialog) {
-    for (int id : kAllSliders) fw::SetAccessibleTextSource(::GetDlgItem(dialog, id), Describe);
-    for (int id : kAllSpins) fw::SetAccessibleTextSource(::GetDlgItem(dialog, id), Describe);
-    for (int id : kAllValueTexts) fw::SetAccessibleTextSource(::GetDlgItem(dialog, id), Describe);
-    // Boxes with a caption keep it as their name.
-    auto nameIfBare = [dialog](int id) {
-        HWND box = ::GetDlgItem(dialog, id);
-        if (::GetWindowTextLengthW(box) == 0) fw::SetAccessibleTextSource(box, Describe);
-    };
-    for (int id : kAllCheckBoxes) nameIfBare(id);
-    for (unsigned source = 0; source < custom::kRecordSources; ++source) nameIfBare(SelectRadioOf(source));
+    // One pass over the dialog's windows: finding each control by its ID
+    // would list them all once per control.
+    ::EnumChildWindows(dialog, NameIfWithoutText, 0);
 }

@@ -4,12 +4,57 @@
 #include <oleacc.h>
 
 #include <new>
+#include <string>
 
 namespace fw {
 namespace {
 
 // Marks this file's subclass among others a control may have.
 constexpr UINT_PTR kSubclassId = 0x41434E4D;
+
+// The system's accessibility and COM calls. Their DLLs load when the first
+// client asks, not with the program, so that a run without a screen reader
+// does not pay for them.
+struct AccessibilityCalls {
+    decltype(&::CreateStdAccessibleObject) createStandardObject = nullptr;
+    decltype(&::LresultFromObject) resultFromObject = nullptr;
+    decltype(&::CoInitializeEx) initializeCom = nullptr;
+    decltype(&::CoUninitialize) uninitializeCom = nullptr;
+    decltype(&::SysAllocStringLen) allocateString = nullptr;
+};
+
+// From the system folder only, never from the current or program folder.
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    return ::LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
+}
+
+template <class Call>
+bool Find(HMODULE library, const char* name, Call& call) {
+    const FARPROC found = library != nullptr ? ::GetProcAddress(library, name) : nullptr;
+    call = reinterpret_cast<Call>(reinterpret_cast<void*>(found));
+    return call != nullptr;
+}
+
+// All the calls, or null when any of them is missing. Loaded once; the
+// libraries stay for the life of the process.
+const AccessibilityCalls* Calls() {
+    static const AccessibilityCalls calls = [] {
+        AccessibilityCalls c;
+        const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
+        const HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
+        const HMODULE oleaut32 = LoadSystemLibrary(L"oleaut32.dll");
+        const bool all = Find(oleacc, "CreateStdAccessibleObject", c.createStandardObject) &&
+                         Find(oleacc, "LresultFromObject", c.resultFromObject) &&
+                         Find(ole32, "CoInitializeEx", c.initializeCom) &&
+                         Find(ole32, "CoUninitialize", c.uninitializeCom) &&
+                         Find(oleaut32, "SysAllocStringLen", c.allocateString);
+        return all ? c : AccessibilityCalls{};
+    }();
+    return calls.allocateString != nullptr ? &calls : nullptr;
+}
 
 // The control's client object as a client sees it: the standard object's
 // answers, with the name and value of the control itself from the source.
@@ -19,15 +64,15 @@ constexpr UINT_PTR kSubclassId = 0x41434E4D;
 class NamedAccessible final : public IAccessible {
 public:
     // Takes over the caller's reference to `standard`.
-    NamedAccessible(HWND control, AccessibleTextSource source, IAccessible* standard)
-        : m_control(control), m_source(source), m_standard(standard) {}
+    NamedAccessible(const AccessibilityCalls& calls, HWND control, AccessibleTextSource source, IAccessible* standard)
+        : m_calls(calls), m_control(control), m_source(source), m_standard(standard) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (out == nullptr) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
             *out = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -119,20 +164,29 @@ private:
 
     using StandardText = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
 
+    // The source's text for the control itself while the control lives; the
+    // standard object's answer otherwise. No exception may reach the client.
     HRESULT Answer(VARIANT child, AccessibleText which, BSTR* out, StandardText standard) {
         if (out == nullptr) return E_POINTER;
-        std::wstring text;
-        const bool self = child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-        if (!self || !m_source(m_control, which, text)) return (m_standard->*standard)(child, out);
-        if (text.empty()) {
+        try {
+            std::wstring text;
+            const bool self = child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+            if (!self || !::IsWindow(m_control) || !m_source(m_control, which, text))
+                return (m_standard->*standard)(child, out);
+            if (text.empty()) {
+                *out = nullptr;
+                return S_FALSE;
+            }
+            *out = m_calls.allocateString(text.data(), static_cast<UINT>(text.size()));
+            return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+        } catch (...) {
             *out = nullptr;
-            return S_FALSE;
+            return E_OUTOFMEMORY;
         }
-        *out = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-        return *out != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
     LONG m_references = 1;
+    const AccessibilityCalls& m_calls;
     HWND m_control;
     AccessibleTextSource m_source;
     IAccessible* m_standard;
@@ -141,24 +195,27 @@ private:
 // The answer to WM_GETOBJECT for the client area, or 0 to let the control
 // answer as it would have.
 LRESULT ClientObjectOf(HWND control, WPARAM flags, AccessibleTextSource source) {
+    const AccessibilityCalls* calls = Calls();
+    if (calls == nullptr) return 0;
     // The object reaches the client through COM, which this thread then needs.
     // The first initialisation is kept for the thread's life, as the object may
     // outlive the message; a repeated one is given back at once.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const HRESULT com = calls->initializeCom(nullptr, COINIT_APARTMENTTHREADED);
     if (com == S_FALSE)
-        ::CoUninitialize();
+        calls->uninitializeCom();
     else if (FAILED(com) && com != RPC_E_CHANGED_MODE)
         return 0;
 
     IAccessible* standard = nullptr;
-    if (FAILED(::CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))))
+    if (FAILED(calls->createStandardObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                           reinterpret_cast<void**>(&standard))))
         return 0;
-    auto* named = new (std::nothrow) NamedAccessible(control, source, standard);
+    auto* named = new (std::nothrow) NamedAccessible(*calls, control, source, standard);
     if (named == nullptr) {
         standard->Release();
         return 0;
     }
-    const LRESULT result = ::LresultFromObject(IID_IAccessible, flags, named);
+    const LRESULT result = calls->resultFromObject(__uuidof(IAccessible), flags, named);
     named->Release();
     return result > 0 ? result : 0;  // a failure comes back as a negative HRESULT
 }

@@ -1,25 +1,19 @@
 #include "tests/support/accessible_text.h"
 
-#include <oleacc.h>
-
 namespace test_support {
 namespace {
 
 using Getter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
 
-std::optional<std::wstring> Ask(HWND control, Getter getter) {
-    IAccessible* object = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                            reinterpret_cast<void**>(&object))) ||
-        object == nullptr)
-        return std::nullopt;
+std::optional<std::wstring> Ask(IAccessible* object, Getter getter) {
+    if (object == nullptr) return std::nullopt;
     VARIANT self;
     ::VariantInit(&self);
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR text = nullptr;
     const HRESULT hr = (object->*getter)(self, &text);
-    object->Release();
+    // "Not supported" is no answer, as S_FALSE is.
     if (FAILED(hr) && hr != DISP_E_MEMBERNOTFOUND) return std::nullopt;
     std::wstring answer = text != nullptr ? std::wstring(text, ::SysStringLen(text)) : std::wstring();
     ::SysFreeString(text);
@@ -31,7 +25,17 @@ std::optional<std::wstring> Ask(HWND control, Getter getter) {
 ComThread::ComThread() { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
 ComThread::~ComThread() { ::CoUninitialize(); }
 
-std::optional<std::wstring> AccessibleName(HWND control) { return Ask(control, &IAccessible::get_accName); }
-std::optional<std::wstring> AccessibleValue(HWND control) { return Ask(control, &IAccessible::get_accValue); }
+AccessibleObject::AccessibleObject(HWND window) {
+    if (FAILED(::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                            reinterpret_cast<void**>(&m_object))))
+        m_object = nullptr;
+}
+
+AccessibleObject::~AccessibleObject() {
+    if (m_object != nullptr) m_object->Release();
+}
+
+std::optional<std::wstring> AccessibleObject::Name() const { return Ask(m_object, &IAccessible::get_accName); }
+std::optional<std::wstring> AccessibleObject::Value() const { return Ask(m_object, &IAccessible::get_accValue); }
 
 }  // namespace test_support

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <optional>
 #include <string>
@@ -19,9 +20,24 @@ public:
     ComThread& operator=(const ComThread&) = delete;
 };
 
-// The control's name or value; empty when it has none, nothing when the
-// client object or the answer could not be had.
-std::optional<std::wstring> AccessibleName(HWND control);
-std::optional<std::wstring> AccessibleValue(HWND control);
+// The window's client object, taken once and kept, as a screen reader keeps it.
+class AccessibleObject {
+public:
+    explicit AccessibleObject(HWND window);
+    ~AccessibleObject();
+    AccessibleObject(const AccessibleObject&) = delete;
+    AccessibleObject& operator=(const AccessibleObject&) = delete;
+
+    // The name or value as the object answers now; empty when it has none,
+    // nothing when there is no object or the question failed.
+    std::optional<std::wstring> Name() const;
+    std::optional<std::wstring> Value() const;
+
+private:
+    IAccessible* m_object = nullptr;
+};
+
+inline std::optional<std::wstring> AccessibleName(HWND window) { return AccessibleObject(window).Name(); }
+inline std::optional<std::wstring> AccessibleValue(HWND window) { return AccessibleObject(window).Value(); }
 
 }  // namespace test_support
