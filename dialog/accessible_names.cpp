@@ -126,10 +126,21 @@ BOOL CALLBACK NameIfWithoutText(HWND control, LPARAM) {
     return TRUE;
 }
 
-}  // namespace
-
-void NameControlsWithoutText(HWND dialog) {
-    // One pass over the dialog's windows: finding each control by its ID
-    // would list them all once per control.
+// Once the dialog is on screen and painted: the timer's message comes after
+// the paint. One pass over the dialog's windows, as finding each control by
+// its ID would list them all once per control.
+void CALLBACK NameOnceShown(HWND dialog, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(dialog, timer);
     ::EnumChildWindows(dialog, NameIfWithoutText, 0);
 }
+
+constexpr UINT_PTR kNamingTimer = 0x4E414D45;
+
+}  // namespace
+
+// Every message to a subclassed control passes through the subclass, which
+// under Wine costs two trips to the server each. Subclassed during
+// WM_INITDIALOG, the dialog took about 16 ms (15 %) longer to be created and
+// painted; subclassed once painted, the dialog's first paint costs nothing
+// more and the subclassing about 4 ms after it.
+void NameControlsWithoutText(HWND dialog) { ::SetTimer(dialog, kNamingTimer, 0, NameOnceShown); }

@@ -25,6 +25,9 @@ constexpr SeenControl kSeen[] = {
 TEST_F(UserSession, AScreenReaderReadsNamesAndLevelsFromAnotherProcess) {
     test_support::ComThread com;
     auto& app = Start();
+    // The program names its controls once its dialog has been painted.
+    HWND box = ::GetDlgItem(app.Dialog(), IDC_MUTE_MASTER);
+    for (int i = 0; i < 100 && test_support::AccessibleName(box).value_or(L"").empty(); ++i) ::Sleep(20);
     for (const auto& control : kSeen) {
         SCOPED_TRACE(control.id);
         HWND window = ::GetDlgItem(app.Dialog(), control.id);
