@@ -21,7 +21,9 @@ enum class AccessibleText { Name, Value };
 using AccessibleTextSource = bool (*)(HWND control, AccessibleText which, std::wstring& text);
 
 // Takes the control's name and value from `source` for the rest of its life.
-// Installing costs one subclass; the first client to ask loads what it needs.
+// Installing costs one subclass. The first client to ask loads oleacc, ole32
+// and oleaut32 and leaves COM initialised (apartment-threaded) on the
+// control's thread, as the object handed over may outlive the question.
 bool SetAccessibleTextSource(HWND control, AccessibleTextSource source);
 
 }  // namespace fw
