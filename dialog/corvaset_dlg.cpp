@@ -1,4 +1,5 @@
 #include "dialog/corvaset_dlg.h"
+#include "dialog/accessible_names.h"
 #include "framework/shell.h"
 
 
@@ -32,6 +33,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
         }
     }
     ::DragAcceptFiles(m_hWnd, TRUE);
+    NameControlsWithoutText(m_hWnd);
     m_caption = GetWindowText();
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
