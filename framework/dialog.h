@@ -48,7 +48,9 @@ public:
     // The result EndDialog was called with, if it was.
     std::optional<int> EndResult() const { return m_endResult; }
 
-    void CheckRadioButton(int first, int last, int check) const { ::CheckRadioButton(m_hWnd, first, last, check); }
+    // Checks the radio button `check` and clears the others from `first` to
+    // `last`, leaving checks and tab stops as the system's CheckRadioButton does.
+    void CheckRadioButton(int first, int last, int check) const;
     bool IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
 
     // The dialog's control `id`; an empty window when it has none.

@@ -96,6 +96,38 @@ TEST_F(FrameworkTest, EnableItemGreysAndRestoresOneControl) {
     }
 }
 
+// The checks and tab stops the system's CheckRadioButton leaves, on buttons
+// that stay automatic radio buttons: a click still moves the check.
+TEST_F(FrameworkTest, CheckRadioButtonChecksOneClearsTheRestAndKeepsThemAutomatic) {
+    struct Radio {
+        int id;
+        UINT check;
+        bool tabStop;
+    };
+    const auto expectRadios = [&](std::initializer_list<Radio> radios, const char* after) {
+        for (const Radio& r : radios) {
+            const HWND button = ::GetDlgItem(hwnd, r.id);
+            const LONG style = ::GetWindowLongW(button, GWL_STYLE);
+            EXPECT_EQ(::SendMessageW(button, BM_GETCHECK, 0, 0), r.check) << after << ": radio " << r.id;
+            EXPECT_EQ((style & WS_TABSTOP) != 0, r.tabStop) << after << ": radio " << r.id;
+            EXPECT_EQ(style & BS_TYPEMASK, BS_AUTORADIOBUTTON) << after << ": radio " << r.id;
+        }
+    };
+
+    dialog.CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM2);
+    expectRadios({{IDC_CODEC_QM1, BST_UNCHECKED, false}, {IDC_CODEC_QM2, BST_CHECKED, true},
+                  {IDC_CODEC_QM3, BST_UNCHECKED, false}},
+                 "QM-2 checked");
+    dialog.CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
+    expectRadios({{IDC_CODEC_QM1, BST_UNCHECKED, false}, {IDC_CODEC_QM2, BST_UNCHECKED, false},
+                  {IDC_CODEC_QM3, BST_CHECKED, true}},
+                 "QM-3 checked");
+    ::SendMessageW(::GetDlgItem(hwnd, IDC_CODEC_QM1), BM_CLICK, 0, 0);
+    expectRadios({{IDC_CODEC_QM1, BST_CHECKED, true}, {IDC_CODEC_QM2, BST_UNCHECKED, false},
+                  {IDC_CODEC_QM3, BST_UNCHECKED, false}},
+                 "QM-1 clicked");
+}
+
 // Every UINT is a notification code of its own: 0xFFFFFFFF is NM_OUTOFMEMORY.
 struct Target {
     int calls = 0;
