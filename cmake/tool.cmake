@@ -41,9 +41,14 @@ add_test(NAME tool.cli
             ${CMAKE_SOURCE_DIR}/tests/tool/data ${CMAKE_BINARY_DIR}/tool-cli)
 
 if(WIN32)
-    # UTF-16 arguments (wmain), static runtime, stripped.
-    target_link_options(corvaset-dat PRIVATE -municode -s)
-    add_test(NAME tool.exe_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh console $<TARGET_FILE:corvaset-dat>)
+    # UTF-16 arguments (wmain), static runtime, compiled for size and stripped
+    # as corvaset.exe is. The runtime's own terminate handler stays: on a
+    # console its words about an uncaught exception can be read.
+    target_link_options(corvaset-dat PRIVATE -municode ${CORVASET_SHIP_LINK_OPTIONS})
+    corvaset_for_size(corvaset_tool)
+    corvaset_for_size(corvaset-dat)
+    add_test(NAME tool.exe_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh console $<TARGET_FILE:corvaset-dat>
+                                            ${CORVASET_DAT_MAX_BYTES})
     return()
 endif()
 

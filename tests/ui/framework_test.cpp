@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "framework/dialog.h"
@@ -94,6 +95,37 @@ TEST_F(FrameworkTest, EnableItemGreysAndRestoresOneControl) {
         EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(hwnd, IDC_DEFAULT)) != FALSE, enable);
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(hwnd, IDCANCEL)));
     }
+}
+
+// A handler's exception stops at the dialog procedure: the message returns,
+// and the dialog goes on taking messages.
+TEST_F(FrameworkTest, HandlerExceptionStopsAtTheDialogProcedure) {
+    class ThrowingDialog : public fw::CDialog {
+    public:
+        ThrowingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
+        std::vector<UINT> commands;
+
+    protected:
+        bool RouteMessage(fw::Message& m) override {
+            static constexpr fw::MessageEntry<ThrowingDialog> kTable[] = {
+                fw::OnWindowMessage<ThrowingDialog>(WM_COMMAND, &ThrowingDialog::OnAnyCommand),
+            };
+            return fw::DispatchMessageTable<ThrowingDialog>(*this, kTable, m);
+        }
+
+    private:
+        void OnAnyCommand(fw::Message& m, int) {
+            commands.push_back(m.id);
+            if (m.id == kNoControl) throw std::runtime_error("handler failed");
+        }
+    };
+    ThrowingDialog throwing;
+    ASSERT_TRUE(throwing.Create());
+    const HWND window = throwing.GetSafeHwnd();
+
+    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(kNoControl, 0), 0);
+    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(kNoControl + 1, 0), 0);
+    EXPECT_EQ(throwing.commands, (std::vector<UINT>{kNoControl, kNoControl + 1}));
 }
 
 // The checks and tab stops the system's CheckRadioButton leaves, on buttons
