@@ -154,6 +154,7 @@ add_executable(corvaset_traced WIN32 EXCLUDE_FROM_ALL
     ${TRACED_MAIN_SOURCES} ${TRACED_APP_SOURCES} ${TRACED_DIALOG_SOURCES} ${TRACED_FRAMEWORK_SOURCES}
     bench/startup_trace.cpp)
 target_compile_definitions(corvaset_traced PRIVATE CORVASET_STARTUP_TRACE)
+corvaset_for_size(corvaset_traced)
 get_target_property(TRACED_LINK_OPTIONS corvaset LINK_OPTIONS)
 target_link_options(corvaset_traced PRIVATE ${TRACED_LINK_OPTIONS})
 target_link_libraries(corvaset_traced PRIVATE corvaset_custom comctl32 comdlg32 shell32 corvaset_warnings)

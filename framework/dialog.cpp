@@ -21,7 +21,25 @@ bool ReturnsResultDirectly(UINT msg) {
 
 }  // namespace
 
-void DDX_Control(CDataExchange& dx, int id, CWnd& control) { control.Attach(dx.dialog->GetItem(id).GetSafeHwnd()); }
+// GetDlgItem lists all of the dialog's controls to find one, and under Wine
+// every listing is a call to the server: binding a hundred controls that way
+// was most of the dialog's start-up work. The list is made once per exchange
+// here, in the same order, so a control is the one GetDlgItem would find.
+void DDX_Control(CDataExchange& dx, int id, CWnd& control) {
+    if (dx.controls.empty()) {
+        for (HWND child = ::GetWindow(dx.dialog->GetSafeHwnd(), GW_CHILD); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT))
+            dx.controls.emplace_back(::GetDlgCtrlID(child), child);
+    }
+    HWND found = nullptr;
+    for (const auto& [childId, child] : dx.controls) {
+        if (childId == id) {
+            found = child;
+            break;
+        }
+    }
+    control.Attach(found);
+}
 
 CDialog::~CDialog() {
     if (m_modeless && m_hWnd != nullptr) ::DestroyWindow(m_hWnd);

@@ -7,6 +7,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/message_map.h"
 #include "framework/wnd.h"
@@ -18,6 +20,9 @@ class CDialog;
 struct CDataExchange {
     CDialog* dialog;
     bool saveAndValidate;
+    // The dialog's controls with their IDs, listed at the exchange's first
+    // DDX_Control: one pass over them instead of a search per control.
+    std::vector<std::pair<int, HWND>> controls{};
 };
 
 // Binds `control` to the dialog's control `id`. It binds at every exchange,

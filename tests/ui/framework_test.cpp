@@ -97,6 +97,31 @@ TEST_F(FrameworkTest, EnableItemGreysAndRestoresOneControl) {
     }
 }
 
+// An exchange binds each member to the control GetDlgItem finds, and a
+// member whose ID no control has to nothing.
+TEST_F(FrameworkTest, DataExchangeBindsEachMemberToItsControl) {
+    class BindingDialog : public fw::CDialog {
+    public:
+        BindingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
+        fw::CWnd cancel, none, save, slider;
+
+    protected:
+        void DoDataExchange(fw::CDataExchange& dx) override {
+            fw::DDX_Control(dx, IDCANCEL, cancel);
+            fw::DDX_Control(dx, static_cast<int>(kNoControl), none);
+            fw::DDX_Control(dx, IDOK, save);
+            fw::DDX_Control(dx, IDC_SLIDER_HEADPHONE, slider);
+        }
+    };
+    BindingDialog binding;
+    ASSERT_TRUE(binding.Create());
+
+    EXPECT_EQ(test_support::WindowText(binding.cancel.GetSafeHwnd()), L"Cancel");
+    EXPECT_EQ(binding.none.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(test_support::WindowText(binding.save.GetSafeHwnd()), L"Save");
+    EXPECT_EQ(::GetDlgCtrlID(binding.slider.GetSafeHwnd()), 1012);
+}
+
 // A handler's exception stops at the dialog procedure: the message returns,
 // and the dialog goes on taking messages.
 TEST_F(FrameworkTest, HandlerExceptionStopsAtTheDialogProcedure) {
