@@ -21,7 +21,7 @@ save_messages::FailureBox save_messages::FailureBoxFor(const fw::FileError& erro
             const std::wstring description = fw::SystemErrorText(error.systemError);
             // Not std::to_wstring: it goes through the C runtime's wide
             // printf, which would be a tenth of the program's size.
-            const std::string code = std::to_string(error.systemError);
+            const std::string code = std::to_string(static_cast<unsigned>(error.systemError));
             return {nullptr, fw::FormatInserts(kOtherFailureText, {path, std::wstring(code.begin(), code.end()),
                                                                    description.empty() ? kNoErrorText : description})};
         }
