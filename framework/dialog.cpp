@@ -79,10 +79,15 @@ int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT t
 // Here the rest are cleared one by one anyway, so the button to check is
 // checked as a plain radio button (its type switched there and back with
 // BM_SETSTYLE, without a redraw): the same check and tab stop, without the
-// walk. In a dialog of 150 controls that is milliseconds per group.
+// walk. In a dialog of 150 controls that is milliseconds per group. A
+// button that already has its check and tab stop is left as it is: setting
+// them again would change nothing but still cost a call to the server.
 void CDialog::CheckRadioButton(int first, int last, int check) const {
     for (int id = first; id <= last; ++id) {
         const HWND button = ::GetDlgItem(m_hWnd, id);
+        const bool checked = ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        const bool tabStop = (::GetWindowLongW(button, GWL_STYLE) & WS_TABSTOP) != 0;
+        if (checked == (id == check) && tabStop == (id == check)) continue;
         if (id != check) {
             ::SendMessageW(button, BM_SETCHECK, BST_UNCHECKED, 0);
             continue;
