@@ -1,17 +1,21 @@
 // Measures how long a dialog program takes from launch until its dialog is
-// on screen. Usage: launch_time RUNS CAPTION EXE...
-// Prints one line per program: the median and the fastest run in ms.
+// on screen. Usage: launch_time [--trace] RUNS CAPTION EXE...
+// The programs take turns, run by run, so that a change in the machine's
+// load during the measurement falls on all of them alike. Prints one line per
+// program: the median and the fastest run in ms. With --trace each program
+// is told to write its start-up steps (framework/startup_trace.h) to a file,
+// and one more line per step gives the median time from launch to that step.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
 struct Search {
-    DWORD threadId;
     const wchar_t* caption;
     HWND found;
 };
@@ -27,18 +31,43 @@ BOOL CALLBACK FindCaption(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
-// Milliseconds from CreateProcess until the dialog is visible, or -1.
-double TimeOneLaunch(const std::wstring& exe, const wchar_t* caption) {
+double Ms(LONGLONG ticks) {
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Step {
+    std::string name;
+    double ms;
+};
+
+// The steps a traced program wrote, in ms from `start`.
+std::vector<Step> ReadSteps(const wchar_t* path, LONGLONG start) {
+    std::vector<Step> steps;
+    FILE* file = _wfopen(path, L"r");
+    if (file == nullptr) return steps;
+    char name[64];
+    long long ticks = 0;
+    while (std::fscanf(file, "%63s %lld", name, &ticks) == 2) steps.push_back({name, Ms(ticks - start)});
+    std::fclose(file);
+    return steps;
+}
+
+// Milliseconds from CreateProcess until the dialog is visible, or -1; with a
+// trace file, the program's steps go to `steps` and "visible" last.
+double TimeOneLaunch(const std::wstring& exe, const wchar_t* caption, const wchar_t* traceFile,
+                     std::vector<Step>* steps) {
+    if (traceFile != nullptr) ::DeleteFileW(traceFile);
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION process{};
-    LARGE_INTEGER frequency, start, now;
-    ::QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER start, now;
     ::QueryPerformanceCounter(&start);
     if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process))
         return -1;
-    Search search{process.dwThreadId, caption, nullptr};
+    Search search{caption, nullptr};
     double ms = -1;
     for (int i = 0; i < 20000 && search.found == nullptr; ++i) {
         ::EnumThreadWindows(process.dwThreadId, FindCaption, reinterpret_cast<LPARAM>(&search));
@@ -46,36 +75,84 @@ double TimeOneLaunch(const std::wstring& exe, const wchar_t* caption) {
     }
     ::QueryPerformanceCounter(&now);
     if (search.found != nullptr) {
-        ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+        ms = Ms(now.QuadPart - start.QuadPart);
         ::PostMessageW(search.found, WM_COMMAND, IDCANCEL, 0);
     }
     if (::WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) ::TerminateProcess(process.hProcess, 1);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
+    if (traceFile != nullptr && steps != nullptr) {
+        *steps = ReadSteps(traceFile, start.QuadPart);
+        steps->push_back({"visible", ms});
+    }
     return ms;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Program {
+    std::wstring exe;
+    std::vector<double> times;
+    std::vector<std::string> stepOrder;                  // as the program first reported them
+    std::vector<std::vector<double>> stepTimes;          // per step, one per run
+};
+
+void AddSteps(Program& p, const std::vector<Step>& steps) {
+    for (const Step& s : steps) {
+        auto at = std::find(p.stepOrder.begin(), p.stepOrder.end(), s.name);
+        if (at == p.stepOrder.end()) {
+            p.stepOrder.push_back(s.name);
+            p.stepTimes.emplace_back();
+            at = p.stepOrder.end() - 1;
+        }
+        p.stepTimes[static_cast<std::size_t>(at - p.stepOrder.begin())].push_back(s.ms);
+    }
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 4) {
-        std::fputs("usage: launch_time RUNS CAPTION EXE...\n", stderr);
+    int first = 1;
+    const bool trace = argc > 1 && wcscmp(argv[1], L"--trace") == 0;
+    if (trace) ++first;
+    if (argc - first < 3) {
+        std::fputs("usage: launch_time [--trace] RUNS CAPTION EXE...\n", stderr);
         return 2;
     }
-    const int runs = _wtoi(argv[1]);
-    for (int p = 3; p < argc; ++p) {
-        std::vector<double> times;
-        TimeOneLaunch(argv[p], argv[2]);  // warm the file cache
-        for (int r = 0; r < runs; ++r) {
-            const double ms = TimeOneLaunch(argv[p], argv[2]);
+    const int runs = _wtoi(argv[first]);
+    const wchar_t* caption = argv[first + 1];
+    wchar_t traceFile[MAX_PATH] = L"";
+    if (trace) {
+        wchar_t folder[MAX_PATH];
+        ::GetTempPathW(MAX_PATH, folder);
+        ::GetTempFileNameW(folder, L"cvt", 0, traceFile);
+        ::SetEnvironmentVariableW(L"CORVASET_STARTUP_TRACE", traceFile);
+    }
+    std::vector<Program> programs;
+    for (int p = first + 2; p < argc; ++p) programs.push_back({argv[p], {}, {}, {}});
+    for (const Program& p : programs) TimeOneLaunch(p.exe, caption, nullptr, nullptr);  // warm the file cache
+    for (int r = 0; r < runs; ++r) {
+        for (Program& p : programs) {
+            std::vector<Step> steps;
+            const double ms = TimeOneLaunch(p.exe, caption, trace ? traceFile : nullptr, &steps);
             if (ms < 0) {
-                std::fwprintf(stderr, L"%ls: the dialog did not appear\n", argv[p]);
+                std::fwprintf(stderr, L"%ls: the dialog did not appear\n", p.exe.c_str());
                 return 1;
             }
-            times.push_back(ms);
+            p.times.push_back(ms);
+            AddSteps(p, steps);
         }
-        std::sort(times.begin(), times.end());
-        std::wprintf(L"%ls median_ms=%.1f min_ms=%.1f runs=%d\n", argv[p], times[times.size() / 2], times[0], runs);
+    }
+    if (trace) ::DeleteFileW(traceFile);
+    for (const Program& p : programs) {
+        std::wprintf(L"%ls median_ms=%.1f min_ms=%.1f runs=%d\n", p.exe.c_str(), Median(p.times),
+                     *std::min_element(p.times.begin(), p.times.end()), runs);
+        for (std::size_t s = 0; s < p.stepOrder.size(); ++s)
+            std::wprintf(L"%ls step=%hs median_ms=%.1f\n", p.exe.c_str(), p.stepOrder[s].c_str(),
+                         Median(p.stepTimes[s]));
     }
     return 0;
 }

@@ -11,15 +11,6 @@ set(TOOL_SOURCES
     tool/load.cpp
     tool/file_read.cpp)
 
-# The version --version prints is the one of the version record.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/corvaset.rc)
-file(STRINGS ${CMAKE_SOURCE_DIR}/res/corvaset.rc TOOL_VERSION REGEX "^ *FILEVERSION ")
-string(REGEX REPLACE "^ *FILEVERSION *([0-9]+) *, *([0-9]+) *, *([0-9]+) *, *([0-9]+).*" "\\1.\\2.\\3.\\4"
-       TOOL_VERSION "${TOOL_VERSION}")
-if(NOT TOOL_VERSION MATCHES "^[0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+$")
-    message(FATAL_ERROR "res/corvaset.rc: no FILEVERSION a,b,c,d line for corvaset-dat --version")
-endif()
-
 # Files are opened, examined and replaced by the platform's own calls.
 if(WIN32)
     set(TOOL_PLATFORM windows)
@@ -30,7 +21,7 @@ endif()
 add_library(corvaset_tool STATIC ${TOOL_SOURCES} tool/file_io_${TOOL_PLATFORM}.cpp)
 target_link_libraries(corvaset_tool PUBLIC corvaset_custom $<$<BOOL:${WIN32}>:corvaset_framework>
                       PRIVATE corvaset_warnings)
-target_compile_definitions(corvaset_tool PRIVATE CORVASET_VERSION="${TOOL_VERSION}")
+target_compile_definitions(corvaset_tool PRIVATE CORVASET_VERSION="${CORVASET_VERSION}")
 
 add_executable(corvaset-dat tool/main.cpp)
 target_link_libraries(corvaset-dat PRIVATE corvaset_tool corvaset_warnings)
@@ -41,9 +32,14 @@ add_test(NAME tool.cli
             ${CMAKE_SOURCE_DIR}/tests/tool/data ${CMAKE_BINARY_DIR}/tool-cli)
 
 if(WIN32)
-    # UTF-16 arguments (wmain), static runtime, stripped.
-    target_link_options(corvaset-dat PRIVATE -municode -s)
-    add_test(NAME tool.exe_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh console $<TARGET_FILE:corvaset-dat>)
+    # UTF-16 arguments (wmain), static runtime, compiled for size and stripped
+    # as corvaset.exe is. The runtime's own terminate handler stays: on a
+    # console its words about an uncaught exception can be read.
+    target_link_options(corvaset-dat PRIVATE -municode ${CORVASET_LTO_LINK} ${CORVASET_SHIP_LINK_OPTIONS})
+    corvaset_for_size(corvaset_tool)
+    corvaset_for_size(corvaset-dat)
+    add_test(NAME tool.exe_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh console $<TARGET_FILE:corvaset-dat>
+                                            ${CORVASET_DAT_MAX_BYTES})
     return()
 endif()
 

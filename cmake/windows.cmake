@@ -6,6 +6,31 @@ enable_language(RC)
 # DLLs.
 add_link_options(-static -static-libgcc -static-libstdc++)
 
+# The shipped programs' own code (the libraries and the programs, here and
+# in tool.cmake) is compiled for size, each function in a section of its own
+# so that the link can leave out what nothing calls: its speed is the
+# system's (the dialog's start-up is spent in window calls, scripts/bench.sh).
+function(corvaset_for_size target)
+    target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections -flto -ffat-lto-objects)
+endfunction()
+# The shipped programs link their code as one link-time optimised whole; the
+# objects also carry plain code, which the test programs link without it
+# (their own objects do not mix with link-time optimised ones).
+set(CORVASET_LTO_LINK -flto=auto -Os)
+function(corvaset_without_lto target)
+    target_link_options(${target} PRIVATE -fno-use-linker-plugin)
+endfunction()
+corvaset_for_size(corvaset_custom)
+
+# The size budgets of the shipped programs, in bytes: the tests hold the
+# programs to them and scripts/bench.sh reports them.
+set(CORVASET_EXE_MAX_BYTES 256000 CACHE INTERNAL "corvaset.exe's size budget")
+set(CORVASET_DAT_MAX_BYTES 400000 CACHE INTERNAL "corvaset-dat.exe's size budget")
+
+# How the shipped programs are linked: stripped, with the sections nothing
+# refers to left out.
+set(CORVASET_SHIP_LINK_OPTIONS -s -Wl,--gc-sections)
+
 add_library(corvaset_framework STATIC
     framework/accessible_name.cpp
     framework/app.cpp
@@ -23,6 +48,7 @@ target_link_libraries(corvaset_framework PUBLIC comctl32 comdlg32 shell32 PRIVAT
 # interface: guessing that object is our own and inlining that guess into
 # itself only makes the file many times larger.
 set_source_files_properties(framework/accessible_name.cpp PROPERTIES COMPILE_OPTIONS -fno-devirtualize-speculatively)
+corvaset_for_size(corvaset_framework)
 
 add_library(corvaset_dialog STATIC
     dialog/corvaset_dlg.cpp
@@ -35,10 +61,12 @@ add_library(corvaset_dialog STATIC
     dialog/level_handlers.cpp
     dialog/switch_handlers.cpp)
 target_link_libraries(corvaset_dialog PUBLIC corvaset_framework corvaset_custom PRIVATE corvaset_warnings)
+corvaset_for_size(corvaset_dialog)
 
 # The application's own dialogs beside the settings dialog: the About box.
 add_library(corvaset_app STATIC app/about_dlg.cpp)
 target_link_libraries(corvaset_app PUBLIC corvaset_framework PRIVATE corvaset_warnings)
+corvaset_for_size(corvaset_app)
 
 # The resources, compiled once and linked into the program and its UI tests.
 add_library(corvaset_resources OBJECT res/corvaset.rc)
@@ -51,7 +79,14 @@ add_executable(corvaset WIN32
     app/corvaset_app.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
 target_link_libraries(corvaset PRIVATE corvaset_app corvaset_dialog corvaset_warnings)
-target_link_options(corvaset PRIVATE -mwindows -municode -s)
+# std::terminate's default handler names an uncaught exception on standard
+# error before it aborts, and carries a 46 KB C++ name demangler for that; a
+# GUI program has no standard error to show it on, so its handler is abort
+# itself. (The dialog procedure catches every exception of a handler, so
+# none gets that far.)
+target_link_options(corvaset PRIVATE -mwindows -municode ${CORVASET_LTO_LINK} ${CORVASET_SHIP_LINK_OPTIONS}
+    -Wl,--defsym,__ZN9__gnu_cxx27__verbose_terminate_handlerEv=_abort)
+corvaset_for_size(corvaset)
 
 # --- tests under Wine -------------------------------------------------------
 
@@ -112,8 +147,12 @@ gtest_discover_tests(corvaset_e2e_tests
         FIXTURES_REQUIRED full_disk
         RESOURCE_LOCK desktop)
 
-# The program file itself: PE32, GUI, importing only Windows' own DLLs.
-add_test(NAME exe.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh gui $<TARGET_FILE:corvaset>)
+# The program file itself: PE32, GUI, importing only Windows' own DLLs, within its size budget.
+add_test(NAME exe.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh gui $<TARGET_FILE:corvaset>
+                                   ${CORVASET_EXE_MAX_BYTES})
+
+corvaset_without_lto(corvaset_ui_tests)
+corvaset_without_lto(corvaset_e2e_tests)
 
 # --- start-up benchmark (scripts/bench.sh; not a test) ----------------------
 
@@ -125,3 +164,28 @@ target_link_options(corvaset_bare_dialog PRIVATE -mwindows -municode -s)
 add_executable(launch_time EXCLUDE_FROM_ALL bench/launch_time.cpp)
 target_compile_definitions(launch_time PRIVATE UNICODE _UNICODE)
 target_link_options(launch_time PRIVATE -municode)
+
+# The same two programs built to stamp their start-up steps
+# (framework/startup_trace.h), for scripts/startup-breakdown.sh. The program's
+# own libraries are compiled once more here with the stamps switched on; the
+# shipped build has none.
+get_target_property(TRACED_MAIN_SOURCES corvaset SOURCES)
+get_target_property(TRACED_APP_SOURCES corvaset_app SOURCES)
+get_target_property(TRACED_DIALOG_SOURCES corvaset_dialog SOURCES)
+get_target_property(TRACED_FRAMEWORK_SOURCES corvaset_framework SOURCES)
+add_executable(corvaset_traced WIN32 EXCLUDE_FROM_ALL
+    ${TRACED_MAIN_SOURCES} ${TRACED_APP_SOURCES} ${TRACED_DIALOG_SOURCES} ${TRACED_FRAMEWORK_SOURCES}
+    bench/startup_trace.cpp)
+target_compile_definitions(corvaset_traced PRIVATE CORVASET_STARTUP_TRACE)
+corvaset_for_size(corvaset_traced)
+get_target_property(TRACED_LINK_OPTIONS corvaset LINK_OPTIONS)
+target_link_options(corvaset_traced PRIVATE ${TRACED_LINK_OPTIONS})
+target_link_libraries(corvaset_traced PRIVATE corvaset_custom comctl32 comdlg32 shell32 corvaset_warnings)
+target_include_directories(corvaset_traced PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_definitions(corvaset_traced PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+
+add_executable(corvaset_bare_dialog_traced WIN32 EXCLUDE_FROM_ALL bench/bare_dialog.cpp bench/startup_trace.cpp
+    $<TARGET_OBJECTS:corvaset_resources>)
+target_include_directories(corvaset_bare_dialog_traced PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_definitions(corvaset_bare_dialog_traced PRIVATE UNICODE _UNICODE CORVASET_STARTUP_TRACE)
+target_link_options(corvaset_bare_dialog_traced PRIVATE -mwindows -municode -s)

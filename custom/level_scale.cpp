@@ -1,7 +1,6 @@
 #include "custom/level_scale.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace custom {
 
@@ -19,18 +18,18 @@ std::int32_t Truncate(double value) { return static_cast<std::int32_t>(value); }
 }  // namespace
 
 std::string FormatLevelDb(std::uint8_t value, LevelScale scale) {
-    double db = 0.0;
+    // In tenths of a dB, of which every step is a whole number: the text is
+    // exact without floating point, and without printf, whose formatter
+    // would be most of the C runtime's weight in corvaset.exe.
+    int tenths = 0;
     switch (scale) {
-    case LevelScale::Attenuation: db = (value & 0x1F) * -1.5; break;
-    case LevelScale::Gain: db = 12.0 - (value & 0x1F) * 1.5; break;
-    case LevelScale::Beep: db = (value & 0x1E) * -1.5; break;
-    case LevelScale::RecordGainScale: db = (value & 0x0F) * 1.5; break;
+    case LevelScale::Attenuation: tenths = (value & 0x1F) * -15; break;
+    case LevelScale::Gain: tenths = 120 - (value & 0x1F) * 15; break;
+    case LevelScale::Beep: tenths = (value & 0x1E) * -15; break;
+    case LevelScale::RecordGainScale: tenths = (value & 0x0F) * 15; break;
     }
-    // 0 * -1.5 is a negative zero, which printf would show as "-0.0".
-    if (db == 0.0) db = 0.0;
-    char text[16];
-    std::snprintf(text, sizeof text, "%+.1f", db);
-    return text;
+    const int magnitude = tenths < 0 ? -tenths : tenths;
+    return (tenths < 0 ? "-" : "+") + std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
 }
 
 std::int32_t SliderPositionFromLevel(std::uint8_t level, std::uint8_t maxLevel, LevelScale scale) {

@@ -1,17 +1,22 @@
 #include "custom/value_rules.h"
 
-#include <cstdio>
-
 #include "custom/entry_meaning.h"
 #include "custom/level_scale.h"
 
 namespace custom {
 namespace {
 
+// "0x" and the value in upper-case hex, at least `digits` digits. Written
+// out here rather than with printf, whose formatter would be most of the C
+// runtime's weight in corvaset.exe.
 std::string Hex(std::uint32_t value, int digits) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%0*X", digits, static_cast<unsigned>(value));
-    return text;
+    std::string text;
+    do {
+        text.insert(text.begin(), "0123456789ABCDEF"[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    if (static_cast<int>(text.size()) < digits) text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
+    return "0x" + text;
 }
 
 std::string Db(std::uint32_t field, LevelScale scale) {

@@ -21,10 +21,16 @@ public:
     // a debug build stops on it; a release build hands back a member bound to
     // no window, on which every call does nothing.
     Control& operator[](int id) {
-        for (std::size_t i = 0; i < N; ++i)
-            if (m_ids[i] == id) return m_controls[i];
+        if (Control* control = Find(id)) return *control;
         assert(!"control ID outside the set");
         return m_none;
+    }
+
+    // The member bound to `id`, or null when the set has no such ID.
+    Control* Find(int id) {
+        for (std::size_t i = 0; i < N; ++i)
+            if (m_ids[i] == id) return &m_controls[i];
+        return nullptr;
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "dialog/corvaset_dlg.h"
 #include "dialog/accessible_names.h"
 #include "framework/shell.h"
+#include "framework/startup_trace.h"
 
 
 #include "res/resource.h"
@@ -20,7 +21,9 @@ void CCorvasetDlg::DoDataExchange(fw::CDataExchange& dx) {
 }
 
 BOOL CCorvasetDlg::OnInitDialog() {
+    fw::StartupStep("template-created");
     fw::CDialog::OnInitDialog();
+    fw::StartupStep("controls-bound");
 
     if (HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
         wchar_t about[64] = L"";
@@ -41,13 +44,16 @@ BOOL CCorvasetDlg::OnInitDialog() {
 
     // The refresh reads the codec model, so the model is set first.
     CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
+    fw::StartupStep("menu-icons-codec");
     ResetToDefaults();
+    fw::StartupStep("refreshed");
     m_unchanged = m_working;
     // A dialog larger than the work area is sized to it and scrolls.
     m_scroller.Attach(m_hWnd, IDD_CORVASET_DIALOG);
     m_scroller.Fit();
     // Any box about the start file shows over the dialog once it is on screen.
     if (!m_startArguments.empty()) ::PostMessageW(m_hWnd, kOpenStartFile, 0, 0);
+    fw::StartupStep("init-dialog-done");
     return TRUE;
 }
 
@@ -75,6 +81,7 @@ void CCorvasetDlg::OnSysCommand(Message& m, int) {
 }
 
 void CCorvasetDlg::OnPaint(Message& m, int) {
+    fw::StartupStep("first-paint");
     if (!IsIconic()) {
         m.handled = false;
         return;

@@ -67,8 +67,9 @@ private:
 
     // Loading the controls from the table
     void RefreshControls();
-    void ShowLineDisabled(const columns::DisablingBox& line, bool disabled);
-    bool IsHeldDisabled(int control, const columns::DisablingBox& except) const;
+    void EnableControl(int id, bool enable);
+    void ShowLineDisabled(const columns::DisablingBox& line, bool disabled, custom::CodecModel model);
+    bool IsHeldDisabled(int control, const columns::DisablingBox& except, custom::CodecModel model) const;
     void ShowDefaultLevelText(const columns::LevelColumn& column);
     void ShowMaxLevelText(const columns::LevelColumn& column);
     void ShowMaxLevelText(const columns::WaveColumn& column);

@@ -1,7 +1,7 @@
 // The "Volume" sliders and the "Max Volume (dB)" spins.
 #include <algorithm>
-#include <cstdio>
 #include <optional>
+#include <string>
 
 #include "custom/level_scale.h"
 #include "dialog/corvaset_dlg.h"
@@ -42,9 +42,7 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
     // range 0..256 has a level.
     const int position = std::clamp(static_cast<int>(::SendMessageW(from, TBM_GETPOS, 0, 0)), custom::kSliderMin,
                                     custom::kSliderMax);
-    char trace[16];
-    std::snprintf(trace, sizeof(trace), "%d\n", custom::kSliderMax - position);
-    ::OutputDebugStringA(trace);
+    ::OutputDebugStringA((std::to_string(custom::kSliderMax - position) + "\n").c_str());
 
     for (const auto& column : kLevelColumns) {
         if (m_sliders[column.slider].GetSafeHwnd() != from) continue;

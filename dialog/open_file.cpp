@@ -14,6 +14,10 @@ constexpr std::size_t kProblemsShown = 5;
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
+// std::to_wstring goes through the C runtime's wide printf, which would be
+// a tenth of the program's size.
+std::wstring Decimal(unsigned number) { return Wide(std::to_string(number)); }
+
 // The first problems of one severity, a line each.
 std::wstring ProblemList(const custom::FileReport& report, custom::Severity severity) {
     std::wstring list;
@@ -22,7 +26,7 @@ std::wstring ProblemList(const custom::FileReport& report, custom::Severity seve
         if (f.severity != severity) continue;
         if (shown++ < kProblemsShown) list += L"\u2022 " + Wide(custom::ProblemText(report, f)) + L"\n";
     }
-    if (shown > kProblemsShown) list += L"(" + std::to_wstring(shown - kProblemsShown) + L" more)\n";
+    if (shown > kProblemsShown) list += L"(" + Decimal(static_cast<unsigned>(shown - kProblemsShown)) + L" more)\n";
     return list;
 }
 
@@ -32,7 +36,7 @@ std::wstring CauseText(const fw::FileError& error) {
         case fw::FileCause::NotFound: return open_messages::kNotFound;
         case fw::FileCause::SharingViolation: return open_messages::kInUse;
         case fw::FileCause::AccessDenied: return open_messages::kAccessDenied;
-        default: return open_messages::kReadFailed + std::to_wstring(error.systemError) + L").";
+        default: return open_messages::kReadFailed + Decimal(static_cast<unsigned>(error.systemError)) + L").";
     }
 }
 

@@ -25,9 +25,12 @@ void LoadSpin(fw::CSpinButtonCtrl& spin, int step, int lowest, int position) {
 }  // namespace
 
 void CCorvasetDlg::RefreshControls() {
+    // Read once: each read asks the radio buttons again.
+    const custom::CodecModel model = CurrentCodecModel();
+
     // Each line enabled or greyed as its "Disable Line" box says.
     for (const auto& line : kDisablingBoxes) {
-        if (!line.followsCodecModel) ShowLineDisabled(line, m_working[line.flag].value != 0);
+        if (!line.followsCodecModel) ShowLineDisabled(line, m_working[line.flag].value != 0, model);
     }
 
     for (const auto& box : kCheckBoxes) {
@@ -38,11 +41,12 @@ void CCorvasetDlg::RefreshControls() {
     }
 
     for (int id : kAllSliders) {
-        m_sliders[id].SetRangeMin(custom::kSliderMin);
-        m_sliders[id].SetRangeMax(custom::kSliderMax);
+        auto& slider = m_sliders[id];
+        slider.SetRangeMin(custom::kSliderMin);
+        slider.SetRangeMax(custom::kSliderMax);
+        slider.SetTicFreq(kSliderTicFrequency);
+        slider.SetPageSize(kSliderPageSize);
     }
-    for (int id : kAllSliders) m_sliders[id].SetTicFreq(kSliderTicFrequency);
-    for (int id : kAllSliders) m_sliders[id].SetPageSize(kSliderPageSize);
     for (int id : kInertSliders) m_sliders[id].SetPos(kSliderMiddle);
     for (const auto& column : kLevelColumns) {
         ShowDefaultLevelText(column);
@@ -68,25 +72,40 @@ void CCorvasetDlg::RefreshControls() {
     for (const auto& column : kRecordColumns) ShowRecordMaxGainText(column);
     ShowRecordSource();
 
-    for (int id : kInertControls) EnableItem(id, false);
+    for (int id : kInertControls) EnableControl(id, false);
 
-    const bool model3 = CurrentCodecModel() == custom::CodecModel::Model3;
+    const bool model3 = model == custom::CodecModel::Model3;
     for (const auto& control : kModel3Controls)
-        if (control.refreshFollowsModel) EnableItem(control.id, model3);
+        if (control.refreshFollowsModel) EnableControl(control.id, model3);
 }
 
-void CCorvasetDlg::ShowLineDisabled(const DisablingBox& line, bool disabled) {
-    for (int id : line.controls) EnableItem(id, !disabled && !IsHeldDisabled(id, line));
+// `model` is the codec model the radio buttons show.
+void CCorvasetDlg::ShowLineDisabled(const DisablingBox& line, bool disabled, custom::CodecModel model) {
+    for (int id : line.controls) EnableControl(id, !disabled && !IsHeldDisabled(id, line, model));
     if (const int radio = SelectRadioOfLine(line)) EnableItem(radio, !disabled);
+}
+
+// Through the member bound to the control when there is one: its handle is
+// at hand, where EnableItem asks the system for it again, which under Wine
+// is a call to the server each time.
+void CCorvasetDlg::EnableControl(int id, bool enable) {
+    fw::CWnd* bound = m_boxes.Find(id);
+    if (bound == nullptr) bound = m_texts.Find(id);
+    if (bound == nullptr) bound = m_spins.Find(id);
+    if (bound == nullptr) bound = m_sliders.Find(id);
+    if (bound != nullptr)
+        bound->EnableWindow(enable);
+    else
+        EnableItem(id, enable);
 }
 
 // A control stays greyed while another ticked box greys it too, or while it
 // belongs to a QM-3 feature under another codec model.
-bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except) const {
+bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except, custom::CodecModel model) const {
     for (const auto& other : kDisablingBoxes) {
         if (other.box != except.box && m_working[other.flag].value != 0 && Lists(other, control)) return true;
     }
-    if (CurrentCodecModel() != custom::CodecModel::Model3) {
+    if (model != custom::CodecModel::Model3) {
         for (const auto& feature : kModel3Controls)
             if (feature.id == control) return true;
     }

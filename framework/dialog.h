@@ -7,6 +7,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/message_map.h"
 #include "framework/wnd.h"
@@ -18,6 +20,9 @@ class CDialog;
 struct CDataExchange {
     CDialog* dialog;
     bool saveAndValidate;
+    // The dialog's controls with their IDs, listed at the exchange's first
+    // DDX_Control: one pass over them instead of a search per control.
+    std::vector<std::pair<int, HWND>> controls{};
 };
 
 // Binds `control` to the dialog's control `id`. It binds at every exchange,
@@ -48,7 +53,9 @@ public:
     // The result EndDialog was called with, if it was.
     std::optional<int> EndResult() const { return m_endResult; }
 
-    void CheckRadioButton(int first, int last, int check) const { ::CheckRadioButton(m_hWnd, first, last, check); }
+    // Checks the radio button `check` and clears the others from `first` to
+    // `last`, leaving checks and tab stops as the system's CheckRadioButton does.
+    void CheckRadioButton(int first, int last, int check) const;
     bool IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
 
     // The dialog's control `id`; an empty window when it has none.

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # A program we ship must be a 32-bit Windows program of the given subsystem
 # (gui or console) that imports only Windows' own DLLs, so it runs on a bare
-# Windows without any runtime installed.
-# Usage: scripts/check-exe.sh gui|console EXE
+# Windows without any runtime installed, and no larger than its size budget.
+# Usage: scripts/check-exe.sh gui|console EXE [MAX_BYTES]
 set -euo pipefail
-kind=$1 exe=$2
+kind=$1 exe=$2 max_bytes=${3:-}
 case "$kind" in
 gui) subsystem=2 ;;
 console) subsystem=3 ;;
@@ -18,5 +18,10 @@ status=0
 while read -r dll; do
     if [[ ! ${dll,,} =~ $allowed ]]; then echo "unexpected import: $dll"; status=1; fi
 done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
-[ $status -eq 0 ] && echo "PE32 $kind, imports: $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '\n' ' ')"
+size=$(stat -c %s "$exe")
+if [ -n "$max_bytes" ] && [ "$size" -gt "$max_bytes" ]; then
+    echo "$size bytes, more than its budget of $max_bytes"
+    status=1
+fi
+[ $status -eq 0 ] && echo "PE32 $kind, $size bytes, imports: $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '\n' ' ')"
 exit $status

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686-posix wine wine32:i386 xvfb cmake g++ googletest
-          xauth x11-utils imagemagick binutils-mingw-w64-i686 clang libclang-rt-14-dev)
+          xauth x11-utils imagemagick binutils-mingw-w64-i686 clang libclang-rt-14-dev python3)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,8 @@ source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/install-deps.sh" || exit 1
 build_native || exit 1
 build_windows || exit 1
+# The release archive, which a test checks against the programs tested.
+cmake --build "$WINDOWS_BUILD" --target corvaset_archive || exit 1
 
 passed=0 failed=0
 count() {  # adds up ctest's "N% tests passed, F tests failed out of T"

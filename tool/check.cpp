@@ -1,6 +1,5 @@
 // check FILE: every problem, errors (the driver would misread the file) apart
 // from warnings (the dialog could not have written it).
-#include <ostream>
 
 #include "tool/commands.h"
 #include "tool/exit_codes.h"
@@ -8,7 +7,7 @@
 
 namespace tool {
 
-int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
+int RunCheck(const Args& args, TextOut& out, TextOut& err) {
     if (WantsHelp(args)) return PrintHelp(out, "check"), kSuccess;
     if (args.size() != 1 || (args[0].starts_with("-") && args[0] != "-"))  // "-": standard input
         return UsageError(err, "check", "expects one FILE");

@@ -1,5 +1,4 @@
 // The command line: subcommand dispatch, help and usage errors.
-#include <ostream>
 
 #include "tool/commands.h"
 #include "tool/exit_codes.h"
@@ -86,7 +85,7 @@ bool WantsHelp(const Args& args) {
     return false;
 }
 
-void PrintHelp(std::ostream& out, const std::string& command) {
+void PrintHelp(TextOut& out, const std::string& command) {
     if (command == "show") out << kShowHelp;
     else if (command == "check") out << kCheckHelp;
     else if (command == "diff") out << kDiffHelp;
@@ -94,14 +93,14 @@ void PrintHelp(std::ostream& out, const std::string& command) {
     else out << kToolHelp;
 }
 
-int UsageError(std::ostream& err, const std::string& command, const std::string& message) {
+int UsageError(TextOut& err, const std::string& command, const std::string& message) {
     err << "corvaset-dat";
     if (!command.empty()) err << ' ' << command;
     err << ": " << message << "\nTry \"corvaset-dat " << (command.empty() ? "" : command + " ") << "--help\".\n";
     return kUsage;
 }
 
-int RunTool(const Args& args, std::ostream& out, std::ostream& err) {
+int RunTool(const Args& args, TextOut& out, TextOut& err) {
     if (args.empty()) return UsageError(err, "", "expects a COMMAND");
     const std::string& command = args[0];
     const Args rest(args.begin() + 1, args.end());

@@ -1,6 +1,5 @@
 // diff A B: the entries whose records differ, in the terms of show.
 #include <cstdio>
-#include <ostream>
 
 #include "tool/commands.h"
 #include "custom/value_text.h"
@@ -17,7 +16,7 @@ std::string Side(const custom::FileReport& report, std::size_t i) {
 
 }  // namespace
 
-int RunDiff(const Args& args, std::ostream& out, std::ostream& err) {
+int RunDiff(const Args& args, TextOut& out, TextOut& err) {
     if (WantsHelp(args)) return PrintHelp(out, "diff"), kSuccess;
     // "-" is standard input, which can be read once.
     if (args.size() != 2 || (args[0].starts_with("-") && args[0] != "-") ||

@@ -1,4 +1,3 @@
-#include <ostream>
 
 #include "tool/commands.h"
 #include "tool/exit_codes.h"
@@ -6,7 +5,7 @@
 
 namespace tool {
 
-Loaded LoadCustomFile(const std::string& path, std::ostream& err) {
+Loaded LoadCustomFile(const std::string& path, TextOut& err) {
     Loaded loaded{kSuccess, {}};
     const ReadResult read = ReadWholeFile(path, kCustomFileReadLimit);
     if (!read.ok) {

@@ -1,6 +1,4 @@
 // corvaset-dat: shows, checks, compares and makes customization files.
-#include <sstream>
-
 #include "tool/commands.h"
 #include "tool/exit_codes.h"
 #include "tool/file_io.h"
@@ -11,7 +9,7 @@ namespace {
 // a failed write of standard output is reported with its cause, so that a
 // script reading a cut-off listing learns that it is one.
 int Run(const tool::Args& args) {
-    std::ostringstream out, err;
+    tool::TextOut out, err;
     const int code = tool::RunTool(args, out, err);
     tool::WriteText(tool::StandardStream::Error, err.str());
     const tool::WriteResult written = tool::WriteText(tool::StandardStream::Output, out.str());

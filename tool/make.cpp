@@ -1,7 +1,6 @@
 // make DESCRIPTION -o FILE: the file "Save" would write for the settings of a
 // description, or nothing when nothing is customized. "-" as DESCRIPTION
 // reads standard input, as FILE writes standard output.
-#include <ostream>
 #include <string_view>
 
 #include "tool/commands.h"
@@ -12,7 +11,7 @@
 namespace tool {
 namespace {
 
-void PrintMessages(std::ostream& err, const std::string& path, const std::vector<custom::LineMessage>& messages,
+void PrintMessages(TextOut& err, const std::string& path, const std::vector<custom::LineMessage>& messages,
                    const char* kind) {
     for (const custom::LineMessage& m : messages) {
         err << path;
@@ -23,7 +22,7 @@ void PrintMessages(std::ostream& err, const std::string& path, const std::vector
 
 }  // namespace
 
-int RunMake(const Args& args, std::ostream& out, std::ostream& err) {
+int RunMake(const Args& args, TextOut& out, TextOut& err) {
     if (WantsHelp(args)) return PrintHelp(out, "make"), kSuccess;
     std::string input, output;
     for (std::size_t i = 0; i < args.size(); ++i) {

@@ -1,7 +1,6 @@
 // show [--all] [--json | --description] FILE: the customized entries in the
 // dialog's terms.
 #include <cstdio>
-#include <ostream>
 
 #include "custom/entry_meaning.h"
 #include "tool/commands.h"
@@ -47,7 +46,7 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-void PrintText(const custom::FileReport& report, bool all, std::ostream& out) {
+void PrintText(const custom::FileReport& report, bool all, TextOut& out) {
     for (std::size_t i = 0; i < custom::kEntryCount; ++i) {
         const bool present = (*report.records)[i].present == 1;
         if (!present && !all) continue;
@@ -62,7 +61,7 @@ void PrintText(const custom::FileReport& report, bool all, std::ostream& out) {
     }
 }
 
-void PrintJson(const custom::FileReport& report, bool all, std::ostream& out) {
+void PrintJson(const custom::FileReport& report, bool all, TextOut& out) {
     out << "{\"entries\": [";
     bool first = true;
     for (std::size_t i = 0; i < custom::kEntryCount; ++i) {
@@ -82,7 +81,7 @@ void PrintJson(const custom::FileReport& report, bool all, std::ostream& out) {
 
 }  // namespace
 
-int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
+int RunShow(const Args& args, TextOut& out, TextOut& err) {
     if (WantsHelp(args)) return PrintHelp(out, "show"), kSuccess;
     bool all = false, json = false, description = false;
     std::string path;

@@ -136,3 +136,15 @@ TEST(FileCheck, FindingsComeInFileOrderWithTheirPlace) {
     EXPECT_EQ(report.Count(Severity::Error), 1u);
     EXPECT_EQ(report.Count(Severity::Warning), 2u);
 }
+
+// Two findings at one offset stay in the order the check finds them: the
+// record's own error, then the file's warning.
+TEST(FileCheck, FindingsAtOneOffsetKeepTheirOrder) {
+    const Bytes b = File({}, {{Entry::MasterVolume, 2, 0}});
+    const custom::FileReport report = custom::CheckFileBytes(b.data(), b.size());
+    ASSERT_EQ(report.findings.size(), 2u);
+    EXPECT_EQ(custom::FindingText(report.findings[0]),
+              "offset 0, record 0 (MasterVolume): present is 2, neither 0 (absent) nor 1");
+    EXPECT_EQ(custom::FindingText(report.findings[1]),
+              "offset 0: no record is present: with nothing customized the dialog writes no file");
+}

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "custom/custom_file.h"
 #include "tool/commands.h"
@@ -51,13 +50,13 @@ protected:
     }
 
     int Run(std::vector<std::string> args) {
-        out_.str("");
-        err_.str("");
+        out_ = {};
+        err_ = {};
         return tool::RunTool(args, out_, err_);
     }
 
     fs::path dir_;
-    std::ostringstream out_, err_;
+    tool::TextOut out_, err_;
 };
 
 }  // namespace

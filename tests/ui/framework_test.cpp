@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "framework/dialog.h"
@@ -94,6 +95,94 @@ TEST_F(FrameworkTest, EnableItemGreysAndRestoresOneControl) {
         EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(hwnd, IDC_DEFAULT)) != FALSE, enable);
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(hwnd, IDCANCEL)));
     }
+}
+
+// An exchange binds each member to the control GetDlgItem finds, and a
+// member whose ID no control has to nothing.
+TEST_F(FrameworkTest, DataExchangeBindsEachMemberToItsControl) {
+    class BindingDialog : public fw::CDialog {
+    public:
+        BindingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
+        fw::CWnd cancel, none, save, slider;
+
+    protected:
+        void DoDataExchange(fw::CDataExchange& dx) override {
+            fw::DDX_Control(dx, IDCANCEL, cancel);
+            fw::DDX_Control(dx, static_cast<int>(kNoControl), none);
+            fw::DDX_Control(dx, IDOK, save);
+            fw::DDX_Control(dx, IDC_SLIDER_HEADPHONE, slider);
+        }
+    };
+    BindingDialog binding;
+    ASSERT_TRUE(binding.Create());
+
+    EXPECT_EQ(test_support::WindowText(binding.cancel.GetSafeHwnd()), L"Cancel");
+    EXPECT_EQ(binding.none.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(test_support::WindowText(binding.save.GetSafeHwnd()), L"Save");
+    EXPECT_EQ(::GetDlgCtrlID(binding.slider.GetSafeHwnd()), 1012);
+}
+
+// A handler's exception stops at the dialog procedure: the message returns,
+// and the dialog goes on taking messages.
+TEST_F(FrameworkTest, HandlerExceptionStopsAtTheDialogProcedure) {
+    class ThrowingDialog : public fw::CDialog {
+    public:
+        ThrowingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
+        std::vector<UINT> commands;
+
+    protected:
+        bool RouteMessage(fw::Message& m) override {
+            static constexpr fw::MessageEntry<ThrowingDialog> kTable[] = {
+                fw::OnWindowMessage<ThrowingDialog>(WM_COMMAND, &ThrowingDialog::OnAnyCommand),
+            };
+            return fw::DispatchMessageTable<ThrowingDialog>(*this, kTable, m);
+        }
+
+    private:
+        void OnAnyCommand(fw::Message& m, int) {
+            commands.push_back(m.id);
+            if (m.id == kNoControl) throw std::runtime_error("handler failed");
+        }
+    };
+    ThrowingDialog throwing;
+    ASSERT_TRUE(throwing.Create());
+    const HWND window = throwing.GetSafeHwnd();
+
+    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(kNoControl, 0), 0);
+    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(kNoControl + 1, 0), 0);
+    EXPECT_EQ(throwing.commands, (std::vector<UINT>{kNoControl, kNoControl + 1}));
+}
+
+// The checks and tab stops the system's CheckRadioButton leaves, on buttons
+// that stay automatic radio buttons: a click still moves the check.
+TEST_F(FrameworkTest, CheckRadioButtonChecksOneClearsTheRestAndKeepsThemAutomatic) {
+    struct Radio {
+        int id;
+        UINT check;
+        bool tabStop;
+    };
+    const auto expectRadios = [&](std::initializer_list<Radio> radios, const char* after) {
+        for (const Radio& r : radios) {
+            const HWND button = ::GetDlgItem(hwnd, r.id);
+            const LONG style = ::GetWindowLongW(button, GWL_STYLE);
+            EXPECT_EQ(::SendMessageW(button, BM_GETCHECK, 0, 0), r.check) << after << ": radio " << r.id;
+            EXPECT_EQ((style & WS_TABSTOP) != 0, r.tabStop) << after << ": radio " << r.id;
+            EXPECT_EQ(style & BS_TYPEMASK, BS_AUTORADIOBUTTON) << after << ": radio " << r.id;
+        }
+    };
+
+    dialog.CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM2);
+    expectRadios({{IDC_CODEC_QM1, BST_UNCHECKED, false}, {IDC_CODEC_QM2, BST_CHECKED, true},
+                  {IDC_CODEC_QM3, BST_UNCHECKED, false}},
+                 "QM-2 checked");
+    dialog.CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
+    expectRadios({{IDC_CODEC_QM1, BST_UNCHECKED, false}, {IDC_CODEC_QM2, BST_UNCHECKED, false},
+                  {IDC_CODEC_QM3, BST_CHECKED, true}},
+                 "QM-3 checked");
+    ::SendMessageW(::GetDlgItem(hwnd, IDC_CODEC_QM1), BM_CLICK, 0, 0);
+    expectRadios({{IDC_CODEC_QM1, BST_CHECKED, true}, {IDC_CODEC_QM2, BST_UNCHECKED, false},
+                  {IDC_CODEC_QM3, BST_UNCHECKED, false}},
+                 "QM-1 clicked");
 }
 
 // Every UINT is a notification code of its own: 0xFFFFFFFF is NM_OUTOFMEMORY.
