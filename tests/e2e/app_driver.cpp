@@ -111,10 +111,20 @@ void AppDriver::ScrollIntoView(int id) {
             at = {towardsEnd ? client.right - arrow : client.left + arrow,
                   client.bottom + ::GetSystemMetrics(SM_CYHSCROLL) / 2};
         }
+        RECT before;
+        ::GetWindowRect(::GetDlgItem(m_dialog, id), &before);
         MouseTo(at);
         MouseButton(true);
         MouseButton(false);
         ++m_scrollClicks;
+        // One click at a time: the next is read and made only once this one
+        // has moved the controls, so no click lands on a moving target.
+        for (int i = 0; i < 100; ++i) {
+            RECT now;
+            ::GetWindowRect(::GetDlgItem(m_dialog, id), &now);
+            if (!::EqualRect(&now, &before)) break;
+            ::Sleep(10);
+        }
         WaitUntilSettled(id);
     }
 }
