@@ -51,6 +51,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
     // A dialog larger than the work area is sized to it and scrolls.
     m_scroller.Attach(m_hWnd, IDD_CORVASET_DIALOG);
     m_scroller.Fit();
+    ::PostMessageW(m_hWnd, kWatchControls, 0, 0);
     // Any box about the start file shows over the dialog once it is on screen.
     if (!m_startArguments.empty()) ::PostMessageW(m_hWnd, kOpenStartFile, 0, 0);
     fw::StartupStep("init-dialog-done");
@@ -115,3 +116,5 @@ void CCorvasetDlg::OnDisplayChange(Message& m, int) {
 void CCorvasetDlg::OnDpiChanged(Message& m, int) {
     m_scroller.OnDpiChanged(HIWORD(m.wParam), *reinterpret_cast<const RECT*>(m.lParam));
 }
+
+void CCorvasetDlg::OnWatchControls(Message&, int) { m_scroller.WatchControls(); }

@@ -53,10 +53,17 @@ void CDialogScroller::Attach(HWND dialog, UINT templateId) {
     m_hwnd = dialog;
     m_content = TemplateClientSize(dialog, templateId);
     m_position = {0, 0};
-    m_scrollsX = m_scrollsY = m_watchingFocus = false;
+    m_scrollsX = m_scrollsY = m_watchingFocus = m_watching = false;
     m_dpi = DpiOf(dialog);
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+}
+
+void CDialogScroller::WatchControls() {
+    m_watching = true;
+    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
         if (IsSliderOrSpin(child)) ::SetWindowSubclass(child, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    if (!Scrolls()) return;
+    WatchFocus();
+    if (HWND focus = ::GetFocus(); focus != nullptr && ::IsChild(m_hwnd, focus)) ScrollIntoView(focus);
 }
 
 void CDialogScroller::Fit() {
@@ -98,7 +105,7 @@ void CDialogScroller::Fit(const RECT& work) {
     const int y = std::clamp(static_cast<int>(window.top), static_cast<int>(work.top), static_cast<int>(work.bottom) - height);
     ::SetWindowPos(m_hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateBars();
-    WatchFocus();
+    if (m_watching) WatchFocus();
 }
 
 void CDialogScroller::UpdateBars() {

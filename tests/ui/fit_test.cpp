@@ -24,6 +24,10 @@ bool Inside(const RECT& inner, const RECT& outer) {
 
 class FitTest : public DialogTest {
 protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        PumpMessages();  // the dialog starts watching its controls once it is up
+    }
     RECT TemplateSize() const {
         RECT r{0, 0, 636, 464};
         ::MapDialogRect(hwnd, &r);
