@@ -51,7 +51,9 @@ BOOL CCorvasetDlg::OnInitDialog() {
     // A dialog larger than the work area is sized to it and scrolls.
     m_scroller.Attach(m_hWnd, IDD_CORVASET_DIALOG);
     m_scroller.Fit();
-    ::PostMessageW(m_hWnd, kWatchControls, 0, 0);
+    // Before the dialog shows: the focus it is given then is already kept
+    // in view, so that nothing moves once the user sees it.
+    m_scroller.WatchControls();
     // Any box about the start file shows over the dialog once it is on screen.
     if (!m_startArguments.empty()) ::PostMessageW(m_hWnd, kOpenStartFile, 0, 0);
     fw::StartupStep("init-dialog-done");
@@ -116,5 +118,3 @@ void CCorvasetDlg::OnDisplayChange(Message& m, int) {
 void CCorvasetDlg::OnDpiChanged(Message& m, int) {
     m_scroller.OnDpiChanged(HIWORD(m.wParam), *reinterpret_cast<const RECT*>(m.lParam));
 }
-
-void CCorvasetDlg::OnWatchControls(Message&, int) { m_scroller.WatchControls(); }

@@ -83,8 +83,7 @@ private:
     void OnMouseWheel(fw::Message& m, int);
     void OnDisplayChange(fw::Message& m, int);
     void OnDpiChanged(fw::Message& m, int);
-    static constexpr UINT kWatchControls = WM_APP + 2;
-    void OnWatchControls(fw::Message& m, int);
+
 
     // Sliders and spins
     void OnVScroll(fw::Message& m, int);

@@ -46,7 +46,7 @@ constexpr auto SwitchBoxes(TableEntry::Handler handler) {
 }  // namespace
 
 struct MessageTable {
-    static constexpr std::array<TableEntry, 14> kWindow = {{
+    static constexpr std::array<TableEntry, 13> kWindow = {{
         fw::OnWindowMessage<Dlg>(WM_SYSCOMMAND, &Dlg::OnSysCommand),
         fw::OnWindowMessage<Dlg>(WM_PAINT, &Dlg::OnPaint),
         fw::OnWindowMessage<Dlg>(WM_QUERYDRAGICON, &Dlg::OnQueryDragIcon),
@@ -56,7 +56,6 @@ struct MessageTable {
         fw::OnWindowMessage<Dlg>(WM_DISPLAYCHANGE, &Dlg::OnDisplayChange),
         fw::OnWindowMessage<Dlg>(kDpiChanged, &Dlg::OnDpiChanged),
         fw::OnWindowMessage<Dlg>(WM_DROPFILES, &Dlg::OnDropFiles),
-        fw::OnWindowMessage<Dlg>(Dlg::kWatchControls, &Dlg::OnWatchControls),
         fw::OnWindowMessage<Dlg>(Dlg::kOpenStartFile, &Dlg::OpenFromStartArguments),
         fw::OnCommand<Dlg>(IDC_DEFAULT, BN_CLICKED, &Dlg::OnDefault),
         fw::OnCommandRange<Dlg>(IDC_CODEC_QM1, IDC_CODEC_QM3, BN_CLICKED, &Dlg::OnCodecModel),

@@ -19,10 +19,10 @@ public:
     // template `templateId` as the whole content (the window itself may
     // already be cut to the screen).
     void Attach(HWND dialog, UINT templateId);
-    // Once the dialog is on screen (its start is not held up by it): keeps a
-    // wheel turned over a slider or spin without the focus from changing it
-    // (the dialog scrolls instead) and, where the dialog scrolls, keeps the
-    // focused control in view from now on, beginning with the one it has.
+    // Keeps a wheel turned over a slider or spin without the focus from
+    // changing it (the dialog scrolls instead) and, where the dialog scrolls,
+    // keeps the focused control in view from now on, beginning with the one
+    // it has.
     void WatchControls();
     // Fits the window into the work area of its monitor, or into `workArea`
     // (screen coordinates).
