@@ -1,7 +1,8 @@
 // Measures how long a dialog program takes from launch until its dialog is
 // on screen. Usage: launch_time [--trace] RUNS CAPTION EXE...
-// The programs take turns, run by run, so that a change in the machine's
-// load during the measurement falls on all of them alike. Prints one line per
+// The programs take turns, run by run and in the reverse order every other
+// run, so that a change in the machine's load during the measurement, and
+// whatever one launch leaves behind for the next, falls on all of them alike. Prints one line per
 // program: the median and the fastest run in ms. With --trace each program
 // is told to write its start-up steps (framework/startup_trace.h) to a file,
 // and one more line per step gives the median time from launch to that step.
@@ -136,7 +137,8 @@ int wmain(int argc, wchar_t** argv) {
     for (int p = first + 2; p < argc; ++p) programs.push_back({argv[p], {}, {}, {}});
     for (const Program& p : programs) TimeOneLaunch(p.exe, caption, nullptr, nullptr);  // warm the file cache
     for (int r = 0; r < runs; ++r) {
-        for (Program& p : programs) {
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            Program& p = programs[r % 2 == 0 ? i : programs.size() - 1 - i];
             std::vector<Step> steps;
             const double ms = TimeOneLaunch(p.exe, caption, trace ? traceFile : nullptr, &steps);
             if (ms < 0) {
