@@ -6,6 +6,9 @@
 // program: the median and the fastest run in ms. With --trace each program
 // is told to write its start-up steps (framework/startup_trace.h) to a file,
 // and one more line per step gives the median time from launch to that step.
+// With two programs, a last line gives the median of the first one's time
+// over the second one's, run by run: each pair ran moments apart, so that
+// ratio follows the machine's changing load less than the ratio of medians.
 #include <windows.h>
 
 #include <algorithm>
@@ -150,6 +153,11 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
     if (trace) ::DeleteFileW(traceFile);
+    if (programs.size() == 2) {
+        std::vector<double> ratios;
+        for (int r = 0; r < runs; ++r) ratios.push_back(programs[0].times[r] / programs[1].times[r]);
+        std::wprintf(L"paired_ratio_median=%.3f\n", Median(ratios));
+    }
     for (const Program& p : programs) {
         std::wprintf(L"%ls median_ms=%.1f min_ms=%.1f runs=%d\n", p.exe.c_str(), Median(p.times),
                      *std::min_element(p.times.begin(), p.times.end()), runs);

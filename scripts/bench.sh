@@ -35,6 +35,7 @@ verdict() { awk -v a="$1" -v b="$2" 'BEGIN { print (a <= b ? "within" : "OVER") 
         "$(field corvaset_bare_dialog.exe median_ms)" "$(field corvaset_bare_dialog.exe min_ms)"
     ratio=$(awk -v a="$(field corvaset.exe median_ms)" -v b="$(field corvaset_bare_dialog.exe median_ms)" \
                 'BEGIN { printf "%.4f", a / b }')
-    printf 'start-up ratio corvaset/bare (medians): %.2f, budget %s: %s\n' "$ratio" "$ratio_budget" \
+    printf 'start-up ratio corvaset/bare (medians): %.3f, budget %s: %s\n' "$ratio" "$ratio_budget" \
         "$(verdict "$ratio" "$ratio_budget")"
+    echo "median of the run-by-run ratios: $(sed -n 's/^paired_ratio_median=//p' <<<"$result")"
 } | tee "$BUILD/bench.txt"
