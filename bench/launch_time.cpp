@@ -1,10 +1,14 @@
 // Measures how long a dialog program takes from launch until its dialog is
 // on screen. Usage: launch_time [--trace] RUNS CAPTION EXE...
-// The programs take turns, run by run, so that a change in the machine's
-// load during the measurement falls on all of them alike. Prints one line per
+// The programs take turns, run by run and in the reverse order every other
+// run, so that a change in the machine's load during the measurement, and
+// whatever one launch leaves behind for the next, falls on all of them alike. Prints one line per
 // program: the median and the fastest run in ms. With --trace each program
 // is told to write its start-up steps (framework/startup_trace.h) to a file,
 // and one more line per step gives the median time from launch to that step.
+// With two programs, a last line gives the median of the first one's time
+// over the second one's, run by run: each pair ran moments apart, so that
+// ratio follows the machine's changing load less than the ratio of medians.
 #include <windows.h>
 
 #include <algorithm>
@@ -69,11 +73,12 @@ double TimeOneLaunch(const std::wstring& exe, const wchar_t* caption, const wcha
         return -1;
     Search search{caption, nullptr};
     double ms = -1;
-    for (int i = 0; i < 20000 && search.found == nullptr; ++i) {
+    // Up to 20 s: on a machine busy with other work a launch can take seconds.
+    do {
         ::EnumThreadWindows(process.dwThreadId, FindCaption, reinterpret_cast<LPARAM>(&search));
         if (search.found == nullptr) ::Sleep(0);
-    }
-    ::QueryPerformanceCounter(&now);
+        ::QueryPerformanceCounter(&now);
+    } while (search.found == nullptr && Ms(now.QuadPart - start.QuadPart) < 20000);
     if (search.found != nullptr) {
         ms = Ms(now.QuadPart - start.QuadPart);
         ::PostMessageW(search.found, WM_COMMAND, IDCANCEL, 0);
@@ -135,7 +140,8 @@ int wmain(int argc, wchar_t** argv) {
     for (int p = first + 2; p < argc; ++p) programs.push_back({argv[p], {}, {}, {}});
     for (const Program& p : programs) TimeOneLaunch(p.exe, caption, nullptr, nullptr);  // warm the file cache
     for (int r = 0; r < runs; ++r) {
-        for (Program& p : programs) {
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            Program& p = programs[r % 2 == 0 ? i : programs.size() - 1 - i];
             std::vector<Step> steps;
             const double ms = TimeOneLaunch(p.exe, caption, trace ? traceFile : nullptr, &steps);
             if (ms < 0) {
@@ -147,6 +153,11 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
     if (trace) ::DeleteFileW(traceFile);
+    if (programs.size() == 2) {
+        std::vector<double> ratios;
+        for (int r = 0; r < runs; ++r) ratios.push_back(programs[0].times[r] / programs[1].times[r]);
+        std::wprintf(L"paired_ratio_median=%.3f\n", Median(ratios));
+    }
     for (const Program& p : programs) {
         std::wprintf(L"%ls median_ms=%.1f min_ms=%.1f runs=%d\n", p.exe.c_str(), Median(p.times),
                      *std::min_element(p.times.begin(), p.times.end()), runs);

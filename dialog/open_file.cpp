@@ -7,6 +7,7 @@
 #include "dialog/open_messages.h"
 #include "framework/file_read.h"
 #include "framework/shell.h"
+#include "framework/text.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ std::wstring ProblemList(const custom::FileReport& report, custom::Severity seve
         if (f.severity != severity) continue;
         if (shown++ < kProblemsShown) list += L"\u2022 " + Wide(custom::ProblemText(report, f)) + L"\n";
     }
-    if (shown > kProblemsShown) list += L"(" + Decimal(static_cast<unsigned>(shown - kProblemsShown)) + L" more)\n";
+    if (shown > kProblemsShown)
+        list += fw::FormatInserts(open_messages::kMoreProblems, {Decimal(static_cast<unsigned>(shown - kProblemsShown))});
     return list;
 }
 
@@ -36,7 +38,7 @@ std::wstring CauseText(const fw::FileError& error) {
         case fw::FileCause::NotFound: return open_messages::kNotFound;
         case fw::FileCause::SharingViolation: return open_messages::kInUse;
         case fw::FileCause::AccessDenied: return open_messages::kAccessDenied;
-        default: return open_messages::kReadFailed + Decimal(static_cast<unsigned>(error.systemError)) + L").";
+        default: return fw::FormatInserts(open_messages::kReadFailed, {Decimal(static_cast<unsigned>(error.systemError))});
     }
 }
 
@@ -79,24 +81,24 @@ bool CCorvasetDlg::HasUnsavedEdits() const {
 bool CCorvasetDlg::OpenCustomFile(const std::wstring& given) {
     const std::wstring path = fw::FullPathName(given);
     if (HasUnsavedEdits() &&
-        MessageBox(open_messages::kUnsavedEdits + path, nullptr, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        MessageBox(fw::FormatInserts(open_messages::kUnsavedEdits, {path}), nullptr, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
 
     const fw::ReadResult read = fw::ReadFileUpTo(path, custom::kCustomFileSize);
     if (read.error || read.tooLarge) {
         const std::wstring cause = read.tooLarge ? open_messages::kTooLarge : CauseText(read.error);
-        MessageBox(open_messages::kCannotOpen + path + L".\n\n" + cause, nullptr, MB_OK | MB_ICONHAND);
+        MessageBox(fw::FormatInserts(open_messages::kCannotOpen, {path, cause}), nullptr, MB_OK | MB_ICONHAND);
         return false;
     }
     const custom::FileReport report = custom::CheckFileBytes(read.bytes.data(), read.bytes.size());
     if (report.Count(custom::Severity::Error) != 0) {
-        MessageBox(path + L" " + open_messages::kInvalid + L"\n\n" + ProblemList(report, custom::Severity::Error),
+        MessageBox(fw::FormatInserts(open_messages::kInvalid, {path, ProblemList(report, custom::Severity::Error)}),
                    nullptr, MB_OK | MB_ICONHAND);
         return false;
     }
     if (report.Count(custom::Severity::Warning) != 0) {
-        const std::wstring text = open_messages::kWarnings + path + L":\n\n" +
-                                  ProblemList(report, custom::Severity::Warning) + L"\n" + open_messages::kOpenAnyway;
+        const std::wstring text =
+            fw::FormatInserts(open_messages::kWarnings, {path, ProblemList(report, custom::Severity::Warning)});
         if (MessageBox(text, nullptr, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return false;
     }
 

@@ -1,5 +1,5 @@
-// The texts of the boxes that opening a customization file shows. The
-// file's full path goes before or after each.
+// The texts of the boxes that opening a customization file shows, with
+// their inserts: %1 is the file's full path.
 #pragma once
 
 namespace open_messages {
@@ -11,20 +11,24 @@ inline constexpr wchar_t kUsage[] =
     L"The settings start from the factory defaults.";
 inline constexpr wchar_t kSeveralDropped[] = L"Drop one customization file at a time. Nothing was opened.";
 
-inline constexpr wchar_t kUnsavedEdits[] = L"The settings have changes that were not saved. Open this file and lose them?\n\n";
+inline constexpr wchar_t kUnsavedEdits[] = L"The settings have changes that were not saved. Open this file and lose them?\n\n%1";
 
-inline constexpr wchar_t kCannotOpen[] = L"Cannot open ";
+// %2 is the cause.
+inline constexpr wchar_t kCannotOpen[] = L"Cannot open %1.\n\n%2";
 inline constexpr wchar_t kIsFolder[] = L"It is a folder.";
 inline constexpr wchar_t kNotFound[] = L"The file does not exist.";
 inline constexpr wchar_t kInUse[] = L"Another program is using it.";
 inline constexpr wchar_t kAccessDenied[] = L"Access to it is denied.";
 inline constexpr wchar_t kTooLarge[] = L"It is larger than a customization file (584 bytes).";
-inline constexpr wchar_t kReadFailed[] = L"It could not be read (system error ";
+inline constexpr wchar_t kReadFailed[] = L"It could not be read (system error %1).";
 
-inline constexpr wchar_t kInvalid[] = L"is not a valid customization file: the driver would misread it.";
-inline constexpr wchar_t kWarnings[] = L"The dialog could not have written ";
-inline constexpr wchar_t kOpenAnyway[] =
+// %2 is the list of problems, a line each.
+inline constexpr wchar_t kInvalid[] = L"%1 is not a valid customization file: the driver would misread it.\n\n%2";
+inline constexpr wchar_t kWarnings[] =
+    L"The dialog could not have written %1:\n\n%2\n"
     L"Open it anyway? Its settings are taken exactly as stored and written back as they are unless you change "
     L"them.";
+// %1 is how many problems the list leaves out.
+inline constexpr wchar_t kMoreProblems[] = L"(%1 more)\n";
 
 }  // namespace open_messages

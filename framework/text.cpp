@@ -1,7 +1,5 @@
 #include "framework/text.h"
 
-#include <vector>
-
 namespace fw {
 namespace {
 
@@ -16,13 +14,17 @@ std::wstring TakeBuffer(wchar_t* buffer, DWORD length) {
 }  // namespace
 
 std::wstring FormatInserts(const wchar_t* pattern, std::initializer_list<std::wstring> inserts) {
-    std::vector<DWORD_PTR> arguments;
-    for (const auto& insert : inserts) arguments.push_back(reinterpret_cast<DWORD_PTR>(insert.c_str()));
-    wchar_t* buffer = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY | FORMAT_MESSAGE_ALLOCATE_BUFFER, pattern, 0, 0,
-        reinterpret_cast<wchar_t*>(&buffer), 0, reinterpret_cast<va_list*>(arguments.data()));
-    return TakeBuffer(buffer, length);
+    std::wstring text;
+    for (const wchar_t* at = pattern; *at != L'\0'; ++at) {
+        const std::size_t insert = at[0] == L'%' && at[1] >= L'1' && at[1] <= L'9' ? at[1] - L'1' : inserts.size();
+        if (insert < inserts.size()) {
+            text += inserts.begin()[insert];
+            ++at;
+        } else {
+            text += *at;
+        }
+    }
+    return text;
 }
 
 std::wstring SystemErrorText(DWORD error) {

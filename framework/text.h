@@ -9,9 +9,10 @@
 
 namespace fw {
 
-// `pattern` with %1, %2, ... replaced by the inserts in order, as
-// FormatMessageW builds it. An insert is copied as it is, even when it holds
-// a '%'. The pattern must name no insert beyond those given.
+// `pattern` with %1 ... %9 replaced by the inserts in order. An insert is
+// copied as it is, even when it holds a '%', and line breaks stay as they
+// are (FormatMessageW would make each a CR LF). A '%' that names no given
+// insert stays.
 std::wstring FormatInserts(const wchar_t* pattern, std::initializer_list<std::wstring> inserts);
 
 // The system's description of `error` without its line break and final full

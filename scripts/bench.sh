@@ -4,10 +4,10 @@
 # program that runs the same template with a plain dialog procedure. The two
 # are launched in turns, RUNS times each, so that other work on the machine
 # falls on both alike. Writes build/bench.txt.
-# Usage: scripts/bench.sh [RUNS]   (default 30)
+# Usage: scripts/bench.sh [RUNS]   (default 60)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-runs=${1:-30}
+runs=${1:-60}
 ratio_budget=1.10
 
 "$ROOT/scripts/install-deps.sh"
@@ -34,6 +34,8 @@ verdict() { awk -v a="$1" -v b="$2" 'BEGIN { print (a <= b ? "within" : "OVER") 
     printf '%-26s %8s %8s %7s %10s %8s\n' corvaset_bare_dialog.exe "$(size corvaset_bare_dialog.exe)" - "" \
         "$(field corvaset_bare_dialog.exe median_ms)" "$(field corvaset_bare_dialog.exe min_ms)"
     ratio=$(awk -v a="$(field corvaset.exe median_ms)" -v b="$(field corvaset_bare_dialog.exe median_ms)" \
-                'BEGIN { printf "%.2f", a / b }')
-    echo "start-up ratio corvaset/bare (medians): $ratio, budget $ratio_budget: $(verdict "$ratio" "$ratio_budget")"
+                'BEGIN { printf "%.4f", a / b }')
+    printf 'start-up ratio corvaset/bare (medians): %.3f, budget %s: %s\n' "$ratio" "$ratio_budget" \
+        "$(verdict "$ratio" "$ratio_budget")"
+    echo "median of the run-by-run ratios: $(sed -n 's/^paired_ratio_median=//p' <<<"$result")"
 } | tee "$BUILD/bench.txt"

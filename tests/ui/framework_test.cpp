@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/dialog.h"
+#include "framework/text.h"
 #include "res/resource.h"
 #include "tests/support/win_test_support.h"
 
@@ -223,3 +224,9 @@ INSTANTIATE_TEST_SUITE_P(Codes, MessageTableCodes, ::testing::ValuesIn(kCodeMatc
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+TEST(FormatInsertsTest, FillsEachNamedInsertAndKeepsEverythingElse) {
+    EXPECT_EQ(fw::FormatInserts(L"%2 then %1, %1 again", {L"one", L"two"}), L"two then one, one again");
+    EXPECT_EQ(fw::FormatInserts(L"Cannot open %1.\n\n%2", {L"C:\\50%2.dat", L"x"}), L"Cannot open C:\\50%2.dat.\n\nx");
+    EXPECT_EQ(fw::FormatInserts(L"100% of %3 and a % at the end %", {L"a"}), L"100% of %3 and a % at the end %");
+}
