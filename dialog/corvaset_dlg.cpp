@@ -37,6 +37,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
     }
     ::DragAcceptFiles(m_hWnd, TRUE);
     NameControlsWithoutText(m_hWnd);
+    fw::StartupStep("menu-names");
     m_caption = GetWindowText();
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
@@ -49,15 +50,22 @@ BOOL CCorvasetDlg::OnInitDialog() {
     fw::StartupStep("refreshed");
     m_unchanged = m_working;
     // A dialog larger than the work area is sized to it and scrolls.
-    m_scroller.Attach(m_hWnd, IDD_CORVASET_DIALOG);
+    m_scroller.Attach(m_hWnd, IDD_CORVASET_DIALOG, Controls());
     m_scroller.Fit();
-    // Before the dialog shows: the focus it is given then is already kept
-    // in view, so that nothing moves once the user sees it.
+    fw::StartupStep("fitted");
+    // The first control takes the focus as the dialog manager would give it,
+    // brought into view while the dialog is hidden and its controls are not
+    // yet watched, so that they move once and nothing moves once it shows.
+    const HWND first = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
+    if (first != nullptr) m_scroller.ScrollIntoView(first);
+    fw::StartupStep("scrolled");
     m_scroller.WatchControls();
+    fw::StartupStep("watching");
+    if (first != nullptr) ::SetFocus(first);
     // Any box about the start file shows over the dialog once it is on screen.
     if (!m_startArguments.empty()) ::PostMessageW(m_hWnd, kOpenStartFile, 0, 0);
     fw::StartupStep("init-dialog-done");
-    return TRUE;
+    return first == nullptr;
 }
 
 custom::CodecModel CCorvasetDlg::CurrentCodecModel() const {
@@ -112,6 +120,7 @@ void CCorvasetDlg::OnMouseWheel(Message& m, int) { m_scroller.OnWheel(static_cas
 
 void CCorvasetDlg::OnDisplayChange(Message& m, int) {
     m_scroller.Fit();
+    fw::StartupStep("fitted");
     m.handled = false;
 }
 

@@ -21,25 +21,7 @@ bool ReturnsResultDirectly(UINT msg) {
 
 }  // namespace
 
-// GetDlgItem lists all of the dialog's controls to find one, and under Wine
-// every listing is a call to the server: binding a hundred controls that way
-// was most of the dialog's start-up work. The list is made once per exchange
-// here, in the same order, so a control is the one GetDlgItem would find.
-void DDX_Control(CDataExchange& dx, int id, CWnd& control) {
-    if (dx.controls.empty()) {
-        for (HWND child = ::GetWindow(dx.dialog->GetSafeHwnd(), GW_CHILD); child != nullptr;
-             child = ::GetWindow(child, GW_HWNDNEXT))
-            dx.controls.emplace_back(::GetDlgCtrlID(child), child);
-    }
-    HWND found = nullptr;
-    for (const auto& [childId, child] : dx.controls) {
-        if (childId == id) {
-            found = child;
-            break;
-        }
-    }
-    control.Attach(found);
-}
+void DDX_Control(CDataExchange& dx, int id, CWnd& control) { control.Attach(dx.dialog->FindItem(id)); }
 
 CDialog::~CDialog() {
     if (m_modeless && m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
@@ -84,7 +66,7 @@ int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT t
 // them again would change nothing but still cost a call to the server.
 void CDialog::CheckRadioButton(int first, int last, int check) const {
     for (int id = first; id <= last; ++id) {
-        const HWND button = ::GetDlgItem(m_hWnd, id);
+        const HWND button = FindItem(id);
         const bool checked = ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
         const bool tabStop = (::GetWindowLongW(button, GWL_STYLE) & WS_TABSTOP) != 0;
         if (checked == (id == check) && tabStop == (id == check)) continue;
@@ -101,6 +83,12 @@ void CDialog::CheckRadioButton(int first, int last, int check) const {
         ::SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
         if (automatic) setType(BS_AUTORADIOBUTTON);
     }
+}
+
+HWND CDialog::FindItem(int id) const {
+    for (HWND control : m_controls)
+        if (::GetDlgCtrlID(control) == id) return control;
+    return nullptr;
 }
 
 BOOL CDialog::OnInitDialog() {
@@ -163,7 +151,12 @@ bool CDialog::IsFromOwnSender(const Message& m) const {
 
 INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // 1. Initialisation.
-    if (msg == WM_INITDIALOG) return OnInitDialog();
+    if (msg == WM_INITDIALOG) {
+        m_controls.clear();
+        for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+            m_controls.push_back(child);
+        return OnInitDialog();
+    }
 
     // 2. The sender check.
     Message m = DecodeMessage(msg, wp, lp);

@@ -7,7 +7,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "framework/message_map.h"
@@ -20,9 +19,6 @@ class CDialog;
 struct CDataExchange {
     CDialog* dialog;
     bool saveAndValidate;
-    // The dialog's controls with their IDs, listed at the exchange's first
-    // DDX_Control: one pass over them instead of a search per control.
-    std::vector<std::pair<int, HWND>> controls{};
 };
 
 // Binds `control` to the dialog's control `id`. It binds at every exchange,
@@ -30,7 +26,7 @@ struct CDataExchange {
 void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 
 // The dialog procedure runs these steps for each message, in this order:
-//  1. WM_INITDIALOG: OnInitDialog.
+//  1. WM_INITDIALOG: the controls are listed (Controls), then OnInitDialog.
 //  2. The sender check (IsFromOwnSender): a message that names a sender
 //     which did not send it is dropped here, before any handler sees it.
 //  3. The derived class's message table (RouteMessage).
@@ -56,10 +52,12 @@ public:
     // Checks the radio button `check` and clears the others from `first` to
     // `last`, leaving checks and tab stops as the system's CheckRadioButton does.
     void CheckRadioButton(int first, int last, int check) const;
-    bool IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+    bool IsDlgButtonChecked(int id) const { return ::SendMessageW(FindItem(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
     // The dialog's control `id`; an empty window when it has none.
-    CWnd GetItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
+    CWnd GetItem(int id) const { return CWnd(FindItem(id)); }
+    // The first of the controls with `id`, as GetDlgItem finds it; null when none has it.
+    HWND FindItem(int id) const;
     // Makes the control `id` usable, or greys it.
     void EnableItem(int id, bool enable) const { GetItem(id).EnableWindow(enable); }
 
@@ -75,6 +73,13 @@ protected:
     virtual bool RouteMessage(Message&) { return false; }
 
     void UpdateData(bool saveAndValidate);
+
+    // The dialog's controls in their order, listed once as the dialog starts
+    // (before OnInitDialog). Under Wine every listing of a window's children,
+    // GetDlgItem's included, is a call to the server per child: a hundred
+    // and fifty controls cost milliseconds each time. A dialog here never
+    // adds or removes a control.
+    const std::vector<HWND>& Controls() const { return m_controls; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -96,6 +101,7 @@ private:
     UINT m_templateId;
     bool m_modeless = false;
     std::optional<int> m_endResult;
+    std::vector<HWND> m_controls;
 };
 
 }  // namespace fw

@@ -17,6 +17,16 @@ bool IsSliderOrSpin(HWND hwnd) {
     return _wcsicmp(name, TRACKBAR_CLASSW) == 0 || _wcsicmp(name, UPDOWN_CLASSW) == 0;
 }
 
+// Labels and group boxes never take the focus: only the other controls need
+// watching for it.
+bool CanTakeFocus(HWND hwnd) {
+    wchar_t name[32] = L"";
+    ::GetClassNameW(hwnd, name, 32);
+    if (_wcsicmp(name, WC_STATICW) == 0) return false;
+    const LONG type = ::GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    return !(_wcsicmp(name, WC_BUTTONW) == 0 && type == BS_GROUPBOX);
+}
+
 // The client size a dialog template asks for, in pixels of `dialog`.
 SIZE TemplateClientSize(HWND dialog, UINT templateId) {
     RECT client;
@@ -45,12 +55,12 @@ UINT DpiOf(HWND hwnd) {
 
 CDialogScroller::~CDialogScroller() {
     if (m_hwnd == nullptr || !::IsWindow(m_hwnd)) return;
-    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
-        ::RemoveWindowSubclass(child, ChildProc, kSubclassId);
+    for (HWND child : m_controls) ::RemoveWindowSubclass(child, ChildProc, kSubclassId);
 }
 
-void CDialogScroller::Attach(HWND dialog, UINT templateId) {
+void CDialogScroller::Attach(HWND dialog, UINT templateId, const std::vector<HWND>& controls) {
     m_hwnd = dialog;
+    m_controls = controls;
     m_content = TemplateClientSize(dialog, templateId);
     m_position = {0, 0};
     m_scrollsX = m_scrollsY = m_watchingFocus = m_watching = false;
@@ -59,10 +69,12 @@ void CDialogScroller::Attach(HWND dialog, UINT templateId) {
 
 void CDialogScroller::WatchControls() {
     m_watching = true;
-    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (IsSliderOrSpin(child)) ::SetWindowSubclass(child, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    if (!Scrolls()) return;
-    WatchFocus();
+    if (Scrolls()) {
+        WatchFocus();
+    } else {
+        for (HWND child : m_controls)
+            if (IsSliderOrSpin(child)) Subclass(child);
+    }
     if (HWND focus = ::GetFocus(); focus != nullptr && ::IsChild(m_hwnd, focus)) ScrollIntoView(focus);
 }
 
@@ -131,8 +143,12 @@ void CDialogScroller::UpdateBars() {
 void CDialogScroller::WatchFocus() {
     if (m_watchingFocus) return;
     m_watchingFocus = true;
-    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
-        ::SetWindowSubclass(child, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    for (HWND child : m_controls)
+        if (CanTakeFocus(child)) Subclass(child);
+}
+
+void CDialogScroller::Subclass(HWND child) {
+    ::SetWindowSubclass(child, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void CDialogScroller::ScrollTo(int x, int y) {
@@ -144,11 +160,9 @@ void CDialogScroller::ScrollTo(int x, int y) {
     // Every control moves, also those wholly outside the visible part (which
     // ScrollWindowEx leaves where they are under Wine).
     const int dx = m_position.x - x, dy = m_position.y - y;
-    int count = 0;
-    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) ++count;
-    HDWP moves = ::BeginDeferWindowPos(count);
-    for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child != nullptr && moves != nullptr;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
+    HDWP moves = ::BeginDeferWindowPos(static_cast<int>(m_controls.size()));
+    for (HWND child : m_controls) {
+        if (moves == nullptr) break;
         RECT r;
         ::GetWindowRect(child, &r);
         ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&r), 2);

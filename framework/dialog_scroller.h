@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace fw {
 
 class CDialogScroller {
@@ -17,8 +19,8 @@ public:
 
     // Once the dialog and its controls exist: takes the client size of its
     // template `templateId` as the whole content (the window itself may
-    // already be cut to the screen).
-    void Attach(HWND dialog, UINT templateId);
+    // already be cut to the screen) and `controls` as all of its controls.
+    void Attach(HWND dialog, UINT templateId, const std::vector<HWND>& controls);
     // Keeps a wheel turned over a slider or spin without the focus from
     // changing it (the dialog scrolls instead) and, where the dialog scrolls,
     // keeps the focused control in view from now on, beginning with the one
@@ -48,8 +50,10 @@ private:
     void ScrollTo(int x, int y);
     void UpdateBars();
     void WatchFocus();
+    void Subclass(HWND child);
 
     HWND m_hwnd = nullptr;
+    std::vector<HWND> m_controls;
     SIZE m_content{};  // the whole client area, unscrolled
     POINT m_position{};
     bool m_scrollsX = false;
