@@ -39,11 +39,12 @@ add_library(corvaset_framework STATIC
     framework/file.cpp
     framework/file_read.cpp
     framework/shell.cpp
+    framework/system_library.cpp
     framework/text.cpp
     framework/wnd.cpp)
 target_include_directories(corvaset_framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(corvaset_framework PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
-target_link_libraries(corvaset_framework PUBLIC comctl32 comdlg32 shell32 PRIVATE corvaset_warnings)
+target_link_libraries(corvaset_framework PUBLIC comctl32 PRIVATE corvaset_warnings)
 # The accessible object hands each call to the system's object behind the same
 # interface: guessing that object is our own and inlining that guess into
 # itself only makes the file many times larger.
@@ -180,7 +181,7 @@ target_compile_definitions(corvaset_traced PRIVATE CORVASET_STARTUP_TRACE)
 corvaset_for_size(corvaset_traced)
 get_target_property(TRACED_LINK_OPTIONS corvaset LINK_OPTIONS)
 target_link_options(corvaset_traced PRIVATE ${TRACED_LINK_OPTIONS})
-target_link_libraries(corvaset_traced PRIVATE corvaset_custom comctl32 comdlg32 shell32 corvaset_warnings)
+target_link_libraries(corvaset_traced PRIVATE corvaset_custom comctl32 corvaset_warnings)
 target_include_directories(corvaset_traced PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(corvaset_traced PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 

@@ -32,24 +32,28 @@ std::string FormatLevelDb(std::uint8_t value, LevelScale scale) {
     return (tenths < 0 ? "-" : "+") + std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
 }
 
+// The slider is linear in amplitude: the top is the max level, the bottom
+// silence. A level n steps of 1.5 dB below its max (n from -31, louder than
+// the max, which the slider control pins at its top, to 31) sits at
+// (1 - 10^(-n * 1.5 / 20)) * 256, truncated: listed here for each n as the
+// double arithmetic gives it, since pow would bring 3 KB of the C runtime.
+namespace {
+constexpr std::int32_t kPositionBelowMax[63] = {
+    -53849, -45267, -38047, -31972, -26860, -22560, -18941, -15896, -13334,
+    -11179, -9365, -7839, -6555, -5475, -4566, -3801, -3157, -2616,
+    -2160, -1777, -1454, -1183, -955, -763, -601, -465, -351,
+    -254, -173, -105, -48, 0, 40, 74, 103, 127,
+    148, 165, 179, 191, 201, 210, 217, 223, 228,
+    233, 236, 239, 242, 244, 246, 247, 249, 250,
+    251, 251, 252, 253, 253, 253, 254, 254, 254,
+};
+}  // namespace
+
 std::int32_t SliderPositionFromLevel(std::uint8_t level, std::uint8_t maxLevel, LevelScale scale) {
-    int k = 0;
-    double stepDb = 1.5;
-    if (scale == LevelScale::Beep) {
-        k = ((level >> 1) & 0x0F) - ((maxLevel >> 1) & 0x0F);
-        stepDb = 3.0;
-    } else {
-        k = (level & 0x1F) - (maxLevel & 0x1F);
-    }
-    // The slider is linear in amplitude: the top is the max level, the
-    // bottom silence. A level louder than its max (k < 0) lands above the
-    // top, where the slider control pins it.
-    const double belowMaxDb = k * stepDb;
-    const double exponent = belowMaxDb * 0.05;
-    const double amplitude = std::pow(10.0, -exponent);
-    const double fromTop = 1.0 - amplitude;
-    const double position = fromTop * 256.0;
-    return Truncate(position);
+    // A beep step is 3 dB, two steps of the table.
+    const int steps = scale == LevelScale::Beep ? 2 * (((level >> 1) & 0x0F) - ((maxLevel >> 1) & 0x0F))
+                                                : (level & 0x1F) - (maxLevel & 0x1F);
+    return kPositionBelowMax[steps + 31];
 }
 
 std::uint8_t LevelFromSliderPosition(std::int32_t position, std::uint8_t maxLevel, std::uint8_t minLevel, LevelScale scale) {

@@ -35,7 +35,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
             ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
     }
-    ::DragAcceptFiles(m_hWnd, TRUE);
+    fw::AcceptDroppedFiles(m_hWnd);
     NameControlsWithoutText(m_hWnd);
     fw::StartupStep("menu-names");
     m_caption = GetWindowText();

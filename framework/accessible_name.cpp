@@ -1,5 +1,7 @@
 #include "framework/accessible_name.h"
 
+#include "framework/system_library.h"
+
 #include <commctrl.h>
 #include <oleacc.h>
 
@@ -23,21 +25,6 @@ struct AccessibilityCalls {
     decltype(&::SysAllocStringLen) allocateString = nullptr;
 };
 
-// From the system folder only, never from the current or program folder.
-HMODULE LoadSystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    return ::LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
-}
-
-template <class Call>
-bool Find(HMODULE library, const char* name, Call& call) {
-    const FARPROC found = library != nullptr ? ::GetProcAddress(library, name) : nullptr;
-    call = reinterpret_cast<Call>(reinterpret_cast<void*>(found));
-    return call != nullptr;
-}
-
 // All the calls, or null when any of them is missing. Loaded once; the
 // libraries stay for the life of the process.
 const AccessibilityCalls* Calls() {
@@ -46,11 +33,11 @@ const AccessibilityCalls* Calls() {
         const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
         const HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
         const HMODULE oleaut32 = LoadSystemLibrary(L"oleaut32.dll");
-        const bool all = Find(oleacc, "CreateStdAccessibleObject", c.createStandardObject) &&
-                         Find(oleacc, "LresultFromObject", c.resultFromObject) &&
-                         Find(ole32, "CoInitializeEx", c.initializeCom) &&
-                         Find(ole32, "CoUninitialize", c.uninitializeCom) &&
-                         Find(oleaut32, "SysAllocStringLen", c.allocateString);
+        const bool all = FindCall(oleacc, "CreateStdAccessibleObject", c.createStandardObject) &&
+                         FindCall(oleacc, "LresultFromObject", c.resultFromObject) &&
+                         FindCall(ole32, "CoInitializeEx", c.initializeCom) &&
+                         FindCall(ole32, "CoUninitialize", c.uninitializeCom) &&
+                         FindCall(oleaut32, "SysAllocStringLen", c.allocateString);
         return all ? c : AccessibilityCalls{};
     }();
     return calls.allocateString != nullptr ? &calls : nullptr;

@@ -1,5 +1,6 @@
 // What the Windows shell hands a program: its command-line arguments, the
 // files dropped on a window, and the file chosen in the standard Open dialog.
+// The DLLs behind them load on first use, not with the program.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,9 @@ namespace fw {
 // The arguments of a command line after the program's own name, split and
 // unquoted as Windows does for every program ("C:\a b\x.dat" is one).
 std::vector<std::wstring> ArgumentsOf(const wchar_t* commandLine);
+
+// Lets files be dropped on `window` (WM_DROPFILES), as DragAcceptFiles does.
+void AcceptDroppedFiles(HWND window);
 
 // The paths of the files a WM_DROPFILES message carries; releases the drop.
 std::vector<std::wstring> TakeDroppedFiles(HDROP drop);
