@@ -118,29 +118,15 @@ bool Describe(HWND control, fw::AccessibleText which, std::wstring& text) {
     return true;
 }
 
-BOOL CALLBACK NameIfWithoutText(HWND control, LPARAM) {
+void NameIfWithoutText(HWND control) {
     const int id = ::GetDlgCtrlID(control);
     // A box with a caption keeps it as its name.
     const bool bareBox = (Lists(kAllCheckBoxes, id) || IsSelectRadio(id)) && ::GetWindowTextLengthW(control) == 0;
     if (ShowsLevel(id) || bareBox) fw::SetAccessibleTextSource(control, Describe);
-    return TRUE;
 }
-
-// Once the dialog is on screen and painted: the timer's message comes after
-// the paint. One pass over the dialog's windows, as finding each control by
-// its ID would list them all once per control.
-void CALLBACK NameOnceShown(HWND dialog, UINT, UINT_PTR timer, DWORD) {
-    ::KillTimer(dialog, timer);
-    ::EnumChildWindows(dialog, NameIfWithoutText, 0);
-}
-
-constexpr UINT_PTR kNamingTimer = 0x4E414D45;
 
 }  // namespace
 
-// Every message to a subclassed control passes through the subclass, which
-// under Wine costs two trips to the server each. Subclassed during
-// WM_INITDIALOG, the dialog took about 16 ms (15 %) longer to be created and
-// painted; subclassed once painted, the dialog's first paint costs nothing
-// more and the subclassing about 4 ms after it.
-void NameControlsWithoutText(HWND dialog) { ::SetTimer(dialog, kNamingTimer, 0, NameOnceShown); }
+void NameControlsWithoutText(const std::vector<HWND>& controls) {
+    for (HWND control : controls) NameIfWithoutText(control);
+}

@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <vector>
+
 // Gives each "Volume" slider, "Max Volume (dB)" spin, value text, and each
 // "Disable Line", "Mute" and "Select" box without a caption a name made of
 // its row label and column header as the dialog shows them ("Mute, Master"),
-// and the sliders, spins and texts the dB value they show ("-7.5 dB"). The
-// names are given once the dialog has been painted; before that the controls
-// answer as the system's standard objects.
-void NameControlsWithoutText(HWND dialog);
+// and the sliders, spins and texts the dB value they show ("-7.5 dB"), from
+// among the dialog's `controls`. Until then the controls answer as the
+// system's standard objects.
+void NameControlsWithoutText(const std::vector<HWND>& controls);

@@ -55,11 +55,14 @@ private:
     // Window chrome
     void OnSysCommand(fw::Message& m, int);
     void OnPaint(fw::Message& m, int);
+    void OnTimer(fw::Message& m, int);
     void OnQueryDragIcon(fw::Message& m, int);
     void OnDefault(fw::Message& m, int);
 
     // Opening a file
     static constexpr UINT kOpenStartFile = WM_APP + 1;
+    // Set as the dialog starts; its message comes once the dialog is painted.
+    static constexpr UINT_PTR kOnceShownTimer = 1;
     void OpenFromStartArguments(fw::Message& m, int);
     void OnDropFiles(fw::Message& m, int);
     void ChooseAndOpenFile();

@@ -46,9 +46,10 @@ constexpr auto SwitchBoxes(TableEntry::Handler handler) {
 }  // namespace
 
 struct MessageTable {
-    static constexpr std::array<TableEntry, 13> kWindow = {{
+    static constexpr std::array<TableEntry, 14> kWindow = {{
         fw::OnWindowMessage<Dlg>(WM_SYSCOMMAND, &Dlg::OnSysCommand),
         fw::OnWindowMessage<Dlg>(WM_PAINT, &Dlg::OnPaint),
+        fw::OnWindowMessage<Dlg>(WM_TIMER, &Dlg::OnTimer),
         fw::OnWindowMessage<Dlg>(WM_QUERYDRAGICON, &Dlg::OnQueryDragIcon),
         fw::OnWindowMessage<Dlg>(WM_VSCROLL, &Dlg::OnVScroll),
         fw::OnWindowMessage<Dlg>(WM_HSCROLL, &Dlg::OnHScroll),

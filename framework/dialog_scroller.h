@@ -44,6 +44,8 @@ public:
     // How far the content is scrolled.
     POINT Position() const { return m_position; }
     bool Scrolls() const { return m_scrollsX || m_scrollsY; }
+    // WatchControls has run.
+    bool Watching() const { return m_watching; }
 
 private:
     static LRESULT CALLBACK ChildProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);

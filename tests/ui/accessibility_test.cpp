@@ -73,15 +73,10 @@ constexpr ValueStep kValueSteps[] = {
 
 class AccessibilityTest : public DialogTest {
 protected:
-    // The dialog names its controls once it has been painted: its messages
-    // run until a box without a caption has a name.
+    // The dialog names its controls once it has been painted.
     void SetUp() override {
         DialogTest::SetUp();
-        HWND box = ::GetDlgItem(hwnd, IDC_MUTE_MASTER);
-        for (int i = 0; i < 100 && test_support::AccessibleName(box).value_or(L"").empty(); ++i) {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-            PumpMessages();
-        }
+        FinishStarting();
     }
 
     test_support::ComThread com;

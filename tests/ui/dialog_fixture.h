@@ -32,6 +32,16 @@ protected:
         }
     }
 
+    // Runs the dialog's messages until it has done what it leaves for after
+    // its first paint: watching its controls and naming them.
+    void FinishStarting() {
+        for (int i = 0; i < 100 && !dialog.Scroller().Watching(); ++i) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            PumpMessages();
+        }
+        ASSERT_TRUE(dialog.Scroller().Watching());
+    }
+
     // Clicks a button of the dialog as the keyboard or mouse would.
     void Click(int id) { ::SendMessageW(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0); }
 

@@ -26,7 +26,7 @@ class FitTest : public DialogTest {
 protected:
     void SetUp() override {
         DialogTest::SetUp();
-        PumpMessages();  // the dialog starts watching its controls once it is up
+        FinishStarting();
     }
     RECT TemplateSize() const {
         RECT r{0, 0, 636, 464};
