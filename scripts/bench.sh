@@ -25,12 +25,11 @@ measure() {
     (cd "$WINDOWS_BUILD" &&
      wine launch_time.exe "$runs" "Tessan Corvaset - v1.0" corvaset.exe corvaset_bare_dialog.exe | tr -d '\r')
 }
-trap 'stop_wine; stop_xvfb' EXIT
-start_xvfb 1920x1080 && start_wine x11
+trap stop_screen EXIT
+start_large_screen
 whole_screen=$(measure)
-stop_wine
-stop_xvfb
-start_wine null
+stop_screen
+start_small_screen
 small_screen=$(measure)
 
 size() { stat -c %s "$WINDOWS_BUILD/$1"; }

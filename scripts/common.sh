@@ -91,3 +91,14 @@ stop_xvfb() {
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     XVFB_PID=
 }
+
+# The two screens the start-up is measured on (scripts/bench.sh and
+# scripts/startup-breakdown.sh): 1920 x 1080 with Wine's X11 driver on Xvfb,
+# where the whole settings dialog fits, and the null driver's 1024 x 768,
+# where it does not. Each starts Wine for that screen; stop_screen ends both.
+start_large_screen() { start_xvfb 1920x1080 && start_wine x11; }
+start_small_screen() { start_wine null; }
+stop_screen() {
+    stop_wine
+    stop_xvfb
+}
