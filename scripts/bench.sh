@@ -11,10 +11,10 @@
 #    also fits its window to the screen and scrolls its first control into
 #    view, where the bare program's dialog runs off the screen. Reported.
 # Writes build/bench.txt.
-# Usage: scripts/bench.sh [RUNS]   (default 60)
+# Usage: scripts/bench.sh [RUNS]   (default 100)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-runs=${1:-60}
+runs=${1:-100}
 ratio_budget=1.10
 
 "$ROOT/scripts/install-deps.sh"

@@ -49,6 +49,20 @@ protected:
     void Scroll(UINT message, WORD code) { ::SendMessageW(hwnd, message, MAKEWPARAM(code, 0), 0); }
 };
 
+// The dialog as it first shows, before it starts watching its controls.
+class FitAtShowTest : public FitTest {
+protected:
+    void SetUp() override { DialogTest::SetUp(); }
+};
+
+// The first control, "Save" at the bottom, has the focus and is wholly in
+// view the moment the dialog shows: nothing moves once the user sees it.
+TEST_F(FitAtShowTest, TheFocusedFirstControlIsInViewBeforeAnythingMoves) {
+    ASSERT_FALSE(dialog.Scroller().Watching());
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(hwnd, IDOK));
+    EXPECT_TRUE(Inside(InClient(IDOK), Client()));
+}
+
 TEST_F(FitTest, TheWindowLiesInTheWorkAreaAndScrollsOverTheWholeTemplate) {
     RECT window;
     ::GetWindowRect(hwnd, &window);

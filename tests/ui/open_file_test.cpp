@@ -65,6 +65,8 @@ TEST(CommandLine, ArgumentsAreSplitAndUnquotedAsWindowsDoes) {
     const struct { const wchar_t* line; std::vector<std::wstring> arguments; } kLines[] = {
         {L"corvaset.exe", {}},
         {L"\"C:\\Program Files\\corvaset.exe\"", {}},
+        {L"\"C:\\Program Files\\corvaset.exe\" x.dat", {L"x.dat"}},
+        {L"corvaset.exe \t ", {}},
         {L"corvaset.exe \"C:\\a b\\x y.dat\"", {L"C:\\a b\\x y.dat"}},
         {L"corvaset.exe x.dat  y.dat", {L"x.dat", L"y.dat"}},
         {L"corvaset.exe \u00DCbung\\\u65E5\u672C.dat", {L"\u00DCbung\\\u65E5\u672C.dat"}},
