@@ -26,6 +26,7 @@ public:
         return m_none;
     }
 
+private:
     // The member bound to `id`, or null when the set has no such ID.
     Control* Find(int id) {
         for (std::size_t i = 0; i < N; ++i)
@@ -33,7 +34,6 @@ public:
         return nullptr;
     }
 
-private:
     const int (&m_ids)[N];
     std::array<Control, N> m_controls{};
     Control m_none{};  // never bound

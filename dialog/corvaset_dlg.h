@@ -70,7 +70,6 @@ private:
 
     // Loading the controls from the table
     void RefreshControls();
-    void EnableControl(int id, bool enable);
     void ShowLineDisabled(const columns::DisablingBox& line, bool disabled, custom::CodecModel model);
     bool IsHeldDisabled(int control, const columns::DisablingBox& except, custom::CodecModel model) const;
     void ShowDefaultLevelText(const columns::LevelColumn& column);
@@ -86,7 +85,6 @@ private:
     void OnMouseWheel(fw::Message& m, int);
     void OnDisplayChange(fw::Message& m, int);
     void OnDpiChanged(fw::Message& m, int);
-
 
     // Sliders and spins
     void OnVScroll(fw::Message& m, int);

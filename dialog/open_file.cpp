@@ -13,22 +13,17 @@ namespace {
 
 constexpr std::size_t kProblemsShown = 5;
 
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
-// std::to_wstring goes through the C runtime's wide printf, which would be
-// a tenth of the program's size.
-std::wstring Decimal(unsigned number) { return Wide(std::to_string(number)); }
-
 // The first problems of one severity, a line each.
 std::wstring ProblemList(const custom::FileReport& report, custom::Severity severity) {
     std::wstring list;
     std::size_t shown = 0;
     for (const custom::FileFinding& f : report.findings) {
         if (f.severity != severity) continue;
-        if (shown++ < kProblemsShown) list += L"\u2022 " + Wide(custom::ProblemText(report, f)) + L"\n";
+        if (shown++ < kProblemsShown) list += L"\u2022 " + fw::WidenAscii(custom::ProblemText(report, f)) + L"\n";
     }
     if (shown > kProblemsShown)
-        list += fw::FormatInserts(open_messages::kMoreProblems, {Decimal(static_cast<unsigned>(shown - kProblemsShown))});
+        list += fw::FormatInserts(open_messages::kMoreProblems,
+                                  {fw::DecimalText(static_cast<unsigned>(shown - kProblemsShown))});
     return list;
 }
 
@@ -38,7 +33,7 @@ std::wstring CauseText(const fw::FileError& error) {
         case fw::FileCause::NotFound: return open_messages::kNotFound;
         case fw::FileCause::SharingViolation: return open_messages::kInUse;
         case fw::FileCause::AccessDenied: return open_messages::kAccessDenied;
-        default: return fw::FormatInserts(open_messages::kReadFailed, {Decimal(static_cast<unsigned>(error.systemError))});
+        default: return fw::FormatInserts(open_messages::kReadFailed, {fw::DecimalText(error.systemError)});
     }
 }
 
@@ -81,7 +76,8 @@ bool CCorvasetDlg::HasUnsavedEdits() const {
 bool CCorvasetDlg::OpenCustomFile(const std::wstring& given) {
     const std::wstring path = fw::FullPathName(given);
     if (HasUnsavedEdits() &&
-        MessageBox(fw::FormatInserts(open_messages::kUnsavedEdits, {path}), nullptr, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        MessageBox(fw::FormatInserts(open_messages::kUnsavedEdits, {path}), nullptr, MB_YESNO | MB_ICONQUESTION) !=
+            IDYES)
         return false;
 
     const fw::ReadResult read = fw::ReadFileUpTo(path, custom::kCustomFileSize);

@@ -2,6 +2,7 @@
 // after "Default", the only times the table equals the factory defaults.
 #include "custom/level_scale.h"
 #include "dialog/corvaset_dlg.h"
+#include "framework/text.h"
 
 using namespace columns;
 
@@ -72,31 +73,17 @@ void CCorvasetDlg::RefreshControls() {
     for (const auto& column : kRecordColumns) ShowRecordMaxGainText(column);
     ShowRecordSource();
 
-    for (int id : kInertControls) EnableControl(id, false);
+    for (int id : kInertControls) EnableItem(id, false);
 
     const bool model3 = model == custom::CodecModel::Model3;
     for (const auto& control : kModel3Controls)
-        if (control.refreshFollowsModel) EnableControl(control.id, model3);
+        if (control.refreshFollowsModel) EnableItem(control.id, model3);
 }
 
 // `model` is the codec model the radio buttons show.
 void CCorvasetDlg::ShowLineDisabled(const DisablingBox& line, bool disabled, custom::CodecModel model) {
-    for (int id : line.controls) EnableControl(id, !disabled && !IsHeldDisabled(id, line, model));
+    for (int id : line.controls) EnableItem(id, !disabled && !IsHeldDisabled(id, line, model));
     if (const int radio = SelectRadioOfLine(line)) EnableItem(radio, !disabled);
-}
-
-// Through the member bound to the control when there is one: its handle is
-// at hand, where EnableItem asks the system for it again, which under Wine
-// is a call to the server each time.
-void CCorvasetDlg::EnableControl(int id, bool enable) {
-    fw::CWnd* bound = m_boxes.Find(id);
-    if (bound == nullptr) bound = m_texts.Find(id);
-    if (bound == nullptr) bound = m_spins.Find(id);
-    if (bound == nullptr) bound = m_sliders.Find(id);
-    if (bound != nullptr)
-        bound->EnableWindow(enable);
-    else
-        EnableItem(id, enable);
 }
 
 // A control stays greyed while another ticked box greys it too, or while it
@@ -141,5 +128,5 @@ void CCorvasetDlg::ShowRecordMaxGainText(const RecordColumn& column) {
 }
 
 void CCorvasetDlg::SetValueText(int id, const std::string& text) {
-    m_texts[id].SetWindowText(std::wstring(text.begin(), text.end()));
+    m_texts[id].SetWindowText(fw::WidenAscii(text));
 }

@@ -19,10 +19,7 @@ save_messages::FailureBox save_messages::FailureBoxFor(const fw::FileError& erro
         case fw::FileCause::PathTooLong: return {nullptr, fw::FormatInserts(kPathTooLongText, {path})};
         default: {
             const std::wstring description = fw::SystemErrorText(error.systemError);
-            // Not std::to_wstring: it goes through the C runtime's wide
-            // printf, which would be a tenth of the program's size.
-            const std::string code = std::to_string(static_cast<unsigned>(error.systemError));
-            return {nullptr, fw::FormatInserts(kOtherFailureText, {path, std::wstring(code.begin(), code.end()),
+            return {nullptr, fw::FormatInserts(kOtherFailureText, {path, fw::DecimalText(error.systemError),
                                                                    description.empty() ? kNoErrorText : description})};
         }
     }

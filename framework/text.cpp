@@ -27,6 +27,10 @@ std::wstring FormatInserts(const wchar_t* pattern, std::initializer_list<std::ws
     return text;
 }
 
+std::wstring WidenAscii(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+std::wstring DecimalText(unsigned number) { return WidenAscii(std::to_string(number)); }
+
 std::wstring SystemErrorText(DWORD error) {
     wchar_t* buffer = nullptr;
     const DWORD length = ::FormatMessageW(

@@ -15,6 +15,13 @@ namespace fw {
 // insert stays.
 std::wstring FormatInserts(const wchar_t* pattern, std::initializer_list<std::wstring> inserts);
 
+// Text the core made, which is ASCII, as the window calls take it.
+std::wstring WidenAscii(const std::string& text);
+
+// `number` in decimal. Not std::to_wstring: it goes through the C runtime's
+// wide printf, which would be a tenth of the program's size.
+std::wstring DecimalText(unsigned number);
+
 // The system's description of `error` without its line break and final full
 // stop; empty when the system has none.
 std::wstring SystemErrorText(DWORD error);

@@ -21,6 +21,7 @@ class LoggingDialog : public fw::CDialog {
 public:
     LoggingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
     std::vector<UINT> commands;  // the IDs of the commands the table was handed
+    UINT failOn = 0;             // the handler throws after logging this ID
 
 protected:
     bool RouteMessage(fw::Message& m) override {
@@ -31,7 +32,10 @@ protected:
     }
 
 private:
-    void OnAnyCommand(fw::Message& m, int) { commands.push_back(m.id); }
+    void OnAnyCommand(fw::Message& m, int) {
+        commands.push_back(m.id);
+        if (failOn != 0 && m.id == failOn) throw std::runtime_error("handler failed");
+    }
 };
 
 class FrameworkTest : public ::testing::Test {
@@ -126,26 +130,8 @@ TEST_F(FrameworkTest, DataExchangeBindsEachMemberToItsControl) {
 // A handler's exception stops at the dialog procedure: the message returns,
 // and the dialog goes on taking messages.
 TEST_F(FrameworkTest, HandlerExceptionStopsAtTheDialogProcedure) {
-    class ThrowingDialog : public fw::CDialog {
-    public:
-        ThrowingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
-        std::vector<UINT> commands;
-
-    protected:
-        bool RouteMessage(fw::Message& m) override {
-            static constexpr fw::MessageEntry<ThrowingDialog> kTable[] = {
-                fw::OnWindowMessage<ThrowingDialog>(WM_COMMAND, &ThrowingDialog::OnAnyCommand),
-            };
-            return fw::DispatchMessageTable<ThrowingDialog>(*this, kTable, m);
-        }
-
-    private:
-        void OnAnyCommand(fw::Message& m, int) {
-            commands.push_back(m.id);
-            if (m.id == kNoControl) throw std::runtime_error("handler failed");
-        }
-    };
-    ThrowingDialog throwing;
+    LoggingDialog throwing;
+    throwing.failOn = kNoControl;
     ASSERT_TRUE(throwing.Create());
     const HWND window = throwing.GetSafeHwnd();
 
