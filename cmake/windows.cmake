@@ -36,6 +36,7 @@ add_library(corvaset_framework STATIC
     framework/app.cpp
     framework/dialog.cpp
     framework/dialog_scroller.cpp
+    framework/dialog_template.cpp
     framework/file.cpp
     framework/file_read.cpp
     framework/shell.cpp

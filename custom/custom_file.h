@@ -16,6 +16,8 @@ inline constexpr char kCustomFileName[] = "corvaset.dat";
 // The codec model the package is for. None stands for no Codec radio
 // checked, which counts as "not Model3" like Model1 and Model2.
 enum class CodecModel { Model1, Model2, Model3, None };
+// The model the dialog starts with.
+constexpr CodecModel kStartCodecModel = CodecModel::Model3;
 
 constexpr std::size_t kRecordSize = 8;
 constexpr std::size_t kCustomFileSize = kEntryCount * kRecordSize;

@@ -23,7 +23,7 @@ struct LineMessage {
 
 struct Description {
     EntryTable working;         // the factory table with every setting applied
-    CodecModel model = CodecModel::Model3;  // as the dialog opens
+    CodecModel model = kStartCodecModel;
     std::vector<LineMessage> errors;    // values the dialog could not produce, bad lines
     std::vector<LineMessage> notes;     // settings the codec model leaves out of the file
     bool ok() const { return errors.empty(); }

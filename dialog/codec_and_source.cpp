@@ -28,10 +28,10 @@ void CCorvasetDlg::OnCodecModel(fw::Message& m, int) {
 // greyed while its own "Disable" box is ticked.
 void CCorvasetDlg::ApplyCodecModel(custom::CodecModel model) {
     const bool model3 = model == custom::CodecModel::Model3;
-    for (const auto& control : kModel3Controls) EnableItem(control.id, model3);
+    for (const auto& control : kModel3Controls) SetItemEnabled(control.id, model3);
     if (!model3) return;
     for (const auto& line : kDisablingBoxes)
-        if (line.followsCodecModel) ShowLineDisabled(line, IsTicked(line.box), model);
+        if (line.followsCodecModel) ShowLineDisabled(*this, line, IsTicked(line.box), model);
 }
 
 void CCorvasetDlg::OnSelectRecordSource(fw::Message& m, int) {

@@ -238,6 +238,9 @@ static_assert(std::size(kAllSpins) == 21 && std::size(kAllValueTexts) == 34 && s
 inline constexpr int kSliderTicFrequency = 43;
 inline constexpr int kSliderPageSize = 52;
 
+// The Codec radios, in the order of custom::CodecModel.
+inline constexpr int kCodecRadios[] = {IDC_CODEC_QM1, IDC_CODEC_QM2, IDC_CODEC_QM3};
+
 // The boxes of the features only the QM-3 family has. Choosing a model
 // greys or frees them all; the refresh sets the S/PDIF ones from the model
 // and leaves 3.3 V and jack detection as they are.

@@ -16,7 +16,6 @@ CCorvasetDlg::CCorvasetDlg(ShowAboutBox showAbout)
 void CCorvasetDlg::DoDataExchange(fw::CDataExchange& dx) {
     m_sliders.Bind(dx);
     m_spins.Bind(dx);
-    m_texts.Bind(dx);
     m_boxes.Bind(dx);
 }
 
@@ -42,7 +41,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
     // The refresh reads the codec model, so the model is set first.
-    CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
+    CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, columns::kCodecRadios[static_cast<int>(custom::kStartCodecModel)]);
     fw::StartupStep("menu-icons-codec");
     ResetToDefaults();
     fw::StartupStep("refreshed");

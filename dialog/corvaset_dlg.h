@@ -69,15 +69,19 @@ private:
     bool HasUnsavedEdits() const;
 
     // Loading the controls from the table
+    // The texts and greying go to `look`: the live controls (*this), or the
+    // template before the dialog is created.
+    void PrepareTemplate(fw::DialogTemplate& dialogTemplate) override;
     void RefreshControls();
-    void ShowLineDisabled(const columns::DisablingBox& line, bool disabled, custom::CodecModel model);
+    void ShowTextsAndGreying(fw::ControlLook& look, custom::CodecModel model);
+    void ShowLineDisabled(fw::ControlLook& look, const columns::DisablingBox& line, bool disabled,
+                          custom::CodecModel model);
     bool IsHeldDisabled(int control, const columns::DisablingBox& except, custom::CodecModel model) const;
-    void ShowDefaultLevelText(const columns::LevelColumn& column);
-    void ShowMaxLevelText(const columns::LevelColumn& column);
-    void ShowMaxLevelText(const columns::WaveColumn& column);
+    void ShowDefaultLevelText(fw::ControlLook& look, const columns::LevelColumn& column);
+    void ShowMaxLevelText(fw::ControlLook& look, const columns::LevelColumn& column);
+    void ShowMaxLevelText(fw::ControlLook& look, const columns::WaveColumn& column);
     void PlaceLevelSlider(const columns::LevelColumn& column);
-    void ShowRecordMaxGainText(const columns::RecordColumn& column);
-    void SetValueText(int id, const std::string& text);
+    void ShowRecordMaxGainText(fw::ControlLook& look, const columns::RecordColumn& column);
 
     // Fitting the screen: the dialog's own scroll bars, the wheel, a new
     // display or DPI
@@ -129,6 +133,5 @@ private:
 
     ControlSet<fw::CSliderCtrl, std::size(columns::kAllSliders)> m_sliders{columns::kAllSliders};
     ControlSet<fw::CSpinButtonCtrl, std::size(columns::kAllSpins)> m_spins{columns::kAllSpins};
-    ControlSet<fw::CStatic, std::size(columns::kAllValueTexts)> m_texts{columns::kAllValueTexts};
     ControlSet<fw::CButton, std::size(columns::kAllCheckBoxes)> m_boxes{columns::kAllCheckBoxes};
 };

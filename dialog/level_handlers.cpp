@@ -61,7 +61,7 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
             custom::StoreLevelKeepingBit0(entry, level);
         else
             custom::StoreLevelField(entry, level, line.channels);
-        ShowDefaultLevelText(column);
+        ShowDefaultLevelText(*this, column);
         return;  // the thumb stays where the user left it
     }
 }
@@ -76,12 +76,12 @@ void CCorvasetDlg::OnMaxLevelSpin(fw::Message& m, int index) {
     const std::uint8_t maxLevel = custom::MaxLevelFromSpinPosition(*requested);
     custom::StoreByte(m_working[line.maxLevel], maxLevel);
     spin.SetPos(*requested);
-    ShowMaxLevelText(column);
+    ShowMaxLevelText(*this, column);
     // A default level louder than the new limit is pulled down to it.
     auto& level = m_working[column.level];
     if (maxLevel > (level.value & 0x1F)) custom::StoreLevelField(level, maxLevel, line.channels);
     PlaceLevelSlider(column);
-    ShowDefaultLevelText(column);
+    ShowDefaultLevelText(*this, column);
 }
 
 // Wave and SW Synth edit the output level itself and keep each other in step.
@@ -92,7 +92,7 @@ void CCorvasetDlg::OnWaveLevelSpin(fw::Message& m, int index) {
     custom::StoreLevelField(m_working[kWaveLevel], static_cast<unsigned>(*requested), Channels::Stereo);
     for (const auto& column : kWaveColumns) {
         m_spins[column.maxSpin].SetPos(*requested);
-        ShowMaxLevelText(column);
+        ShowMaxLevelText(*this, column);
     }
 }
 
@@ -104,5 +104,5 @@ void CCorvasetDlg::OnRecordMaxGainSpin(fw::Message& m, int index) {
 
     custom::StoreByte(m_working[column.maxGain], custom::MaxGainFromSpinPosition(*requested));
     spin.SetPos(*requested);
-    ShowRecordMaxGainText(column);
+    ShowRecordMaxGainText(*this, column);
 }

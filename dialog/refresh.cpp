@@ -23,16 +23,22 @@ void LoadSpin(fw::CSpinButtonCtrl& spin, int step, int lowest, int position) {
     spin.SetPos(position);
 }
 
+std::wstring DbText(std::uint8_t level, LevelScale scale) { return fw::WidenAscii(custom::FormatLevelDb(level, scale)); }
+
 }  // namespace
+
+// The dialog is created showing the factory table under the start model, so
+// that loading the controls as it starts finds their texts and greying
+// already right.
+void CCorvasetDlg::PrepareTemplate(fw::DialogTemplate& dialogTemplate) {
+    custom::CopyDefaults(m_working);
+    ShowTextsAndGreying(dialogTemplate, custom::kStartCodecModel);
+}
 
 void CCorvasetDlg::RefreshControls() {
     // Read once: each read asks the radio buttons again.
     const custom::CodecModel model = CurrentCodecModel();
-
-    // Each line enabled or greyed as its "Disable Line" box says.
-    for (const auto& line : kDisablingBoxes) {
-        if (!line.followsCodecModel) ShowLineDisabled(line, m_working[line.flag].value != 0, model);
-    }
+    ShowTextsAndGreying(*this, model);
 
     for (const auto& box : kCheckBoxes) {
         const std::uint32_t value = m_working[box.entry].value;
@@ -49,10 +55,7 @@ void CCorvasetDlg::RefreshControls() {
         slider.SetPageSize(kSliderPageSize);
     }
     for (int id : kInertSliders) m_sliders[id].SetPos(kSliderMiddle);
-    for (const auto& column : kLevelColumns) {
-        ShowDefaultLevelText(column);
-        PlaceLevelSlider(column);
-    }
+    for (const auto& column : kLevelColumns) PlaceLevelSlider(column);
 
     for (const auto& column : kLevelColumns) {
         const custom::EntryMeaning& line = LineOf(column);
@@ -63,27 +66,37 @@ void CCorvasetDlg::RefreshControls() {
         LoadSpin(m_spins[column.maxSpin], 1, custom::kPlaybackSpinLowest,
                  custom::WaveSpinPosition(m_working[kWaveLevel].value));
     }
-    for (const auto& column : kWaveColumns) ShowMaxLevelText(column);
-    for (const auto& column : kLevelColumns) ShowMaxLevelText(column);
-
     for (const auto& column : kRecordColumns) {
         LoadSpin(m_spins[column.maxSpin], 1, custom::kRecordSpinLowest,
                  custom::RecordSpinPosition(custom::LowByte(m_working[column.maxGain].value)));
     }
-    for (const auto& column : kRecordColumns) ShowRecordMaxGainText(column);
     ShowRecordSource();
+}
 
-    for (int id : kInertControls) EnableItem(id, false);
+// The value texts and which controls are greyed, as the table and `model`
+// have them.
+void CCorvasetDlg::ShowTextsAndGreying(fw::ControlLook& look, custom::CodecModel model) {
+    // Each line enabled or greyed as its "Disable Line" box says.
+    for (const auto& line : kDisablingBoxes) {
+        if (!line.followsCodecModel) ShowLineDisabled(look, line, m_working[line.flag].value != 0, model);
+    }
+    for (const auto& column : kLevelColumns) ShowDefaultLevelText(look, column);
+    for (const auto& column : kWaveColumns) ShowMaxLevelText(look, column);
+    for (const auto& column : kLevelColumns) ShowMaxLevelText(look, column);
+    for (const auto& column : kRecordColumns) ShowRecordMaxGainText(look, column);
+
+    for (int id : kInertControls) look.SetItemEnabled(id, false);
 
     const bool model3 = model == custom::CodecModel::Model3;
     for (const auto& control : kModel3Controls)
-        if (control.refreshFollowsModel) EnableItem(control.id, model3);
+        if (control.refreshFollowsModel) look.SetItemEnabled(control.id, model3);
 }
 
 // `model` is the codec model the radio buttons show.
-void CCorvasetDlg::ShowLineDisabled(const DisablingBox& line, bool disabled, custom::CodecModel model) {
-    for (int id : line.controls) EnableItem(id, !disabled && !IsHeldDisabled(id, line, model));
-    if (const int radio = SelectRadioOfLine(line)) EnableItem(radio, !disabled);
+void CCorvasetDlg::ShowLineDisabled(fw::ControlLook& look, const DisablingBox& line, bool disabled,
+                                    custom::CodecModel model) {
+    for (int id : line.controls) look.SetItemEnabled(id, !disabled && !IsHeldDisabled(id, line, model));
+    if (const int radio = SelectRadioOfLine(line)) look.SetItemEnabled(radio, !disabled);
 }
 
 // A control stays greyed while another ticked box greys it too, or while it
@@ -99,18 +112,18 @@ bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except, custo
     return false;
 }
 
-void CCorvasetDlg::ShowDefaultLevelText(const LevelColumn& column) {
-    SetValueText(column.defaultText,
-                 custom::FormatLevelDb(custom::LowByte(m_working[column.level].value), LineOf(column).scale));
+void CCorvasetDlg::ShowDefaultLevelText(fw::ControlLook& look, const LevelColumn& column) {
+    look.SetItemText(column.defaultText,
+                     DbText(custom::LowByte(m_working[column.level].value), LineOf(column).scale));
 }
 
-void CCorvasetDlg::ShowMaxLevelText(const LevelColumn& column) {
+void CCorvasetDlg::ShowMaxLevelText(fw::ControlLook& look, const LevelColumn& column) {
     const custom::EntryMeaning& line = LineOf(column);
-    SetValueText(column.maxText, custom::FormatLevelDb(custom::LowByte(m_working[line.maxLevel].value), line.scale));
+    look.SetItemText(column.maxText, DbText(custom::LowByte(m_working[line.maxLevel].value), line.scale));
 }
 
-void CCorvasetDlg::ShowMaxLevelText(const WaveColumn& column) {
-    SetValueText(column.maxText, custom::FormatLevelDb(custom::LowByte(m_working[kWaveLevel].value), custom::MeaningOf(kWaveLevel).scale));
+void CCorvasetDlg::ShowMaxLevelText(fw::ControlLook& look, const WaveColumn& column) {
+    look.SetItemText(column.maxText, DbText(custom::LowByte(m_working[kWaveLevel].value), custom::MeaningOf(kWaveLevel).scale));
 }
 
 void CCorvasetDlg::PlaceLevelSlider(const LevelColumn& column) {
@@ -122,11 +135,6 @@ void CCorvasetDlg::PlaceLevelSlider(const LevelColumn& column) {
     m_placed[IndexOf(column)] = {slider.GetPos(), m_working[column.level].value & kLevelFields};
 }
 
-void CCorvasetDlg::ShowRecordMaxGainText(const RecordColumn& column) {
-    SetValueText(column.maxText,
-                 custom::FormatLevelDb(custom::LowByte(m_working[column.maxGain].value), LevelScale::RecordGainScale));
-}
-
-void CCorvasetDlg::SetValueText(int id, const std::string& text) {
-    m_texts[id].SetWindowText(fw::WidenAscii(text));
+void CCorvasetDlg::ShowRecordMaxGainText(fw::ControlLook& look, const RecordColumn& column) {
+    look.SetItemText(column.maxText, DbText(custom::LowByte(m_working[column.maxGain].value), LevelScale::RecordGainScale));
 }

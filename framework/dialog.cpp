@@ -30,15 +30,22 @@ CDialog::~CDialog() {
 INT_PTR CDialog::DoModal(HWND parent) {
     m_modeless = false;
     m_endResult.reset();
-    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
-                             DialogProc, reinterpret_cast<LPARAM>(this));
+    DialogTemplate prepared(m_templateId);
+    PrepareTemplate(prepared);
+    const DLGTEMPLATE* made = prepared.Data();
+    return made != nullptr ? ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), made, parent, DialogProc,
+                                                       reinterpret_cast<LPARAM>(this))
+                           : -1;
 }
 
 bool CDialog::Create(HWND parent) {
     m_modeless = true;
     m_endResult.reset();
-    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
-                                DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+    DialogTemplate prepared(m_templateId);
+    PrepareTemplate(prepared);
+    const DLGTEMPLATE* made = prepared.Data();
+    return made != nullptr && ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), made, parent, DialogProc,
+                                                           reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 void CDialog::EndDialog(int result) {
@@ -83,6 +90,16 @@ void CDialog::CheckRadioButton(int first, int last, int check) const {
         ::SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
         if (automatic) setType(BS_AUTORADIOBUTTON);
     }
+}
+
+void CDialog::SetItemEnabled(int id, bool enabled) {
+    const CWnd control = GetItem(id);
+    if (control.IsWindowEnabled() != enabled) control.EnableWindow(enabled);
+}
+
+void CDialog::SetItemText(int id, const std::wstring& text) {
+    const CWnd control = GetItem(id);
+    if (control.GetWindowText() != text) control.SetWindowText(text);
 }
 
 HWND CDialog::FindItem(int id) const {

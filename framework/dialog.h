@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/control_look.h"
+#include "framework/dialog_template.h"
 #include "framework/message_map.h"
 #include "framework/wnd.h"
 
@@ -32,7 +34,7 @@ void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 //  3. The derived class's message table (RouteMessage).
 //  4. OK and Cancel end the dialog (OnOK, OnCancel).
 // No exception leaves a step: the procedure catches them all.
-class CDialog : public CWnd {
+class CDialog : public CWnd, public ControlLook {
 public:
     explicit CDialog(UINT templateId) : m_templateId(templateId) {}
     virtual ~CDialog();
@@ -58,8 +60,11 @@ public:
     CWnd GetItem(int id) const { return CWnd(FindItem(id)); }
     // The first of the controls with `id`, as GetDlgItem finds it; null when none has it.
     HWND FindItem(int id) const;
-    // Makes the control `id` usable, or greys it.
-    void EnableItem(int id, bool enable) const { GetItem(id).EnableWindow(enable); }
+    // Greys the control `id` or makes it usable, or sets its text. A control
+    // already so is left alone: under Wine even a change to the same state
+    // is a trip to the server.
+    void SetItemEnabled(int id, bool enabled) override;
+    void SetItemText(int id, const std::wstring& text) override;
 
     // A message box owned by the dialog; no caption means the application's name.
     int MessageBox(const std::wstring& text, const wchar_t* caption = nullptr, UINT type = MB_OK) const;
@@ -69,6 +74,9 @@ protected:
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     virtual void DoDataExchange(CDataExchange&) {}
+    // Before the window exists: the dialog may set its controls' first texts
+    // and greying in its template, where they cost nothing.
+    virtual void PrepareTemplate(DialogTemplate&) {}
     // The derived class's message table; true when an entry took the message.
     virtual bool RouteMessage(Message&) { return false; }
 

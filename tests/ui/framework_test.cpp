@@ -94,9 +94,9 @@ TEST_F(FrameworkTest, GetItemIsTheControlWithThatIdOrNothing) {
     EXPECT_EQ(dialog.GetItem(kNoControl).GetSafeHwnd(), nullptr);
 }
 
-TEST_F(FrameworkTest, EnableItemGreysAndRestoresOneControl) {
+TEST_F(FrameworkTest, SetItemEnabledGreysAndRestoresOneControl) {
     for (const bool enable : {false, true, false}) {
-        dialog.EnableItem(IDC_DEFAULT, enable);
+        dialog.SetItemEnabled(IDC_DEFAULT, enable);
         EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(hwnd, IDC_DEFAULT)) != FALSE, enable);
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(hwnd, IDCANCEL)));
     }
