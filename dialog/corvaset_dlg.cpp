@@ -40,10 +40,11 @@ BOOL CCorvasetDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    // The refresh reads the codec model, so the model is set first.
     CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, columns::kCodecRadios[static_cast<int>(custom::kStartCodecModel)]);
     fw::StartupStep("menu-icons-codec");
-    ResetToDefaults();
+    // The template came with the factory table's texts and greying: under
+    // Wine setting a text costs a trip to the server, and so does reading it.
+    LoadChecksAndPositions();
     fw::StartupStep("refreshed");
     m_unchanged = m_working;
     // A dialog larger than the work area is sized to it and scrolls.

@@ -73,6 +73,7 @@ private:
     // template before the dialog is created.
     void PrepareTemplate(fw::DialogTemplate& dialogTemplate) override;
     void RefreshControls();
+    void LoadChecksAndPositions();
     void ShowTextsAndGreying(fw::ControlLook& look, custom::CodecModel model);
     void ShowLineDisabled(fw::ControlLook& look, const columns::DisablingBox& line, bool disabled,
                           custom::CodecModel model);

@@ -1,5 +1,6 @@
-// Loading every control from the working table: after initialisation and
-// after "Default", the only times the table equals the factory defaults.
+// Loading every control from the working table: as the dialog starts (its
+// texts and greying already in the template), after "Default" and after
+// opening a file.
 #include "custom/level_scale.h"
 #include "dialog/corvaset_dlg.h"
 #include "framework/text.h"
@@ -27,19 +28,19 @@ std::wstring DbText(std::uint8_t level, LevelScale scale) { return fw::WidenAsci
 
 }  // namespace
 
-// The dialog is created showing the factory table under the start model, so
-// that loading the controls as it starts finds their texts and greying
-// already right.
+// The dialog is created with the factory table's texts and greying under
+// the start model, and starts with the rest (LoadChecksAndPositions).
 void CCorvasetDlg::PrepareTemplate(fw::DialogTemplate& dialogTemplate) {
     custom::CopyDefaults(m_working);
     ShowTextsAndGreying(dialogTemplate, custom::kStartCodecModel);
 }
 
 void CCorvasetDlg::RefreshControls() {
-    // Read once: each read asks the radio buttons again.
-    const custom::CodecModel model = CurrentCodecModel();
-    ShowTextsAndGreying(*this, model);
+    ShowTextsAndGreying(*this, CurrentCodecModel());
+    LoadChecksAndPositions();
+}
 
+void CCorvasetDlg::LoadChecksAndPositions() {
     for (const auto& box : kCheckBoxes) {
         const std::uint32_t value = m_working[box.entry].value;
         const bool bitSet = (value >> box.bit) & 1u;

@@ -97,10 +97,7 @@ void CDialog::SetItemEnabled(int id, bool enabled) {
     if (control.IsWindowEnabled() != enabled) control.EnableWindow(enabled);
 }
 
-void CDialog::SetItemText(int id, const std::wstring& text) {
-    const CWnd control = GetItem(id);
-    if (control.GetWindowText() != text) control.SetWindowText(text);
-}
+void CDialog::SetItemText(int id, const std::wstring& text) { GetItem(id).SetWindowText(text); }
 
 HWND CDialog::FindItem(int id) const {
     for (HWND control : m_controls)

@@ -61,8 +61,8 @@ public:
     // The first of the controls with `id`, as GetDlgItem finds it; null when none has it.
     HWND FindItem(int id) const;
     // Greys the control `id` or makes it usable, or sets its text. A control
-    // already so is left alone: under Wine even a change to the same state
-    // is a trip to the server.
+    // already greyed or usable is left so: under Wine even a change to the
+    // same state is a trip to the server (reading a text is one as well).
     void SetItemEnabled(int id, bool enabled) override;
     void SetItemText(int id, const std::wstring& text) override;
 
