@@ -102,6 +102,64 @@ TEST_F(FrameworkTest, SetItemEnabledGreysAndRestoresOneControl) {
     }
 }
 
+// A control as the test compares it: ID, class, text, style and place.
+std::wstring Describe(HWND control) {
+    RECT r;
+    ::GetWindowRect(control, &r);
+    ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return std::to_wstring(::GetDlgCtrlID(control)) + L" " + test_support::ClassName(control) + L" \"" +
+           test_support::WindowText(control) + L"\" " + std::to_wstring(::GetWindowLongW(control, GWL_STYLE)) + L" " +
+           std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right) + L"," +
+           std::to_wstring(r.bottom);
+}
+
+std::vector<std::wstring> DescribeControls(HWND dialog) {
+    std::vector<std::wstring> controls;
+    for (HWND c = ::GetWindow(dialog, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT))
+        controls.push_back(Describe(c));
+    return controls;
+}
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// Texts and greying set in the template before the dialog is created change
+// those controls and nothing else. "Four" moves every later control in the
+// template by one word, which the rest must survive.
+TEST(DialogTemplateTest, ChangesOnlyTheNamedControls) {
+    class PreparedDialog : public fw::CDialog {
+    public:
+        PreparedDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
+
+    protected:
+        void PrepareTemplate(fw::DialogTemplate& t) override {
+            t.SetItemText(IDC_DEFAULT, L"first");
+            t.SetItemText(IDC_DEFAULT, L"Four");  // the last text set counts
+            t.SetItemText(IDC_MAXTEXT_MASTER, L"-10.5");
+            t.SetItemEnabled(IDC_MUTE_MIC, false);
+            t.SetItemEnabled(IDCANCEL, true);  // as it is
+            t.SetItemText(kNoControl, L"nowhere");
+            t.SetItemEnabled(kNoControl, false);
+        }
+    };
+    const HWND plain = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CORVASET_DIALOG), nullptr,
+                                            PlainDialogProc, 0);
+    PreparedDialog prepared;
+    ASSERT_TRUE(plain != nullptr && prepared.Create());
+    std::vector<std::wstring> expected = DescribeControls(plain);
+    ::DestroyWindow(plain);
+    ASSERT_EQ(expected.size(), 152u);
+    const auto change = [&expected](int id, const std::wstring& from, const std::wstring& to) {
+        for (std::wstring& c : expected)
+            if (c.compare(0, c.find(L' '), std::to_wstring(id)) == 0) c.replace(c.find(from), from.size(), to);
+    };
+    change(IDC_DEFAULT, L"\"Default\"", L"\"Four\"");
+    change(IDC_MAXTEXT_MASTER, L"\"X\"", L"\"-10.5\"");
+    const LONG mute = ::GetWindowLongW(prepared.GetItem(IDC_MUTE_MIC).GetSafeHwnd(), GWL_STYLE);
+    change(IDC_MUTE_MIC, std::to_wstring(mute & ~WS_DISABLED), std::to_wstring(mute | WS_DISABLED));
+    EXPECT_NE(mute & WS_DISABLED, 0);
+    EXPECT_EQ(DescribeControls(prepared.GetSafeHwnd()), expected);
+}
+
 // An exchange binds each member to the control GetDlgItem finds, and a
 // member whose ID no control has to nothing.
 TEST_F(FrameworkTest, DataExchangeBindsEachMemberToItsControl) {
