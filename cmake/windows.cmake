@@ -10,8 +10,11 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # in tool.cmake) is compiled for size, each function in a section of its own
 # so that the link can leave out what nothing calls: its speed is the
 # system's (the dialog's start-up is spent in window calls, scripts/bench.sh).
+# Both programs run on one thread, so a function's static is initialised
+# without the runtime's lock, which would bring in the threads library.
 function(corvaset_for_size target)
-    target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections -flto -ffat-lto-objects)
+    target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections -flto -ffat-lto-objects
+                           -fno-threadsafe-statics)
 endfunction()
 # The shipped programs link their code as one link-time optimised whole; the
 # objects also carry plain code, which the test programs link without it

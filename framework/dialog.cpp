@@ -100,8 +100,8 @@ void CDialog::SetItemEnabled(int id, bool enabled) {
 void CDialog::SetItemText(int id, const std::wstring& text) { GetItem(id).SetWindowText(text); }
 
 HWND CDialog::FindItem(int id) const {
-    for (HWND control : m_controls)
-        if (::GetDlgCtrlID(control) == id) return control;
+    for (std::size_t i = 0; i < m_controlIds.size(); ++i)
+        if (m_controlIds[i] == id) return m_controls[i];
     return nullptr;
 }
 
@@ -167,8 +167,11 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // 1. Initialisation.
     if (msg == WM_INITDIALOG) {
         m_controls.clear();
-        for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        m_controlIds.clear();
+        for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
             m_controls.push_back(child);
+            m_controlIds.push_back(::GetDlgCtrlID(child));
+        }
         return OnInitDialog();
     }
 

@@ -110,6 +110,7 @@ private:
     bool m_modeless = false;
     std::optional<int> m_endResult;
     std::vector<HWND> m_controls;
+    std::vector<int> m_controlIds;  // each control's ID, read once: every read is a call into win32u
 };
 
 }  // namespace fw
