@@ -11,10 +11,10 @@
 #    also fits its window to the screen and scrolls its first control into
 #    view, where the bare program's dialog runs off the screen. Reported.
 # Writes build/bench.txt.
-# Usage: scripts/bench.sh [RUNS]   (default 100)
+# Usage: scripts/bench.sh [RUNS]   (default 300)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-runs=${1:-100}
+runs=${1:-300}
 ratio_budget=1.10
 
 "$ROOT/scripts/install-deps.sh"
