@@ -20,7 +20,7 @@ void CCorvasetDlg::DoDataExchange(fw::CDataExchange& dx) {
 }
 
 BOOL CCorvasetDlg::OnInitDialog() {
-    fw::StartupStep("template-created");
+    fw::StartupStep("controls-listed");
     fw::CDialog::OnInitDialog();
     fw::StartupStep("controls-bound");
 

@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/app.h"
+#include "framework/startup_trace.h"
 
 namespace fw {
 namespace {
@@ -166,6 +167,7 @@ bool CDialog::IsFromOwnSender(const Message& m) const {
 INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // 1. Initialisation.
     if (msg == WM_INITDIALOG) {
+        StartupStep("template-created");
         m_controls.clear();
         m_controlIds.clear();
         for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
