@@ -4,23 +4,11 @@
 
 using namespace columns;
 
-namespace {
-
-custom::CodecModel ModelOfRadio(UINT id) {
-    switch (id) {
-        case IDC_CODEC_QM1: return custom::CodecModel::Model1;
-        case IDC_CODEC_QM2: return custom::CodecModel::Model2;
-        default: return custom::CodecModel::Model3;
-    }
-}
-
-}  // namespace
-
 // The radio group has already moved the check. A click notification for a
 // radio that is not checked cannot come from a click, so it does nothing.
 void CCorvasetDlg::OnCodecModel(fw::Message& m, int) {
     if (!IsDlgButtonChecked(static_cast<int>(m.id))) return;
-    ApplyCodecModel(ModelOfRadio(m.id));
+    ApplyCodecModel(ModelOfCodecRadio(static_cast<int>(m.id)));
 }
 
 // Only greys or frees the boxes: their checks and entries stay, so choosing

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <span>
 
+#include "custom/custom_file.h"
 #include "custom/entry_meaning.h"
 #include "custom/entry_table.h"
 #include "custom/level_scale.h"
@@ -240,6 +241,13 @@ inline constexpr int kSliderPageSize = 52;
 
 // The Codec radios, in the order of custom::CodecModel.
 inline constexpr int kCodecRadios[] = {IDC_CODEC_QM1, IDC_CODEC_QM2, IDC_CODEC_QM3};
+inline int CodecRadioOf(custom::CodecModel model) { return kCodecRadios[static_cast<int>(model)]; }
+// The model a Codec radio stands for; None for any other control.
+inline custom::CodecModel ModelOfCodecRadio(int id) {
+    for (std::size_t i = 0; i < std::size(kCodecRadios); ++i)
+        if (kCodecRadios[i] == id) return static_cast<custom::CodecModel>(i);
+    return custom::CodecModel::None;
+}
 
 // The boxes of the features only the QM-3 family has. Choosing a model
 // greys or frees them all; the refresh sets the S/PDIF ones from the model

@@ -40,7 +40,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, columns::kCodecRadios[static_cast<int>(custom::kStartCodecModel)]);
+    CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, columns::CodecRadioOf(custom::kStartCodecModel));
     fw::StartupStep("menu-icons-codec");
     // The template came with the factory table's texts and greying: under
     // Wine setting a text costs a trip to the server, and so does reading it.
@@ -72,9 +72,8 @@ BOOL CCorvasetDlg::OnInitDialog() {
 }
 
 custom::CodecModel CCorvasetDlg::CurrentCodecModel() const {
-    if (IsDlgButtonChecked(IDC_CODEC_QM1)) return custom::CodecModel::Model1;
-    if (IsDlgButtonChecked(IDC_CODEC_QM2)) return custom::CodecModel::Model2;
-    if (IsDlgButtonChecked(IDC_CODEC_QM3)) return custom::CodecModel::Model3;
+    for (int radio : columns::kCodecRadios)
+        if (IsDlgButtonChecked(radio)) return columns::ModelOfCodecRadio(radio);
     return custom::CodecModel::None;
 }
 

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <optional>
+
+#include "framework/dialog_template.h"
 
 namespace fw {
 namespace {
@@ -31,17 +34,11 @@ bool CanTakeFocus(HWND hwnd) {
 SIZE TemplateClientSize(HWND dialog, UINT templateId) {
     RECT client;
     ::GetClientRect(dialog, &client);
-    SIZE size{client.right, client.bottom};
-    HMODULE module = ::GetModuleHandleW(nullptr);
-    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
-    const auto* words = found ? static_cast<const WORD*>(::LockResource(::LoadResource(module, found))) : nullptr;
-    if (words == nullptr) return size;
-    // DLGTEMPLATEEX starts with version 1 and 0xFFFF; its cx and cy are at
-    // words 11 and 12. A plain DLGTEMPLATE has them at words 7 and 8.
-    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
-    RECT units{0, 0, static_cast<short>(words[extended ? 11 : 7]), static_cast<short>(words[extended ? 12 : 8])};
-    ::MapDialogRect(dialog, &units);
-    return {units.right, units.bottom};
+    const std::optional<SIZE> units = DialogTemplateSize(templateId);
+    if (!units) return {client.right, client.bottom};
+    RECT size{0, 0, units->cx, units->cy};
+    ::MapDialogRect(dialog, &size);
+    return {size.right, size.bottom};
 }
 
 UINT DpiOf(HWND hwnd) {

@@ -21,18 +21,41 @@ std::size_t SkipField(const std::wstring& w, std::size_t at) {
     return at != std::wstring::npos ? at + 1 : 0;
 }
 
-}  // namespace
-
-DialogTemplate::DialogTemplate(UINT id) {
+// The program's dialog template `id` and its length in words; null when
+// there is none.
+const wchar_t* FindTemplate(UINT id, std::size_t& words) {
     HMODULE module = ::GetModuleHandleW(nullptr);
     HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
-    const auto* data = static_cast<const wchar_t*>(found ? ::LockResource(::LoadResource(module, found)) : nullptr);
+    const void* data = found ? ::LockResource(::LoadResource(module, found)) : nullptr;
+    words = data != nullptr ? ::SizeofResource(module, found) / sizeof(WORD) : 0;
+    return static_cast<const wchar_t*>(data);
+}
+
+// DLGTEMPLATEEX starts with version 1 and 0xFFFF.
+bool IsExtended(const wchar_t* words, std::size_t count) {
+    return count >= kHeaderWords && words[0] == 1 && words[1] == 0xFFFF;
+}
+
+}  // namespace
+
+std::optional<SIZE> DialogTemplateSize(UINT id) {
+    std::size_t count = 0;
+    const wchar_t* w = FindTemplate(id, count);
+    // cx and cy: words 11 and 12 of DLGTEMPLATEEX, 7 and 8 of DLGTEMPLATE.
+    const std::size_t cx = IsExtended(w, count) ? 11 : 7;
+    if (w == nullptr || count <= cx + 1) return std::nullopt;
+    return SIZE{static_cast<short>(w[cx]), static_cast<short>(w[cx + 1])};
+}
+
+DialogTemplate::DialogTemplate(UINT id) {
+    std::size_t count = 0;
+    const wchar_t* data = FindTemplate(id, count);
     m_resource = reinterpret_cast<const DLGTEMPLATE*>(data);
     if (data == nullptr) return;
-    m_words.assign(data, ::SizeofResource(module, found) / sizeof(WORD));
+    m_words.assign(data, count);
 
     const std::wstring& w = m_words;
-    const bool extended = w.size() >= kHeaderWords && w[0] == 1 && w[1] == 0xFFFF;
+    const bool extended = IsExtended(data, count);
     std::size_t at = SkipField(w, extended ? kHeaderWords : 0);       // menu
     at = SkipField(w, SkipField(w, at));                              // window class, caption
     if (at != 0 && (w[6] & DS_SETFONT) != 0) at = SkipField(w, at + 3);  // size, weight, italic, charset, face

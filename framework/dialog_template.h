@@ -7,12 +7,17 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/control_look.h"
 
 namespace fw {
+
+// The client size template `id` asks for, in dialog units, plain or
+// extended; none when the program has no template `id`.
+std::optional<SIZE> DialogTemplateSize(UINT id);
 
 class DialogTemplate : public ControlLook {
 public:
