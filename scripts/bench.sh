@@ -14,6 +14,7 @@
 # Usage: scripts/bench.sh [RUNS]   (default 300)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+use_wine_prefix bench "$@"
 runs=${1:-300}
 ratio_budget=1.10
 

@@ -7,7 +7,6 @@ NATIVE_BUILD=$BUILD/native
 WINDOWS_BUILD=$BUILD/windows
 JOBS=$(nproc 2>/dev/null || echo 2)
 
-export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -23,17 +22,43 @@ build_windows() {
     cmake --build "$WINDOWS_BUILD" -j "$JOBS"
 }
 
+# Chooses the Wine prefix this script runs in and takes it for as long as the
+# script runs: the tests use build/wineprefix, the run and the screenshot
+# build/wineprefix-screen, the start-up measurements build/wineprefix-bench.
+# Each prefix has its own wineserver and graphics driver, so a screenshot
+# taken while the tests run leaves them alone; a second script that wants the
+# same prefix waits for the first. The lock is held by flock(1) around the
+# whole script (a script run by a script that holds it goes on), not by a
+# descriptor the Wine processes would inherit and keep.
+# $1: tests, screen or bench; the script's own arguments follow.
+use_wine_prefix() {
+    local name=$1
+    shift
+    local prefix=$BUILD/wineprefix
+    [ "$name" = tests ] || prefix=$BUILD/wineprefix-$name
+    export WINEPREFIX=$prefix
+    [ "${CORVASET_HELD_PREFIX:-}" = "$prefix" ] && return 0
+    mkdir -p "$BUILD"
+    local lock=$prefix.lock script
+    script=$(realpath "$0")
+    export CORVASET_HELD_PREFIX=$prefix
+    if ! flock -n "$lock" true; then
+        echo "Waiting for another script to finish with $prefix ..."
+    fi
+    exec flock -o "$lock" bash "$script" "$@"
+}
+
 # Creates the prefix once and starts a wineserver that stays up until
 # stop_wine, so that Wine's helpers do not hold on to anyone's output.
 # $1: "null" for no display at all, "x11" to draw on $DISPLAY.
 start_wine() {
     local graphics=$1
-    mkdir -p "$BUILD"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the Wine prefix in $WINEPREFIX ..."
         wineboot -i >/dev/null 2>&1 </dev/null
     fi
-    wineserver -p >/dev/null 2>&1 </dev/null
+    link_wine_fonts
+    start_wineserver
     # The desktop process picks its graphics driver when it starts: restart
     # the server when the driver changes.
     local current changed=no
@@ -48,11 +73,7 @@ start_wine() {
     fi
     # Without a window manager, a managed window waits for one when it closes.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-    if [ $changed = yes ]; then
-        wineserver -k >/dev/null 2>&1
-        timeout 30 wineserver -w || true
-        wineserver -p >/dev/null 2>&1 </dev/null
-    fi
+    [ $changed = yes ] && restart_wineserver
     wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
@@ -60,31 +81,62 @@ start_wine() {
 # server starts.
 set_wine_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 </dev/null
+    restart_wineserver
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+# Debian's Wine does not look in the folder of its own fonts (fonts-wine's
+# /usr/share/wine/fonts), so without them Marlett is missing (the caption
+# buttons and menu glyphs become letters) and MS Sans Serif and Tahoma fall
+# back to DejaVu Sans, wider than Windows' faces. Wine loads every font in
+# the prefix's Fonts folder: link them there.
+link_wine_fonts() {
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts font
+    [ -e "$fonts/marlett.ttf" ] && return 0
+    mkdir -p "$fonts"
+    for font in /usr/share/wine/fonts/*; do
+        ln -sf "$font" "$fonts/"
+    done
+}
+
+# Makes the prefix's wineserver a persistent one. A server that is still up
+# (wineboot's, which ends some seconds after wineboot itself, or one a killed
+# script left) refuses to become persistent: wait for it to end first.
+start_wineserver() {
+    wineserver -p >/dev/null 2>&1 </dev/null && return 0
+    timeout 60 wineserver -w || true
+    wineserver -p >/dev/null 2>&1 </dev/null
+}
+
+restart_wineserver() {
     wineserver -k >/dev/null 2>&1
     timeout 30 wineserver -w || true
-    wineserver -p >/dev/null 2>&1 </dev/null
-    wine cmd /c exit >/dev/null 2>&1 </dev/null
+    start_wineserver
 }
 
 stop_wine() {
     wineserver -k >/dev/null 2>&1 || true
 }
 
-# Starts Xvfb on a free display and exports DISPLAY. Sets XVFB_PID.
+# Starts Xvfb on a display it finds free itself (two scripts starting one at
+# the same moment never pick the same) and exports DISPLAY. Sets XVFB_PID.
 # $1: the screen's size, 1280x1024 unless given.
 start_xvfb() {
-    local size=${1:-1280x1024}
-    local n=90
-    while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    local size=${1:-1280x1024} number_file n=
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-        [ -e /tmp/.X11-unix/X$n ] && return 0
+    for _ in $(seq 100); do
+        # The number is whole once its line ends.
+        [ "$(wc -l <"$number_file")" -ge 1 ] && n=$(tr -dc 0-9 <"$number_file") && break
         sleep 0.1
     done
-    echo "Xvfb did not start" >&2
-    return 1
+    rm -f "$number_file"
+    if [ -z "$n" ]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$n"
 }
 
 stop_xvfb() {

@@ -4,6 +4,7 @@
 # screenshot of the dialog. "Save" writes corvaset.dat in the current folder.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+use_wine_prefix screen "$@"
 
 "$ROOT/scripts/install-deps.sh"
 build_windows >/dev/null

@@ -5,6 +5,7 @@
 # dialog it shows the window fitted to it with its scroll bars.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+use_wine_prefix screen "$@"
 out=$(realpath -m "${1:-$BUILD/corvaset.png}")
 screen=${2:-}
 

@@ -7,6 +7,7 @@
 # Usage: scripts/startup-breakdown.sh [RUNS]   (default 30)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+use_wine_prefix bench "$@"
 runs=${1:-30}
 
 "$ROOT/scripts/install-deps.sh"

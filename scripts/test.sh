@@ -3,6 +3,7 @@
 # the core natively, the dialog and the program under Wine.
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
+use_wine_prefix tests "$@"
 
 "$ROOT/scripts/install-deps.sh" || exit 1
 build_native || exit 1
