@@ -19,7 +19,7 @@ endfunction()
 # The shipped programs link their code as one link-time optimised whole; the
 # objects also carry plain code, which the test programs link without it
 # (their own objects do not mix with link-time optimised ones).
-set(CORVASET_LTO_LINK -flto=auto -Os)
+set(CORVASET_LTO_LINK -flto=auto -flto-partition=one -Os)
 function(corvaset_without_lto target)
     target_link_options(${target} PRIVATE -fno-use-linker-plugin)
 endfunction()

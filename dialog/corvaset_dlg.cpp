@@ -26,11 +26,13 @@ BOOL CCorvasetDlg::OnInitDialog() {
 
     if (HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
         wchar_t about[64] = L"";
-        wchar_t open[64] = L"";
+        wchar_t file[64] = L"";
         if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, 64) > 0) {
             ::AppendMenuW(sysMenu, MF_SEPARATOR, 0, nullptr);
-            if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_OPENFILE, open, 64) > 0)
-                ::AppendMenuW(sysMenu, MF_STRING, IDM_OPENFILE, open);
+            for (const UINT command : {IDM_OPENFILE, IDM_SAVEAS})
+                if (::LoadStringW(::GetModuleHandleW(nullptr), command == IDM_OPENFILE ? IDS_OPENFILE : IDS_SAVEAS,
+                                  file, 64) > 0)
+                    ::AppendMenuW(sysMenu, MF_STRING, command, file);
             ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
     }
@@ -99,6 +101,8 @@ void CCorvasetDlg::OnSysCommand(Message& m, int) {
         m_showAbout(m_hWnd);
     else if ((m.wParam & 0xFFF0) == IDM_OPENFILE)
         ChooseAndOpenFile();
+    else if ((m.wParam & 0xFFF0) == IDM_SAVEAS)
+        ChooseAndSaveAs();
     else
         m.handled = false;
 }

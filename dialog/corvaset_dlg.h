@@ -16,6 +16,7 @@
 #include "framework/dialog.h"
 #include "framework/dialog_scroller.h"
 #include "framework/file.h"
+#include "framework/file_read.h"
 
 class CCorvasetDlg : public fw::CDialog {
 public:
@@ -28,7 +29,8 @@ public:
 
     explicit CCorvasetDlg(ShowAboutBox showAbout);
 
-    enum class SaveResult { NothingToSave, Saved, Failed };
+    // Kept: the user chose not to replace the file; the dialog stays.
+    enum class SaveResult { NothingToSave, Saved, Failed, Kept };
 
     custom::EntryTable& WorkingEntryTable() { return m_working; }
     custom::CodecModel CurrentCodecModel() const;
@@ -37,8 +39,9 @@ public:
     void SetStartArguments(std::vector<std::wstring> arguments);
     // Reads and checks a customization file and, when the user agrees to
     // what it finds, shows its settings; "Save" then writes back to it.
-    // False when nothing changed.
-    bool OpenCustomFile(const std::wstring& path);
+    // False when nothing changed. A file that does not exist is, when
+    // `mayBeNew`, the file "Save" is to make: the settings stay.
+    bool OpenCustomFile(const std::wstring& path, bool mayBeNew = false);
     // Writes "corvaset.dat" when anything is customized and reports the
     // outcome to the user; a failure leaves the old file as it was.
     SaveResult WriteCustomFile();
@@ -66,7 +69,13 @@ private:
     void OpenFromStartArguments(fw::Message& m, int);
     void OnDropFiles(fw::Message& m, int);
     void ChooseAndOpenFile();
+    void ChooseAndSaveAs();
     bool HasUnsavedEdits() const;
+    // "Save" writes to `path` from now on; the caption names it.
+    void SetTarget(const std::wstring& path);
+    // A path as a box shows it: shortened to fit the screen.
+    static std::wstring ShownPath(const std::wstring& path);
+
 
     // Loading the controls from the table
     // The texts and greying go to `look`: the live controls (*this), or the
@@ -110,6 +119,9 @@ private:
     void ShowRecordSource();
 
     void ReportSaveFailure(const fw::FileError& error, const std::wstring& path) const;
+    // Whether "Save" may write `path`: yes when it is not there or is as
+    // it was when last seen here; else the user is asked.
+    bool MayReplace(const std::wstring& path);
 
     ShowAboutBox m_showAbout;
     HICON m_hIcon;
@@ -119,6 +131,9 @@ private:
     // The opened file's records and full path; none: "corvaset.dat" here.
     std::optional<custom::CustomFileRecords> m_opened;
     std::wstring m_target;
+    // The target as it was opened, chosen or agreed to be replaced: "Save"
+    // asks before it replaces a file that is not so. None: never seen.
+    std::optional<fw::FileSeen> m_seen;
     std::wstring m_caption;  // the template's own caption
     std::vector<std::wstring> m_startArguments;
     fw::CDialogScroller m_scroller;

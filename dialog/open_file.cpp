@@ -2,6 +2,8 @@
 // dropping it on the dialog, or with "Open..." in the system menu. "Save"
 // then writes back to that file.
 
+#include <algorithm>
+
 #include "custom/file_check.h"
 #include "dialog/corvaset_dlg.h"
 #include "dialog/open_messages.h"
@@ -27,17 +29,20 @@ std::wstring ProblemList(const custom::FileReport& report, custom::Severity seve
     return list;
 }
 
-std::wstring CauseText(const fw::FileError& error) {
+}  // namespace
+
+// Why a file could not be opened, or why it was refused.
+std::wstring open_messages::CauseText(const fw::FileError& error) {
     switch (error.cause) {
         case fw::FileCause::IsDirectory: return open_messages::kIsFolder;
+        case fw::FileCause::DeviceName: return open_messages::kDeviceName;
+        case fw::FileCause::NotAFile: return open_messages::kNotAFile;
         case fw::FileCause::NotFound: return open_messages::kNotFound;
         case fw::FileCause::SharingViolation: return open_messages::kInUse;
         case fw::FileCause::AccessDenied: return open_messages::kAccessDenied;
         default: return fw::FormatInserts(open_messages::kReadFailed, {fw::DecimalText(error.systemError)});
     }
 }
-
-}  // namespace
 
 void CCorvasetDlg::SetStartArguments(std::vector<std::wstring> arguments) { m_startArguments = std::move(arguments); }
 
@@ -51,7 +56,7 @@ void CCorvasetDlg::OpenFromStartArguments(fw::Message&, int) {
         MessageBox(open_messages::kUsage, nullptr, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    OpenCustomFile(first);
+    OpenCustomFile(first, true);
 }
 
 void CCorvasetDlg::OnDropFiles(fw::Message& m, int) {
@@ -73,39 +78,57 @@ bool CCorvasetDlg::HasUnsavedEdits() const {
     return false;
 }
 
-bool CCorvasetDlg::OpenCustomFile(const std::wstring& given) {
+std::wstring CCorvasetDlg::ShownPath(const std::wstring& path) {
+    // About the widest line a box on this screen has room for.
+    return fw::CompactPath(path, static_cast<std::size_t>(std::max(::GetSystemMetrics(SM_CXSCREEN) / 9, 40)));
+}
+
+void CCorvasetDlg::SetTarget(const std::wstring& path) {
+    m_target = path;
+    SetWindowText(m_caption + L" - " + path);
+}
+
+bool CCorvasetDlg::OpenCustomFile(const std::wstring& given, bool mayBeNew) {
     const std::wstring path = fw::FullPathName(given);
+    // A device name as the user wrote it, not as \\.\NAME.
+    const std::wstring shown = ShownPath(path.starts_with(L"\\\\.\\") ? given : path);
     if (HasUnsavedEdits() &&
-        MessageBox(fw::FormatInserts(open_messages::kUnsavedEdits, {path}), nullptr, MB_YESNO | MB_ICONQUESTION) !=
+        MessageBox(fw::FormatInserts(open_messages::kUnsavedEdits, {shown}), nullptr, MB_YESNO | MB_ICONQUESTION) !=
             IDYES)
         return false;
 
     const fw::ReadResult read = fw::ReadFileUpTo(path, custom::kCustomFileSize);
+    if (mayBeNew && read.error.systemError == ERROR_FILE_NOT_FOUND) {
+        // A new package's name, as editors take one: the settings stay.
+        SetTarget(path);
+        m_seen = fw::LookAtFile(path, custom::kCustomFileSize);
+        return true;
+    }
     if (read.error || read.tooLarge) {
-        const std::wstring cause = read.tooLarge ? open_messages::kTooLarge : CauseText(read.error);
-        MessageBox(fw::FormatInserts(open_messages::kCannotOpen, {path, cause}), nullptr, MB_OK | MB_ICONHAND);
+        const std::wstring cause = read.tooLarge ? open_messages::kTooLarge : open_messages::CauseText(read.error);
+        MessageBox(fw::FormatInserts(open_messages::kCannotOpen, {shown, cause}), nullptr, MB_OK | MB_ICONHAND);
         return false;
     }
     const custom::FileReport report = custom::CheckFileBytes(read.bytes.data(), read.bytes.size());
     if (report.Count(custom::Severity::Error) != 0) {
-        MessageBox(fw::FormatInserts(open_messages::kInvalid, {path, ProblemList(report, custom::Severity::Error)}),
+        MessageBox(fw::FormatInserts(open_messages::kInvalid, {shown, ProblemList(report, custom::Severity::Error)}),
                    nullptr, MB_OK | MB_ICONHAND);
         return false;
     }
     if (report.Count(custom::Severity::Warning) != 0) {
         const std::wstring text =
-            fw::FormatInserts(open_messages::kWarnings, {path, ProblemList(report, custom::Severity::Warning)});
+            fw::FormatInserts(open_messages::kWarnings, {shown, ProblemList(report, custom::Severity::Warning)});
         if (MessageBox(text, nullptr, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return false;
     }
 
     m_working = report.working;
     m_unchanged = report.working;
     m_opened = *report.records;
-    m_target = path;
+    m_seen = fw::LookAtFile(path, custom::kCustomFileSize);
     const custom::CodecModel model = custom::ModelForOpenedFile(*m_opened, CurrentCodecModel());
     if (model == custom::CodecModel::Model3) CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
     RefreshControls();
     ApplyCodecModel(CurrentCodecModel());
-    SetWindowText(m_caption + L" - " + path);
+    SetTarget(path);
     return true;
 }

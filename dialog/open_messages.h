@@ -2,6 +2,10 @@
 // their inserts: %1 is the file's full path.
 #pragma once
 
+#include <string>
+
+#include "framework/file.h"
+
 namespace open_messages {
 
 inline constexpr wchar_t kFilter[] = L"Customization files (*.dat)\0*.dat\0All files (*.*)\0*.*\0";
@@ -20,6 +24,9 @@ inline constexpr wchar_t kNotFound[] = L"The file does not exist.";
 inline constexpr wchar_t kInUse[] = L"Another program is using it.";
 inline constexpr wchar_t kAccessDenied[] = L"Access to it is denied.";
 inline constexpr wchar_t kTooLarge[] = L"It is larger than a customization file (584 bytes).";
+inline constexpr wchar_t kDeviceName[] =
+    L"Its name is a Windows device name (CON, NUL, AUX, PRN, COM1-9, LPT1-9), not a file.";
+inline constexpr wchar_t kNotAFile[] = L"It is a device or a named pipe, not a file.";
 inline constexpr wchar_t kReadFailed[] = L"It could not be read (system error %1).";
 
 // %2 is the list of problems, a line each.
@@ -30,5 +37,7 @@ inline constexpr wchar_t kWarnings[] =
     L"them.";
 // %1 is how many problems the list leaves out.
 inline constexpr wchar_t kMoreProblems[] = L"(%1 more)\n";
+
+std::wstring CauseText(const fw::FileError& error);
 
 }  // namespace open_messages

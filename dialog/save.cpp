@@ -1,28 +1,60 @@
-// "Save": decides what is customized, writes "corvaset.dat" and reports it.
+// "Save": decides what is customized, makes sure the file it replaces is one
+// the user has seen, writes the file and reports it.
+#include <algorithm>
 #include <string>
 
 #include "dialog/corvaset_dlg.h"
+#include "dialog/open_messages.h"
 #include "dialog/save_messages.h"
+#include "framework/shell.h"
 #include "framework/text.h"
 
-save_messages::FailureBox save_messages::FailureBoxFor(const fw::FileError& error, const std::wstring& path) {
+namespace {
+
+// The cause of a failure as a sentence: the system's own words where the
+// system gave the cause.
+std::wstring SaveCauseText(const fw::FileError& error) {
     switch (error.cause) {
-        // The file could not even be created: the user can remove the cause
-        // (unlock, make writable, remove the folder) and save again.
-        case fw::FileCause::AccessDenied:
-        case fw::FileCause::SharingViolation:
-        case fw::FileCause::ReadOnly:
+        case fw::FileCause::ReadOnly: return save_messages::kReadOnly;
         case fw::FileCause::IsDirectory:
-            return {kCreateFailedCaption, kCreateFailedText};
-        case fw::FileCause::DiskFull: return {nullptr, fw::FormatInserts(kDiskFullText, {path})};
-        case fw::FileCause::NotFound: return {nullptr, fw::FormatInserts(kNotFoundText, {path})};
-        case fw::FileCause::PathTooLong: return {nullptr, fw::FormatInserts(kPathTooLongText, {path})};
+        case fw::FileCause::DeviceName:
+        case fw::FileCause::NotAFile: return open_messages::CauseText(error);
         default: {
+            const std::wstring words = fw::SystemErrorText(error.systemError);
+            return (words.empty() ? save_messages::kNoErrorText : words) + L".";
+        }
+    }
+}
+
+}  // namespace
+
+save_messages::FailureBox save_messages::FailureBoxFor(const fw::FileError& error, const std::wstring& path) {
+    const wchar_t* pattern = kCreateFailedText;
+    switch (error.cause) {
+        case fw::FileCause::DiskFull: pattern = kDiskFullText; break;
+        case fw::FileCause::NotFound: pattern = kNotFoundText; break;
+        case fw::FileCause::PathTooLong: pattern = kPathTooLongText; break;
+        case fw::FileCause::Other: {
             const std::wstring description = fw::SystemErrorText(error.systemError);
             return {nullptr, fw::FormatInserts(kOtherFailureText, {path, fw::DecimalText(error.systemError),
                                                                    description.empty() ? kNoErrorText : description})};
         }
+        // The file could not be created or replaced: the user can remove the
+        // cause (unlock, make writable, remove the folder) and save again.
+        default: return {kCreateFailedCaption, fw::FormatInserts(pattern, {path, SaveCauseText(error)})};
     }
+    return {nullptr, fw::FormatInserts(pattern, {path, SaveCauseText(error)})};
+}
+
+bool CCorvasetDlg::MayReplace(const std::wstring& path) {
+    const fw::FileSeen now = fw::LookAtFile(path, custom::kCustomFileSize);
+    if (!now.exists || (m_seen && *m_seen == now)) return true;
+    const wchar_t* question = m_seen && m_seen->exists ? save_messages::kReplaceChanged : save_messages::kReplaceUnseen;
+    if (MessageBox(fw::FormatInserts(question, {ShownPath(path)}), nullptr,
+                   MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
+        return false;
+    m_seen = now;
+    return true;
 }
 
 CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
@@ -30,32 +62,55 @@ CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
     if (!custom::AnyCustomized(m_working, model)) return SaveResult::NothingToSave;
 
     const custom::CustomFileImage image = custom::EncodeCustomFile(m_working, model, m_opened ? &*m_opened : nullptr);
-    const std::wstring path = m_target.empty() ? fw::FullPathName(L"corvaset.dat") : m_target;
-    const fw::FileError error = fw::WriteFileReplacing(path, image.data(), static_cast<DWORD>(image.size()));
+    const std::wstring here = fw::FullPathName(L"corvaset.dat");
+    const std::wstring path = m_target.empty() ? here : m_target;
+    // What cannot be replaced is told before the user is asked to replace it.
+    std::wstring final;
+    fw::FileError error = fw::CheckReplaceable(path, final);
+    if (!error && !MayReplace(path)) return SaveResult::Kept;
+    if (!error) error = fw::WriteFileReplacing(path, image.data(), static_cast<DWORD>(image.size()));
     if (error) {
         ReportSaveFailure(error, path);
         return SaveResult::Failed;
     }
-    MessageBox(save_messages::kSuccessText, save_messages::kSuccessCaption, MB_OK | MB_ICONASTERISK);
+    const bool isHere = ::lstrcmpiW(path.c_str(), here.c_str()) == 0;
+    MessageBox(fw::FormatInserts(save_messages::kSuccessText, {isHere ? save_messages::kDefaultFileName : ShownPath(path)}),
+               save_messages::kSuccessCaption, MB_OK | MB_ICONASTERISK);
     return SaveResult::Saved;
 }
 
 void CCorvasetDlg::ReportSaveFailure(const fw::FileError& error, const std::wstring& path) const {
-    const save_messages::FailureBox box = save_messages::FailureBoxFor(error, path);
+    const save_messages::FailureBox box = save_messages::FailureBoxFor(error, ShownPath(path));
     MessageBox(box.text, box.caption, MB_OK | MB_ICONHAND);
 }
 
 void CCorvasetDlg::OnOK() {
     switch (WriteCustomFile()) {
-        case SaveResult::NothingToSave:
-            MessageBox(save_messages::kNothingToSaveText, nullptr, MB_OK);
+        case SaveResult::NothingToSave: {
+            // An opened file keeps what it holds: the user is not to think it clean.
+            const bool holds = m_opened && std::any_of(m_opened->begin(), m_opened->end(),
+                                                       [](const auto& record) { return record.present != 0; });
+            MessageBox(holds ? fw::FormatInserts(save_messages::kNothingToSaveOpenedText, {ShownPath(m_target)})
+                             : std::wstring(save_messages::kNothingToSaveText),
+                       nullptr, MB_OK);
             EndDialog(IDOK);
             break;
+        }
         case SaveResult::Saved:
             EndDialog(IDOK);
             break;
         case SaveResult::Failed:
+        case SaveResult::Kept:
             // The edits stay, so the user can remove the cause and save again.
             break;
     }
+}
+
+void CCorvasetDlg::ChooseAndSaveAs() {
+    const auto path = fw::ChooseFileToSave(m_hWnd, open_messages::kFilter, L"dat");
+    if (!path) return;
+    SetTarget(*path);
+    // The Save dialog asked before a file was chosen over an existing one.
+    m_seen = fw::LookAtFile(*path, custom::kCustomFileSize);
+    OnOK();
 }

@@ -52,6 +52,11 @@ FileError CFile::Flush() {
     return {};
 }
 
+FileError CFile::Truncate() {
+    if (!::SetEndOfFile(m_handle)) return FileErrorFromSystem(::GetLastError());
+    return {};
+}
+
 FileError CFile::Close() {
     if (m_handle == INVALID_HANDLE_VALUE) return {};
     const BOOL ok = ::CloseHandle(m_handle);
@@ -69,57 +74,117 @@ std::wstring FullPathName(const std::wstring& path) {
     return std::wstring(buffer.data(), length);
 }
 
-namespace {
+std::wstring LongPathForm(const std::wstring& full) {
+    // Room for a temporary file's name beside it in the short form.
+    if (full.size() < MAX_PATH - 14 || full.starts_with(L"\\\\?\\") || full.starts_with(L"\\\\.\\")) return full;
+    if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC" + full.substr(1);
+    return L"\\\\?\\" + full;
+}
 
-// GetTempFileNameW takes a folder of at most MAX_PATH - 14 characters, and
-// adds to it at most a separator, a three-letter prefix, four hex digits,
-// ".tmp" and the terminating null.
-constexpr std::size_t kLongestTemporaryFolder = MAX_PATH - 14;
-constexpr std::size_t kTemporaryNameRoom = 1 + 3 + 4 + 4 + 1;
+FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& final) {
+    exists = false;
+    final = full;
+    // The system gives a device name (COM1, nul, C:\x\aux.dat) the full
+    // form \\.\NAME.
+    if (full.starts_with(L"\\\\.\\")) return {FileCause::DeviceName, ERROR_INVALID_NAME};
+    // Opened for its attributes only: no sharing conflict, no effect on a device.
+    const HANDLE handle = ::CreateFileW(LongPathForm(full).c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND ? FileError{} : FileErrorFromSystem(error);
+    }
+    exists = true;
+    FileError error;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileType(handle) != FILE_TYPE_DISK) {
+        error = {FileCause::NotAFile, ERROR_INVALID_FUNCTION};
+    } else if (!::GetFileInformationByHandle(handle, &info)) {
+        error = FileErrorFromSystem(::GetLastError());
+    } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        error = {FileCause::IsDirectory, ERROR_ACCESS_DENIED};
+    } else {
+        std::wstring path(32768, L'\0');
+        const DWORD n = ::GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()), 0);
+        if (n > 0 && n < path.size()) {
+            path.resize(n);
+            // \\?\C:\... and \\?\UNC\server\... back to the ordinary forms.
+            if (path.starts_with(L"\\\\?\\UNC\\")) final = L"\\" + path.substr(7);
+            else if (path.starts_with(L"\\\\?\\")) final = path.substr(4);
+        }
+    }
+    ::CloseHandle(handle);
+    return error;
+}
+
+namespace {
 
 std::wstring FolderOf(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
 }
 
-// Refuses targets that must not be replaced, and probes that no other
-// program holds the target open, before anything is written.
-FileError CheckTargetReplaceable(const std::wstring& target) {
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const FileError error = FileErrorFromSystem(::GetLastError());
-        return error.cause == FileCause::NotFound && error.systemError == ERROR_FILE_NOT_FOUND ? FileError{} : error;
-    }
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return {FileCause::IsDirectory, ERROR_ACCESS_DENIED};
-    if (attributes & FILE_ATTRIBUTE_READONLY) return {FileCause::ReadOnly, ERROR_ACCESS_DENIED};
-    CFile probe;
-    return probe.Open(target, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
-}
-
-FileError WriteWholeFile(const std::wstring& path, const void* data, DWORD size) {
-    CFile file;
-    FileError error = file.Open(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    if (!error) error = file.Write(data, size);
+FileError WriteWhole(CFile& file, const void* data, DWORD size) {
+    FileError error = file.Write(data, size);
+    if (!error) error = file.Truncate();
     if (!error) error = file.Flush();
     const FileError closed = file.Close();
     return error ? error : closed;
 }
 
+// A new file "cvsXXXX.tmp" beside `target`, opened for writing; its name in `temporary`.
+FileError CreateTemporaryBeside(const std::wstring& target, CFile& file, std::wstring& temporary) {
+    wchar_t name[] = L"cvs0000.tmp";
+    unsigned number = ::GetTickCount() ^ ::GetCurrentProcessId();
+    FileError error;
+    for (unsigned tries = 0; tries < 0x10000; ++tries, ++number) {
+        for (int digit = 0; digit < 4; ++digit) name[6 - digit] = L"0123456789ABCDEF"[(number >> (4 * digit)) & 0xF];
+        temporary = FolderOf(target) + name;
+        error = file.Open(LongPathForm(temporary), GENERIC_WRITE, 0, CREATE_NEW);
+        if (error.systemError != ERROR_FILE_EXISTS) break;
+    }
+    return error;
+}
+
 }  // namespace
 
+FileError CheckReplaceable(const std::wstring& full, std::wstring& final) {
+    bool exists = false;
+    if (FileError error = ExamineFile(full, exists, final)) return error;
+    if (!exists) return {};
+    const DWORD attributes = ::GetFileAttributesW(LongPathForm(final).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return {FileCause::ReadOnly, ERROR_ACCESS_DENIED};
+    CFile probe;
+    return probe.Open(LongPathForm(final), GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
+}
+
 FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD size) {
-    if (FileError error = CheckTargetReplaceable(target)) return error;
+    std::wstring final;
+    if (FileError error = CheckReplaceable(FullPathName(target), final)) return error;
+    const std::wstring longFinal = LongPathForm(final);
+    const bool exists = ::GetFileAttributesW(longFinal.c_str()) != INVALID_FILE_ATTRIBUTES;
 
-    const std::wstring folder = FolderOf(target);
-    if (folder.size() > kLongestTemporaryFolder) return {FileCause::PathTooLong, ERROR_FILENAME_EXCED_RANGE};
-    std::wstring temporary(folder.size() + kTemporaryNameRoom, L'\0');
-    if (!::GetTempFileNameW(folder.c_str(), L"cvs", 0, temporary.data())) return FileErrorFromSystem(::GetLastError());
-    temporary.resize(temporary.find(L'\0'));
-
-    FileError error = WriteWholeFile(temporary, data, size);
-    if (!error && !::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    CFile file;
+    std::wstring temporary;
+    if (FileError error = CreateTemporaryBeside(final, file, temporary)) return error;
+    const std::wstring longTemporary = LongPathForm(temporary);
+    FileError error = WriteWhole(file, data, size);
+    bool writtenInPlace = false;
+    if (!error && exists) {
+        // An open that fails leaves the old file as it was, and says why.
+        CFile old;
+        error = old.Open(longFinal, GENERIC_WRITE, 0, OPEN_EXISTING);
+        // A write over it that fails half-way is mended by the complete copy.
+        if (!error) writtenInPlace = !WriteWhole(old, data, size);
+    }
+    if (!error && !writtenInPlace) {
+        if (::MoveFileExW(longTemporary.c_str(), longFinal.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return {};
         error = FileErrorFromSystem(::GetLastError());
-    if (error) ::DeleteFileW(temporary.c_str());
+    }
+    ::DeleteFileW(longTemporary.c_str());
     return error;
 }
 

@@ -16,7 +16,9 @@ enum class FileCause {
     ReadOnly,          // the target carries the read-only attribute
     IsDirectory,       // the target name is taken by a folder
     DiskFull,          // the disk ran out of space, or a write came up short
-    PathTooLong,       // the folder's path leaves no room for a temporary file's name
+    PathTooLong,       // the path is longer than the system takes
+    DeviceName,        // CON, NUL, COM1, aux.dat ...: the name opens a device
+    NotAFile,          // a device, a named pipe (FIFO) or a console, not a file on a disk
     Other,
 };
 
@@ -57,6 +59,8 @@ public:
     // Writes all of `size` bytes; fewer bytes written counts as a full disk.
     FileError Write(const void* data, DWORD size);
     FileError Flush();
+    // Ends the file at the current position.
+    FileError Truncate();
     FileError Close();
 
 private:
@@ -66,11 +70,30 @@ private:
 // The absolute form of a path relative to the current directory.
 std::wstring FullPathName(const std::wstring& path);
 
-// Writes `data` to a temporary file beside `target` and then moves it over
-// `target` in one step. On failure `target` keeps its old bytes and the
-// temporary file is gone. A read-only target or a folder of that name is
-// refused up front, since not every file system refuses to replace them, and
-// so is a folder whose path is too long to name a temporary file in.
+// The form of a full path that the file calls take beyond MAX_PATH
+// characters (\\?\C:\... or \\?\UNC\server\...); a short path as it is.
+std::wstring LongPathForm(const std::wstring& full);
+
+// What is at the full path `full`, examined without reading or opening it
+// for data (which could block on a device or a pipe): a path in the device
+// namespace (\\.\NAME, the full form of a device name), a device, a pipe
+// or a folder is refused; a file on a disk, or nothing
+// (`exists` false), is not. `final` becomes the file a symbolic link leads
+// to, else `full`.
+FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& final);
+
+// Refuses, before anything is written, a target that ExamineFile refuses, a
+// read-only one (not every file system refuses to replace it) and one that
+// another program holds open. `final` as ExamineFile gives it.
+FileError CheckReplaceable(const std::wstring& full, std::wstring& final);
+
+// Writes `data` whole to a new temporary file beside `target` first. An
+// existing file is then written over in place, so that it stays the same
+// file (its links, permissions and owner); should that fail, the complete
+// temporary file is moved over it in one step. A new file is the temporary
+// file moved to its name. On failure `target` keeps its old bytes, and the
+// temporary file is gone either way. Through a symbolic link the file it
+// leads to is written and the link stays.
 FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD size);
 
 }  // namespace fw

@@ -1,5 +1,6 @@
 // Reading a small file whole, refusing what cannot be the file asked for
-// before reading more than needed.
+// before reading more than needed, and noting what a file was when it was
+// last seen, to tell whether someone else has changed it since.
 #pragma once
 
 #include <windows.h>
@@ -18,8 +19,20 @@ struct ReadResult {
     std::vector<std::uint8_t> bytes;
 };
 
-// Reads at most `limit` bytes of the file at `path`; a folder of that name
-// is refused as IsDirectory, a longer file as tooLarge.
+// Reads at most `limit` bytes of the file at `path`. Only a file on a disk
+// is read: a device name, a device, a pipe or a folder is refused before
+// anything is read (as ExamineFile does), a longer file as tooLarge.
 ReadResult ReadFileUpTo(const std::wstring& path, std::size_t limit);
+
+// A file as it was seen: whether it was there, its size, its last write
+// time and up to `limit` bytes of it.
+struct FileSeen {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::uint64_t written = 0;
+    std::vector<std::uint8_t> bytes;
+    bool operator==(const FileSeen&) const = default;
+};
+FileSeen LookAtFile(const std::wstring& full, std::size_t limit);
 
 }  // namespace fw

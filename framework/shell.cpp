@@ -77,13 +77,20 @@ std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
     return files;
 }
 
-std::optional<std::wstring> ChooseFileToOpen(HWND owner, const wchar_t* filter) {
-    static const auto getOpenFileName = [] {
-        decltype(&::GetOpenFileNameW) call = nullptr;
-        FindCall(LoadSystemLibrary(L"comdlg32.dll"), "GetOpenFileNameW", call);
-        return call;
-    }();
-    if (getOpenFileName == nullptr) return std::nullopt;
+namespace {
+
+std::optional<std::wstring> ChooseFile(HWND owner, const wchar_t* filter, const wchar_t* extension) {
+    using Call = decltype(&::GetOpenFileNameW);
+    static Call calls[2] = {};
+    static bool loaded = false;
+    if (!loaded) {
+        const HMODULE comdlg32 = LoadSystemLibrary(L"comdlg32.dll");
+        FindCall(comdlg32, "GetOpenFileNameW", calls[0]);
+        FindCall(comdlg32, "GetSaveFileNameW", calls[1]);
+        loaded = true;
+    }
+    const bool save = extension != nullptr;
+    if (calls[save] == nullptr) return std::nullopt;
     std::wstring path(32768, L'\0');  // the longest path Windows has
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
@@ -92,10 +99,22 @@ std::optional<std::wstring> ChooseFileToOpen(HWND owner, const wchar_t* filter) 
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = path.data();
     ofn.nMaxFile = static_cast<DWORD>(path.size());
-    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!getOpenFileName(&ofn)) return std::nullopt;
+    ofn.lpstrDefExt = extension;
+    ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!calls[save](&ofn)) return std::nullopt;
     path.resize(path.find(L'\0'));
     return path;
+}
+
+}  // namespace
+
+std::optional<std::wstring> ChooseFileToOpen(HWND owner, const wchar_t* filter) {
+    return ChooseFile(owner, filter, nullptr);
+}
+
+std::optional<std::wstring> ChooseFileToSave(HWND owner, const wchar_t* filter, const wchar_t* extension) {
+    return ChooseFile(owner, filter, extension);
 }
 
 }  // namespace fw

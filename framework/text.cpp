@@ -31,6 +31,16 @@ std::wstring WidenAscii(const std::string& text) { return std::wstring(text.begi
 
 std::wstring DecimalText(unsigned number) { return WidenAscii(std::to_string(number)); }
 
+std::wstring CompactPath(const std::wstring& path, std::size_t limit) {
+    if (path.size() <= limit) return path;
+    const std::size_t slash = path.find_last_of(L"\\/");
+    std::size_t tail = slash == std::wstring::npos ? 0 : path.size() - slash;
+    // A name too long to keep whole keeps its end, the extension with it.
+    if (tail + 4 > limit) tail = limit - 4;
+    const std::size_t head = limit - 3 - tail;
+    return path.substr(0, head) + L"..." + path.substr(path.size() - tail);
+}
+
 std::wstring SystemErrorText(DWORD error) {
     wchar_t* buffer = nullptr;
     const DWORD length = ::FormatMessageW(

@@ -22,6 +22,10 @@ std::wstring WidenAscii(const std::string& text);
 // wide printf, which would be a tenth of the program's size.
 std::wstring DecimalText(unsigned number);
 
+// `path` cut to at most `limit` characters (not less than 8) for a box: the
+// beginning and the file's name stay, "..." stands for the middle.
+std::wstring CompactPath(const std::wstring& path, std::size_t limit);
+
 // The system's description of `error` without its line break and final full
 // stop; empty when the system has none.
 std::wstring SystemErrorText(DWORD error);

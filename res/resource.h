@@ -11,12 +11,14 @@
 #define IDD_ABOUTBOX            100
 #define IDS_ABOUTBOX            101
 #define IDS_OPENFILE            103
+#define IDS_SAVEAS              104
 #define IDD_CORVASET_DIALOG     102
 #define IDR_MAINFRAME           128
 
 // System menu command of the About box
 #define IDM_ABOUTBOX            0x0010
 #define IDM_OPENFILE            0x0020
+#define IDM_SAVEAS              0x0030
 
 // Push buttons ("Save" and "Cancel" are IDOK and IDCANCEL)
 #define IDC_DEFAULT             1091

@@ -197,9 +197,8 @@ WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data
 
     // What is there now, opened for its attributes only (no sharing
     // conflict, no effect on a device): a file on a disk that is not the
-    // input, else refused. Through a symbolic link the file it leads to is
-    // the one replaced, and the link stays.
-    std::wstring target = full;
+    // input, else refused. The replacing write follows a symbolic link to
+    // the file it leads to, and the link stays.
     const HANDLE handle = ::CreateFileW(full.c_str(), FILE_READ_ATTRIBUTES,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -207,7 +206,6 @@ WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data
         std::string refusal;
         const DWORD type = ::GetFileType(handle);
         BY_HANDLE_FILE_INFORMATION info{};
-        wchar_t final[MAX_PATH];
         if (type != FILE_TYPE_DISK) {
             refusal = NotOnDisk(type);
         } else if (!::GetFileInformationByHandle(handle, &info)) {
@@ -218,17 +216,11 @@ WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data
             refusal = "it is the file being read: writing it would destroy what is read";
         } else if (IsStandardOutput(IdOf(handle))) {
             refusal = kIsStandardOutput;
-        } else if (const DWORD n = ::GetFinalPathNameByHandleW(handle, final, MAX_PATH, FILE_NAME_NORMALIZED);
-                   n > 0 && n < MAX_PATH) {
-            target.assign(final, n);
-            // \\?\C:\... and \\?\UNC\server\... back to the ordinary forms.
-            if (target.starts_with(L"\\\\?\\UNC\\")) target.replace(0, 8, L"\\\\");
-            else if (target.starts_with(L"\\\\?\\") && target.size() > 6 && target[5] == L':') target.erase(0, 4);
         }
         ::CloseHandle(handle);
         if (!refusal.empty()) return {false, refusal};
     }
-    const fw::FileError error = fw::WriteFileReplacing(target, data, static_cast<DWORD>(size));
+    const fw::FileError error = fw::WriteFileReplacing(full, data, static_cast<DWORD>(size));
     if (error) return {false, CauseText(error)};
     return {true, ""};
 }

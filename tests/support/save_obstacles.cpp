@@ -5,16 +5,21 @@
 namespace test_support {
 namespace {
 
-std::wstring CreateFailed(const std::wstring&) { return L"Create customized file failed!"; }
+std::wstring CreateFailed(const std::wstring& dat, const wchar_t* cause) {
+    return L"Create customized file failed!\n\n" + dat + L"\n" + cause;
+}
 
 }  // namespace
 
 const SaveObstacle kSaveObstacles[4] = {
-    {"ReadOnlyFile", ObstacleKind::ReadOnlyFile, true, L"ERROR", CreateFailed},
-    {"FolderOfThatName", ObstacleKind::FolderOfThatName, false, L"ERROR", CreateFailed},
-    {"FileHeldOpenWithoutSharing", ObstacleKind::FileHeldOpen, true, L"ERROR", CreateFailed},
+    {"ReadOnlyFile", ObstacleKind::ReadOnlyFile, true, L"ERROR",
+     [](const std::wstring& dat) { return CreateFailed(dat, L"The file is read-only."); }},
+    {"FolderOfThatName", ObstacleKind::FolderOfThatName, false, L"ERROR",
+     [](const std::wstring& dat) { return CreateFailed(dat, L"It is a folder."); }},
+    {"FileHeldOpenWithoutSharing", ObstacleKind::FileHeldOpen, true, L"ERROR",
+     [](const std::wstring& dat) { return CreateFailed(dat, L"Sharing violation."); }},
     {"FullDisk", ObstacleKind::FullDisk, true, nullptr,
-     [](const std::wstring& dat) { return L"Disk full while accessing " + dat + L"."; }},
+     [](const std::wstring& dat) { return L"Disk full while accessing " + dat + L".\n\nDisk full."; }},
 };
 
 void PrintTo(const SaveObstacle& obstacle, std::ostream* os) { *os << obstacle.name; }

@@ -45,9 +45,10 @@ protected:
     // Clicks a button of the dialog as the keyboard or mouse would.
     void Click(int id) { ::SendMessageW(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0); }
 
-    // Clicks a button and answers every box it shows.
-    std::vector<test_support::SeenBox> ClickAndAnswer(int id) {
-        test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
+    // Clicks a button and answers every box it shows, the first ones with
+    // `answers` (IDYES, IDNO ...), the others with OK.
+    std::vector<test_support::SeenBox> ClickAndAnswer(int id, std::vector<int> answers = {}) {
+        test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd, std::move(answers));
         Click(id);
         return answerer.Finish();
     }

@@ -69,16 +69,18 @@ TEST_F(SaveTest, ChangeIsWrittenReportedAndEndsTheDialog) {
     UnmuteMic();
     custom::StoreByte(dialog.WorkingEntryTable()[Entry::Enable48KSpdif], 1);
 
-    const auto seen = ClickAndAnswer(IDOK);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, L"SUCCESS");
-    EXPECT_EQ(seen[0].text,
+    const auto seen = ClickAndAnswer(IDOK, {IDYES});
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].text, datPath + L" already exists, and it was not opened here.\n\n"
+                                      L"Replace it? The customizations it holds are then lost.");
+    EXPECT_EQ(seen[1].caption, L"SUCCESS");
+    EXPECT_EQ(seen[1].text,
               L"Create customized file successfully!\n"
               L"Please copy the customized file, CORVASET.DAT, into the driver directories of package to enable "
               L"customized features.\n"
               L"Please make sure your driver version is 5.10.3570 or later.\n"
               L"\"Enable 48K SPDIF\" is only supported with 5.10.3590 or later.");
-    EXPECT_EQ(seen[0].icon, BoxIcon::Information);
+    EXPECT_EQ(seen[1].icon, BoxIcon::Information);
     EXPECT_EQ(dialog.EndResult(), IDOK);
 
     const auto bytes = test_support::ReadFileBytes(datPath);
@@ -106,11 +108,12 @@ TEST_P(SaveObstacleTest, ShowsErrorKeepsOldFileAndDialogThenRetrySucceeds) {
     const auto listing = test_support::ListFolder(inPlace.Folder());
     UnmuteMic();
 
-    const auto seen = ClickAndAnswer(IDOK);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, obstacle.caption != nullptr ? obstacle.caption : L"corvaset_ui_tests");
-    EXPECT_EQ(seen[0].text, obstacle.text(dat));
-    EXPECT_EQ(seen[0].icon, BoxIcon::Stop);
+    // An old file is asked about first where it could be replaced at all.
+    const auto seen = ClickAndAnswer(IDOK, {IDYES});
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back().caption, obstacle.caption != nullptr ? obstacle.caption : L"corvaset_ui_tests");
+    EXPECT_EQ(seen.back().text, obstacle.text(dat));
+    EXPECT_EQ(seen.back().icon, BoxIcon::Stop);
 
     EXPECT_FALSE(dialog.EndResult().has_value());
     EXPECT_EQ(dialog.WorkingEntryTable()[Entry::MicVolume].value, 0x0004u);
@@ -123,9 +126,9 @@ TEST_P(SaveObstacleTest, ShowsErrorKeepsOldFileAndDialogThenRetrySucceeds) {
         EXPECT_EQ(test_support::ReadFileBytes(dat), kOldBytes);
     }
 
-    const auto retry = ClickAndAnswer(IDOK);
-    ASSERT_EQ(retry.size(), 1u);
-    EXPECT_EQ(retry[0].caption, L"SUCCESS");
+    const auto retry = ClickAndAnswer(IDOK, {IDYES});
+    ASSERT_FALSE(retry.empty());
+    EXPECT_EQ(retry.back().caption, L"SUCCESS");
     EXPECT_EQ(dialog.EndResult(), IDOK);
     EXPECT_EQ(test_support::ReadFileBytes(dat)->size(), 584u);
 }
@@ -146,13 +149,22 @@ TEST_F(NonAsciiFolderTest, SavesIntoAFolderWhoseNameIsNotAscii) {
     EXPECT_EQ(test_support::ReadFileBytes(datPath)->size(), 584u);
 }
 
-// Causes the user can remove: the box says only that creating failed.
-TEST(FailureBox, CreateFailuresSayOnlyThatCreatingFailed) {
-    for (const fw::FileCause cause : {fw::FileCause::AccessDenied, fw::FileCause::SharingViolation,
-                                      fw::FileCause::ReadOnly, fw::FileCause::IsDirectory}) {
-        const auto box = save_messages::FailureBoxFor({cause, 5}, L"C:\\a\\corvaset.dat");
-        EXPECT_STREQ(box.caption, L"ERROR") << static_cast<int>(cause);
-        EXPECT_EQ(box.text, L"Create customized file failed!") << static_cast<int>(cause);
+// Causes the user can remove: the first line says that creating failed,
+// the others name the file and the cause (the system's words under Wine).
+TEST(FailureBox, CreateFailuresNameTheFileAndTheCause) {
+    const struct { fw::FileError error; const wchar_t* cause; } kCauses[] = {
+        {{fw::FileCause::AccessDenied, 5}, L"Access denied."},
+        {{fw::FileCause::SharingViolation, 32}, L"Sharing violation."},
+        {{fw::FileCause::ReadOnly, 5}, L"The file is read-only."},
+        {{fw::FileCause::IsDirectory, 5}, L"It is a folder."},
+        {{fw::FileCause::DeviceName, 123}, L"Its name is a Windows device name (CON, NUL, AUX, PRN, COM1-9, LPT1-9), "
+                                           L"not a file."},
+        {{fw::FileCause::NotAFile, 1}, L"It is a device or a named pipe, not a file."},
+    };
+    for (const auto& c : kCauses) {
+        const auto box = save_messages::FailureBoxFor(c.error, L"C:\\a\\corvaset.dat");
+        EXPECT_STREQ(box.caption, L"ERROR") << c.cause;
+        EXPECT_EQ(box.text, L"Create customized file failed!\n\nC:\\a\\corvaset.dat\n" + std::wstring(c.cause));
     }
 }
 
@@ -166,10 +178,11 @@ struct FailureText {
 };
 
 const FailureText kFailureTexts[] = {
-    {"DiskFull", {fw::FileCause::DiskFull, 112}, L"D:\\c.dat", L"Disk full while accessing D:\\c.dat."},
-    {"NotFound", {fw::FileCause::NotFound, 3}, L"D:\\c.dat", L"The folder of D:\\c.dat could not be found."},
+    {"DiskFull", {fw::FileCause::DiskFull, 112}, L"D:\\c.dat", L"Disk full while accessing D:\\c.dat.\n\nDisk full."},
+    {"NotFound", {fw::FileCause::NotFound, 3}, L"D:\\c.dat",
+     L"The folder of D:\\c.dat could not be found.\n\nPath not found."},
     {"PathTooLong", {fw::FileCause::PathTooLong, 206}, L"D:\\c.dat",
-     L"The folder path of D:\\c.dat is too long to save there."},
+     L"The folder path of D:\\c.dat is too long to save there.\n\nFile name is too long."},
     // With Wine's own description of the code.
     {"OtherWithTheSystemsDescription", {fw::FileCause::Other, 1117}, L"D:\\c.dat",
      L"An error occurred while writing D:\\c.dat (system error 1117: I/O device error)."},
@@ -193,46 +206,26 @@ TEST_P(FailureTextTest, BoxNamesTheFileAndWhatHappened) {
 INSTANTIATE_TEST_SUITE_P(Save, FailureTextTest, ::testing::ValuesIn(kFailureTexts),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// GetTempFileNameW takes a folder of at most 246 characters (its final
-// backslash included); a longer one is reported before anything is written.
-struct LongFolder {
-    const char* name;
-    std::size_t length;  // of the folder's path with its final backslash
-    bool saves;
-};
-
-const LongFolder kLongFolders[] = {
-    {"Longest", 246, true},
-    {"OneTooLong", 247, false},
-};
-
-void PrintTo(const LongFolder& folder, std::ostream* os) { *os << folder.name; }
-
-class LongFolderTest : public SaveTest, public ::testing::WithParamInterface<LongFolder> {};
-
-TEST_P(LongFolderTest, FolderTooLongForATemporaryFileIsReported) {
-    const std::size_t nameLength = GetParam().length - folder->Path().size() - 2;
-    const std::wstring deep = folder->File(std::wstring(nameLength, L'd'));
-    ASSERT_TRUE(::CreateDirectoryW(deep.c_str(), nullptr)) << ::GetLastError();
-    ASSERT_EQ(deep.size() + 1, GetParam().length);
-    test_support::CurrentDirectory there(deep);
+// A folder path longer than MAX_PATH: the file and its temporary file are
+// made through the long form of their paths.
+TEST_F(SaveTest, SavesIntoAFolderWhosePathIsLongerThanMaxPath) {
+    std::wstring deep = folder->Path();
+    while (deep.size() < 400) {
+        deep += L"\\" + std::wstring(100, L'd');
+        ASSERT_TRUE(::CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr)) << ::GetLastError();
+    }
+    const std::wstring target = deep + L"\\package.dat";
+    test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
+    EXPECT_TRUE(dialog.OpenCustomFile(target, true)) << "a new file's name";
+    EXPECT_TRUE(answerer.Finish().empty());
     UnmuteMic();
 
     const auto seen = ClickAndAnswer(IDOK);
     ASSERT_EQ(seen.size(), 1u);
-    if (GetParam().saves) {
-        EXPECT_EQ(seen[0].caption, L"SUCCESS");
-        EXPECT_EQ(test_support::ListFolder(deep), std::vector<std::wstring>{L"corvaset.dat"});
-    } else {
-        EXPECT_EQ(seen[0].caption, L"corvaset_ui_tests");
-        EXPECT_EQ(seen[0].text, L"The folder path of " + deep + L"\\corvaset.dat is too long to save there.");
-        EXPECT_EQ(seen[0].icon, BoxIcon::Stop);
-        EXPECT_TRUE(test_support::ListFolder(deep).empty());
-    }
+    EXPECT_EQ(seen[0].caption, L"SUCCESS");
+    EXPECT_EQ(test_support::ReadFileBytes(L"\\\\?\\" + target)->size(), 584u);
+    EXPECT_EQ(test_support::ListFolder(L"\\\\?\\" + deep), std::vector<std::wstring>{L"package.dat"});
 }
-
-INSTANTIATE_TEST_SUITE_P(Save, LongFolderTest, ::testing::ValuesIn(kLongFolders),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // A write that reports success with fewer bytes than asked, as a full disk
 // does on some file systems (never under Wine, hence the stand-in call).
@@ -265,10 +258,10 @@ TEST_P(ShortWriteTest, CountsAsDiskFullAndLeavesTheOldFileAlone) {
     std::vector<SeenBox> seen;
     {
         fw::ScopedWriteCall shortWrite(GetParam().call);
-        seen = ClickAndAnswer(IDOK);
+        seen = ClickAndAnswer(IDOK, {IDYES});
     }
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, L"Disk full while accessing " + datPath + L".");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].text, L"Disk full while accessing " + datPath + L".\n\nDisk full.");
     EXPECT_FALSE(dialog.EndResult().has_value());
     EXPECT_EQ(test_support::ReadFileBytes(datPath), kOldBytes);
     EXPECT_EQ(test_support::ListFolder(folder->Path()), std::vector<std::wstring>{L"corvaset.dat"});
