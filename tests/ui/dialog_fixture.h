@@ -54,8 +54,9 @@ protected:
     }
 
     // One edit of the working table that "Save" writes under every model.
-    void UnmuteMic() {
-        custom::StoreBit(dialog.WorkingEntryTable()[custom::Entry::MicVolume], custom::kMuteBit, false);
+    void UnmuteMic() { UnmuteMicOf(dialog); }
+    static void UnmuteMicOf(CCorvasetDlg& d) {
+        custom::StoreBit(d.WorkingEntryTable()[custom::Entry::MicVolume], custom::kMuteBit, false);
     }
 
     // Presses a spin's up or down arrow with the mouse.

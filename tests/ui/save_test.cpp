@@ -269,3 +269,157 @@ TEST_P(ShortWriteTest, CountsAsDiskFullAndLeavesTheOldFileAlone) {
 
 INSTANTIATE_TEST_SUITE_P(Save, ShortWriteTest, ::testing::ValuesIn(kShortWrites),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The file "Save" would replace is one the user has seen: opened, chosen or
+// agreed to; any other, or one changed since, is asked about first.
+class SaveTargetTest : public SaveTest {
+protected:
+    // A valid customization file: MasterVolume present with `master`.
+    static std::vector<std::uint8_t> FileWithMaster(std::uint8_t master) {
+        std::vector<std::uint8_t> b(584, 0);
+        b[0] = 1, b[4] = 0x04, b[5] = master;
+        return b;
+    }
+    // Runs a shell command in the scratch folder; its exit status. Wine
+    // starts a Unix program but cannot wait for it: it writes its status.
+    int Shell(const std::string& command) {
+        using ToUnix = char*(CDECL*)(LPCWSTR);
+        const auto toUnix = reinterpret_cast<ToUnix>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+        if (toUnix == nullptr) return -1;
+        std::wstring line = L"/bin/sh -c \"cd '";
+        for (const char* c = toUnix(folder->Path().c_str()); *c; ++c) line += static_cast<wchar_t>(*c);
+        line += L"' && (" + std::wstring(command.begin(), command.end()) + L"); echo \\$? >../status.txt\"";
+        STARTUPINFOW startup{sizeof(startup)};
+        PROCESS_INFORMATION process{};
+        if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+            return -2;
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+        const std::wstring written = folder->Path().substr(0, folder->Path().find_last_of(L'\\')) + L"\\status.txt";
+        for (int i = 0; i < 500; ++i, ::Sleep(10)) {
+            const auto bytes = test_support::ReadFileBytes(written);
+            if (!bytes || bytes->empty() || bytes->back() != '\n') continue;
+            ::DeleteFileW(written.c_str());
+            return std::atoi(std::string(bytes->begin(), bytes->end()).c_str());
+        }
+        return -3;
+    }
+    // Saves in a dialog of its own, answering its boxes.
+    static std::vector<test_support::SeenBox> OpenEditSave(CCorvasetDlg& d, const std::wstring& path,
+                                                           std::vector<int> answers = {}) {
+        test_support::BoxAnswerer answerer(::GetCurrentThreadId(), d.GetSafeHwnd(), std::move(answers));
+        if (!path.empty()) d.OpenCustomFile(path);
+        UnmuteMicOf(d);
+        ::SendMessageW(::GetDlgItem(d.GetSafeHwnd(), IDOK), BM_CLICK, 0, 0);
+        return answerer.Finish();
+    }
+    std::vector<test_support::SeenBox> Open(const std::wstring& path) {
+        test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
+        dialog.OpenCustomFile(path);
+        return answerer.Finish();
+    }
+};
+
+TEST_F(SaveTargetTest, AnUnseenOrChangedFileIsAskedAboutNoKeepsFileAndEdits) {
+    const std::wstring package = folder->File(L"package.dat");
+    const struct { const char* name; bool opened; const wchar_t* question; } kCases[] = {
+        {"corvaset.dat here, never opened", false,
+         L" already exists, and it was not opened here.\n\nReplace it? The customizations it holds are then lost."},
+        {"opened, then saved by another instance", true,
+         L" has changed since it was opened here.\n\nReplace it? The changes made to it are then lost."},
+    };
+    ::ShowWindow(hwnd, SW_HIDE);  // a visible dialog counts as a box to answer
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const std::wstring path = c.opened ? package : datPath;
+        ASSERT_TRUE(test_support::WriteFileBytes(path, FileWithMaster(0x84)));
+        CCorvasetDlg mine(nullptr);
+        ASSERT_TRUE(mine.Create());
+        if (c.opened) {
+            // The other instance opened it too and saved first: not asked.
+            test_support::BoxAnswerer answerer(::GetCurrentThreadId(), mine.GetSafeHwnd());
+            mine.OpenCustomFile(path);
+            EXPECT_TRUE(answerer.Finish().empty());
+            ::Sleep(20);
+            ::ShowWindow(mine.GetSafeHwnd(), SW_HIDE);
+            CCorvasetDlg other(nullptr);
+            ASSERT_TRUE(other.Create());
+            EXPECT_EQ(OpenEditSave(other, path).size(), 1u) << "only the success box";
+            ::ShowWindow(mine.GetSafeHwnd(), SW_SHOW);
+        } else {
+            ASSERT_TRUE(test_support::WriteFileBytes(path, FileWithMaster(0x85)));
+        }
+        const auto before = test_support::ReadFileBytes(path);
+        auto seen = OpenEditSave(mine, L"", {IDNO});
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, path + c.question);
+        EXPECT_EQ(seen[0].icon, BoxIcon::Other);
+        EXPECT_FALSE(mine.EndResult().has_value());
+        EXPECT_EQ(mine.WorkingEntryTable()[Entry::MicVolume].value, 0x0004u) << "the edit stays";
+        EXPECT_EQ(test_support::ReadFileBytes(path), before);
+
+        seen = OpenEditSave(mine, L"", {IDYES});
+        ASSERT_EQ(seen.size(), 2u);
+        EXPECT_EQ(seen[1].caption, L"SUCCESS");
+        EXPECT_EQ(test_support::ReadFileBytes(path)->at(32), 1u) << "MicVolume written";
+    }
+}
+
+// The success box names the file written unless it is corvaset.dat here;
+// an opened file reset to the factory values is said to be left as it was.
+TEST_F(SaveTargetTest, BoxesNameTheOpenedFile) {
+    const std::wstring package = folder->File(L"package.dat");
+    ASSERT_TRUE(test_support::WriteFileBytes(package, FileWithMaster(0x84)));
+    EXPECT_TRUE(Open(package).empty());
+    Click(IDC_DEFAULT);
+    auto seen = ClickAndAnswer(IDOK);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, L"No customized feature!\n\n" + package +
+                                L" was left unchanged: it still holds its customizations.");
+    EXPECT_EQ(test_support::ReadFileBytes(package), FileWithMaster(0x84));
+
+    CCorvasetDlg second(nullptr);
+    ASSERT_TRUE(second.Create());
+    seen = OpenEditSave(second, package);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text,
+              L"Create customized file successfully!\n"
+              L"Please copy the customized file, " + package + L", into the driver directories of package to enable "
+              L"customized features.\n"
+              L"Please make sure your driver version is 5.10.3570 or later.\n"
+              L"\"Enable 48K SPDIF\" is only supported with 5.10.3590 or later.");
+}
+
+// What is not a file on a disk is refused at once; a symbolic link and a
+// file's permissions and owner stay as they were.
+TEST_F(SaveTargetTest, SpecialFiles) {
+    ASSERT_EQ(Shell("mkfifo fifo && printf 'x' >target.dat && ln -s target.dat link.dat && "
+                    "cp target.dat private.dat && chmod 600 private.dat && chown 65534:65534 private.dat"),
+              0);
+    for (const wchar_t* name : {L"link.dat", L"private.dat"})
+        ASSERT_TRUE(test_support::WriteFileBytes(folder->File(name), FileWithMaster(0x84)));
+    const struct { const wchar_t* name; const wchar_t* says; } kRefused[] = {
+        {L"fifo", L".\n\nIt is a device or a named pipe, not a file."},
+        {L"COM1", L"COM1.\n\nIts name is a Windows device name (CON, NUL, AUX, PRN, COM1-9, LPT1-9), not a file."},
+        {L"aux.dat", L"aux.dat.\n\nIts name is a Windows device name (CON, NUL, AUX, PRN, COM1-9, LPT1-9), not a file."},
+    };
+    for (const auto& r : kRefused) {
+        const DWORD start = ::GetTickCount();
+        const auto seen = Open(folder->File(r.name));
+        EXPECT_LT(::GetTickCount() - start, 3000u) << r.name;
+        ASSERT_EQ(seen.size(), 1u) << r.name;
+        EXPECT_NE(seen[0].text.find(r.says), std::wstring::npos) << seen[0].text;
+    }
+    ::ShowWindow(hwnd, SW_HIDE);  // a visible dialog counts as a box to answer
+    for (const wchar_t* name : {L"link.dat", L"private.dat"}) {
+        CCorvasetDlg other(nullptr);
+        ASSERT_TRUE(other.Create());
+        const auto seen = OpenEditSave(other, folder->File(name));
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].caption, L"SUCCESS") << seen[0].text;
+    }
+    EXPECT_EQ(Shell("test -L link.dat && test $(stat -c %s target.dat) = 584"), 0) << "the link stays";
+    EXPECT_EQ(Shell("test $(stat -c %a:%u private.dat) = 600:65534"), 0) << "mode and owner kept";
+    EXPECT_EQ(test_support::ListFolder(folder->Path()).size(), 4u) << "no temporary file left";
+}
