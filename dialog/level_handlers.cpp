@@ -4,6 +4,7 @@
 #include <string>
 
 #include "custom/level_scale.h"
+#include "custom/value_rules.h"
 #include "dialog/corvaset_dlg.h"
 
 using namespace columns;
@@ -74,12 +75,9 @@ void CCorvasetDlg::OnMaxLevelSpin(fw::Message& m, int index) {
 
     const custom::EntryMeaning& line = LineOf(column);
     const std::uint8_t maxLevel = custom::MaxLevelFromSpinPosition(*requested);
-    custom::StoreByte(m_working[line.maxLevel], maxLevel);
+    custom::StoreMaxLevel(m_working, custom::IndexOf(line.maxLevel), maxLevel);
     spin.SetPos(*requested);
     ShowMaxLevelText(*this, column);
-    // A default level louder than the new limit is pulled down to it.
-    auto& level = m_working[column.level];
-    if (maxLevel > (level.value & 0x1F)) custom::StoreLevelField(level, maxLevel, line.channels);
     PlaceLevelSlider(column);
     ShowDefaultLevelText(*this, column);
 }
