@@ -1,6 +1,8 @@
 # Checks the release archive (cmake -P; see release.cmake): it holds exactly
-# the two programs of this build, byte for byte, the read-me of this version
-# and checksums that match what it holds.
+# the two programs of this build, byte for byte, the read-me of this version,
+# which names no file the archive does not hold, and checksums that match
+# what it holds.
+cmake_minimum_required(VERSION 3.25)  # the policies of the build, for a script run on its own
 function(fail message)
     message(FATAL_ERROR "${ARCHIVE}: ${message}")
 endfunction()
@@ -44,11 +46,40 @@ if(NOT sums STREQUAL expected)
 endif()
 
 file(READ ${SCRATCH}/READ-ME.txt readme)  # line ends read as \n
-foreach(text "Corvaset ${VERSION}\n" "\nUsing it\n" "\nThe file format, record by record\n"
-             "\"make DESCRIPTION -o FILE\"")
+foreach(text "Corvaset ${VERSION}\n" "\nUsing it\n" "\nRequirements\n" "\nThe file format, record by record\n"
+             "\nEvery key\n" "\"make DESCRIPTION -o FILE\"")
     string(FIND "${readme}" "${text}" at)
     if(at EQUAL -1)
         fail("READ-ME.txt lacks \"${text}\"")
+    endif()
+endforeach()
+
+# The read-me names no file the archive does not hold. Every word that could
+# name a file is looked at (runs of letters, digits and . _ - / \, a
+# sentence's full stop dropped): a path into the source tree (one of its
+# folders, or build/ or dist/, then a slash) or a name that ends like the
+# tree's source, script, resource, picture or document files is refused,
+# unless it is one of the archive's own.
+file(GLOB tree_entries RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
+set(folders build dist)
+foreach(entry ${tree_entries})
+    if(IS_DIRECTORY ${SOURCE_DIR}/${entry})
+        string(REPLACE "." "[.]" entry "${entry}")  # .ci, .git
+        list(APPEND folders ${entry})
+    endif()
+endforeach()
+list(JOIN folders "|" folders)
+set(file_ending "[.](cpp|h|rc|md|png|ico|sh|py|cmake|manifest|txt|exe|dll)")
+string(REPLACE "\\" "/" words "${readme}")  # either slash; a backslash would escape the list's ;
+string(REGEX REPLACE "[^A-Za-z0-9_./-]+" ";" words "${words}")
+list(FILTER words INCLUDE REGEX "/|${file_ending}[.]*$")
+foreach(word ${words})
+    string(REGEX REPLACE "[.]+$" "" word "${word}")
+    if(word MATCHES "^(${folders})/")
+        fail("READ-ME.txt names ${word}, a path into the source tree, which the archive does not hold")
+    endif()
+    if(word MATCHES "${file_ending}$" AND NOT word MATCHES "^(corvaset[.]exe|corvaset-dat[.]exe|READ-ME[.]txt)$")
+        fail("READ-ME.txt names ${word}, a file the archive does not hold")
     endif()
 endforeach()
 file(REMOVE_RECURSE ${SCRATCH})

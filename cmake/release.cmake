@@ -19,4 +19,4 @@ add_custom_target(corvaset_archive DEPENDS ${CORVASET_ARCHIVE})
 add_test(NAME package.archive_holds_the_tested_programs
     COMMAND ${CMAKE_COMMAND} -DARCHIVE=${CORVASET_ARCHIVE} -DEXE=$<TARGET_FILE:corvaset>
             -DDAT_EXE=$<TARGET_FILE:corvaset-dat> -DVERSION=${CORVASET_VERSION} -DSCRATCH=${CMAKE_BINARY_DIR}/archive-check
-            -P ${CMAKE_SOURCE_DIR}/cmake/check-archive.cmake)
+            -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/check-archive.cmake)

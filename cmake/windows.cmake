@@ -42,6 +42,7 @@ add_library(corvaset_framework STATIC
     framework/dialog_template.cpp
     framework/file.cpp
     framework/file_read.cpp
+    framework/keyboard.cpp
     framework/shell.cpp
     framework/system_library.cpp
     framework/text.cpp
@@ -113,6 +114,7 @@ add_executable(corvaset_ui_tests
     tests/ui/open_file_test.cpp
     tests/ui/fit_test.cpp
     tests/ui/accessibility_test.cpp
+    tests/ui/keyboard_test.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
 # The About box test opens the application's About box over the dialog.
 target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_app corvaset_test_support GTest::gtest_main
@@ -140,6 +142,7 @@ add_executable(corvaset_e2e_tests
     tests/e2e/open_file_session_test.cpp
     tests/e2e/small_screen_session_test.cpp
     tests/e2e/accessibility_session_test.cpp
+    tests/e2e/keyboard_session_test.cpp
     tests/e2e/app_driver.cpp)
 target_link_libraries(corvaset_e2e_tests PRIVATE corvaset_custom corvaset_test_support GTest::gtest_main corvaset_warnings)
 

@@ -77,8 +77,16 @@ public:
     }
 
     // The same rules as a file's check: whatever the dialog could not have
-    // produced is refused, naming the line that set it.
+    // produced is refused, naming the line that set it. A max level given
+    // without its level first pulls a louder level down, as lowering the
+    // limit in the dialog does; given together, the two must agree.
     void Finish() {
+        for (std::size_t i = 0; i < kEntryCount; ++i) {
+            const EntryMeaning& m = MeaningOf(i);
+            const bool limitAlone = m.kind == EntryKind::MaxLevel && lineOf_[i] != 0 && lineOf_[IndexOf(m.level)] == 0;
+            if (limitAlone && d_.working[i].value <= 0x1F)
+                StoreMaxLevel(d_.working, i, static_cast<std::uint8_t>(d_.working[i].value));
+        }
         for (const ValueFinding& f : CheckWorkingTable(d_.working)) {
             std::size_t line = lineOf_[f.index];
             if (line == 0 && f.related) line = lineOf_[*f.related];

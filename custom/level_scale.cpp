@@ -15,19 +15,24 @@ constexpr double kPerStep = 0.6666666666666666;
 // into the truncation.
 std::int32_t Truncate(double value) { return static_cast<std::int32_t>(value); }
 
+// The level a field shows, in tenths of a dB, of which every step is a
+// whole number; louder is larger.
+int ShownTenths(std::uint8_t value, LevelScale scale) {
+    switch (scale) {
+    case LevelScale::Attenuation: return (value & 0x1F) * -15;
+    case LevelScale::Gain: return 120 - (value & 0x1F) * 15;
+    case LevelScale::Beep: return (value & 0x1E) * -15;
+    case LevelScale::RecordGainScale: break;
+    }
+    return (value & 0x0F) * 15;
+}
+
 }  // namespace
 
 std::string FormatLevelDb(std::uint8_t value, LevelScale scale) {
-    // In tenths of a dB, of which every step is a whole number: the text is
-    // exact without floating point, and without printf, whose formatter
+    // Exact without floating point, and without printf, whose formatter
     // would be most of the C runtime's weight in corvaset.exe.
-    int tenths = 0;
-    switch (scale) {
-    case LevelScale::Attenuation: tenths = (value & 0x1F) * -15; break;
-    case LevelScale::Gain: tenths = 120 - (value & 0x1F) * 15; break;
-    case LevelScale::Beep: tenths = (value & 0x1E) * -15; break;
-    case LevelScale::RecordGainScale: tenths = (value & 0x0F) * 15; break;
-    }
+    const int tenths = ShownTenths(value, scale);
     const int magnitude = tenths < 0 ? -tenths : tenths;
     return (tenths < 0 ? "-" : "+") + std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
 }
@@ -81,6 +86,16 @@ std::uint8_t LevelFromSliderPosition(std::int32_t position, std::uint8_t maxLeve
     std::uint8_t result = static_cast<std::uint8_t>(maxLevel + steps);
     if (result > minLevel) result = minLevel;
     return result;
+}
+
+std::int32_t NextLevelStepPosition(std::int32_t position, std::uint8_t level, bool down, std::uint8_t maxLevel,
+                                   std::uint8_t minLevel, LevelScale scale) {
+    const int shown = ShownTenths(level, scale);
+    const int by = down ? 1 : -1;
+    for (;; position += by) {
+        const int there = ShownTenths(LevelFromSliderPosition(position, maxLevel, minLevel, scale), scale);
+        if ((down ? there < shown : there > shown) || position <= kSliderMin || position >= kSliderMax) return position;
+    }
 }
 
 int MaxLevelSpinPosition(std::uint8_t maxLevelRow, LevelScale scale) {

@@ -26,6 +26,13 @@ std::string FormatLevelDb(std::uint8_t value, LevelScale scale);
 std::int32_t SliderPositionFromLevel(std::uint8_t level, std::uint8_t maxLevel, LevelScale scale);
 // Level field for a slider position 0..256 between the max-level and min-level rows (scales Attenuation, Gain, Beep).
 std::uint8_t LevelFromSliderPosition(std::int32_t position, std::uint8_t maxLevel, std::uint8_t minLevel, LevelScale scale);
+// Where a slider at `position` stops when it moves one level step, `down`
+// (quieter) or up, from the `level` it shows: the first position from
+// `position` on, in that direction, that shows a level quieter or louder
+// than `level`, or the end of the slider when none does. Levels the slider
+// cannot show are passed over.
+std::int32_t NextLevelStepPosition(std::int32_t position, std::uint8_t level, bool down, std::uint8_t maxLevel,
+                                   std::uint8_t minLevel, LevelScale scale);
 
 // The PC Speaker field ignores bit 0: its limit moves two codes (one 3 dB
 // step) a spin press, and its slider keeps whatever bit 0 the level has.

@@ -123,6 +123,13 @@ std::string HexOfEntry(std::size_t index, std::uint32_t value) {
     return Hex(value, 2 * static_cast<int>(DefaultEntryTable[index].size));
 }
 
+void StoreMaxLevel(EntryTable& working, std::size_t maxLevelRow, std::uint8_t code) {
+    const EntryMeaning& line = MeaningOf(MeaningOf(maxLevelRow).level);
+    StoreByte(working[maxLevelRow], code);
+    CustomEntry& level = working[line.level];
+    if (code > (level.value & 0x1F)) StoreLevelField(level, code, line.channels);
+}
+
 std::vector<ValueFinding> CheckWorkingTable(const EntryTable& working) {
     std::vector<ValueFinding> out;
     for (std::size_t i = 0; i < kEntryCount; ++i) CheckEntry(i, working[i].value, out);

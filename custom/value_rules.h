@@ -29,6 +29,11 @@ struct ValueFinding {
 // line switches). The factory table has none.
 std::vector<ValueFinding> CheckWorkingTable(const EntryTable& working);
 
+// Sets a playback line's max-level row as its "Max Volume (dB)" spin does:
+// a default level louder than the new limit is pulled down to it, so the
+// rule CheckWorkingTable holds a level to is kept.
+void StoreMaxLevel(EntryTable& working, std::size_t maxLevelRow, std::uint8_t code);
+
 // "0x0505", with two hex digits per byte of the entry's size.
 std::string HexOfEntry(std::size_t index, std::uint32_t value);
 

@@ -1,5 +1,6 @@
 #include "dialog/corvaset_dlg.h"
 #include "dialog/accessible_names.h"
+#include "framework/keyboard.h"
 #include "framework/shell.h"
 #include "framework/startup_trace.h"
 
@@ -62,7 +63,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
         ::SetFocus(first);
     }
     fw::StartupStep("scrolled");
-    // Watching the controls and naming them subclasses them, and under Wine
+    // Watching the controls, naming them and serving their keys subclasses them, and under Wine
     // every message through a subclass costs two trips to the server: done
     // while the dialog starts, that made it about 15 % slower to show and
     // paint. A timer's message comes after the first paint.
@@ -94,6 +95,7 @@ void CCorvasetDlg::OnTimer(Message& m, int) {
     ::KillTimer(m_hWnd, kOnceShownTimer);
     m_scroller.WatchControls();
     NameControlsWithoutText(Controls());
+    for (HWND control : Controls()) fw::ServeKeyboard(control);
 }
 
 void CCorvasetDlg::OnSysCommand(Message& m, int) {

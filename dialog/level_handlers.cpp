@@ -4,6 +4,7 @@
 #include <string>
 
 #include "custom/level_scale.h"
+#include "custom/value_rules.h"
 #include "dialog/corvaset_dlg.h"
 
 using namespace columns;
@@ -40,23 +41,31 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
     if (from == nullptr || !::IsChild(m_hWnd, from)) return;
     // Another program can change a trackbar's range: only the dialog's own
     // range 0..256 has a level.
-    const int position = std::clamp(static_cast<int>(::SendMessageW(from, TBM_GETPOS, 0, 0)), custom::kSliderMin,
-                                    custom::kSliderMax);
+    int position = std::clamp(static_cast<int>(::SendMessageW(from, TBM_GETPOS, 0, 0)), custom::kSliderMin,
+                              custom::kSliderMax);
     ::OutputDebugStringA((std::to_string(custom::kSliderMax - position) + "\n").c_str());
 
     for (const auto& column : kLevelColumns) {
-        if (m_sliders[column.slider].GetSafeHwnd() != from) continue;
+        auto& slider = m_sliders[column.slider];
+        if (slider.GetSafeHwnd() != from) continue;
         auto& entry = m_working[column.level];
+        const custom::EntryMeaning& line = LineOf(column);
+        const std::uint8_t maxLevel = custom::LowByte(m_working[line.maxLevel].value);
+        const std::uint8_t minLevel = custom::LowByte(m_working[line.minLevel].value);
+        // An arrow key (a line) moves on to the next level the slider shows:
+        // a line of the slider is far less than a step of the level.
+        if (const WORD code = LOWORD(m.wParam); code == TB_LINEUP || code == TB_LINEDOWN) {
+            position = custom::NextLevelStepPosition(position, custom::LowByte(entry.value), code == TB_LINEDOWN,
+                                                     maxLevel, minLevel, line.scale);
+            slider.SetPos(position);
+        }
         // Placing a thumb and reading it back are not exact inverses at the
         // bottom of a scale: the thumb where the program put it, for the
         // level it was put there for, keeps that level.
         PlacedThumb& placed = m_placed[IndexOf(column)];
         if (position == placed.position && (entry.value & kLevelFields) == placed.levelField) return;
         placed.position = -1;  // moved by the user: from now on every position converts
-        const custom::EntryMeaning& line = LineOf(column);
-        const std::uint8_t level = custom::LevelFromSliderPosition(
-            position, custom::LowByte(m_working[line.maxLevel].value), custom::LowByte(m_working[line.minLevel].value),
-            line.scale);
+        const std::uint8_t level = custom::LevelFromSliderPosition(position, maxLevel, minLevel, line.scale);
         if (custom::SliderKeepsBit0(line.scale))
             custom::StoreLevelKeepingBit0(entry, level);
         else
@@ -74,12 +83,9 @@ void CCorvasetDlg::OnMaxLevelSpin(fw::Message& m, int index) {
 
     const custom::EntryMeaning& line = LineOf(column);
     const std::uint8_t maxLevel = custom::MaxLevelFromSpinPosition(*requested);
-    custom::StoreByte(m_working[line.maxLevel], maxLevel);
+    custom::StoreMaxLevel(m_working, custom::IndexOf(line.maxLevel), maxLevel);
     spin.SetPos(*requested);
     ShowMaxLevelText(*this, column);
-    // A default level louder than the new limit is pulled down to it.
-    auto& level = m_working[column.level];
-    if (maxLevel > (level.value & 0x1F)) custom::StoreLevelField(level, maxLevel, line.channels);
     PlaceLevelSlider(column);
     ShowDefaultLevelText(*this, column);
 }

@@ -57,9 +57,33 @@ void CDialog::EndDialog(int result) {
         ::EndDialog(m_hWnd, result);
 }
 
+namespace {
+
+// The dialog whose message box is to be centred on it, until it is.
+HWND s_boxOwner = nullptr;
+
+LRESULT CALLBACK CentreBoxOnOwner(int code, WPARAM wp, LPARAM lp) {
+    const auto box = reinterpret_cast<HWND>(wp);
+    if (code == HCBT_ACTIVATE && s_boxOwner != nullptr && ::GetWindow(box, GW_OWNER) == s_boxOwner) {
+        CenterWindow(box, s_boxOwner);
+        s_boxOwner = nullptr;  // once: a box the user has moved stays where it is
+    }
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
+}  // namespace
+
 int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT type) const {
     const std::wstring appName = CWinApp::AppName();
-    return ::MessageBoxW(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type);
+    // The system puts a message box in the middle of the screen and lets no
+    // caller say where: only a hook sees the box before it shows. This one
+    // watches this thread for the length of this one call.
+    s_boxOwner = m_hWnd;
+    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, CentreBoxOnOwner, nullptr, ::GetCurrentThreadId());
+    const int result = ::MessageBoxW(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type);
+    if (hook != nullptr) ::UnhookWindowsHookEx(hook);
+    s_boxOwner = nullptr;
+    return result;
 }
 
 // Button by button, and cheaply under Wine, where every visit to a window
@@ -106,8 +130,10 @@ HWND CDialog::FindItem(int id) const {
     return nullptr;
 }
 
+// A dialog opens in the middle of its owner, or of the screen when it has none.
 BOOL CDialog::OnInitDialog() {
     UpdateData(false);
+    CenterWindow(m_hWnd, ::GetWindow(m_hWnd, GW_OWNER));
     return TRUE;
 }
 

@@ -29,6 +29,11 @@ protected:
     HWND m_hWnd = nullptr;
 };
 
+// Moves `window` so that its middle is that of `over`, or of its monitor's
+// work area when `over` is null, as far as that work area lets the whole
+// window, or at least its top left corner, be seen.
+void CenterWindow(HWND window, HWND over);
+
 class CStatic : public CWnd {};
 
 class CButton : public CWnd {

@@ -16,10 +16,11 @@ build_native() {
     cmake --build "$NATIVE_BUILD" -j "$JOBS"
 }
 
+# Builds every target of the Windows configuration, or only the ones named.
 build_windows() {
     cmake -S "$ROOT" -B "$WINDOWS_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$WINDOWS_BUILD" -j "$JOBS"
+    cmake --build "$WINDOWS_BUILD" -j "$JOBS" ${1:+--target "$@"}
 }
 
 # Chooses the Wine prefix this script runs in and takes it for as long as the

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Writes the plain-text read-me of the release archive from README.md.
 
-The read-me is README.md's sections for people who use the programs (what
-they do, the file and its format, the description syntax) as plain text for
-Windows: wrapped at 76 columns, ASCII, CR LF line ends. The sections for
-developers are left out by their headings, so the read-me has no text of its
-own to keep in step.
+The read-me is README.md's sections for makers, who use the programs on
+Windows (what they do, download and requirements, the file and its format,
+the command-line tool and the description keys), as plain text for Windows:
+wrapped at 76 columns, ASCII, CR LF line ends. The sections for developers
+are left out by their headings, and lines for developers inside the makers'
+sections by a marked block, so the read-me has no text of its own to keep in
+step.
 
 Usage: readme-text.py README.md VERSION OUTPUT
 """
@@ -14,7 +16,9 @@ import sys
 import textwrap
 
 # Headings whose sections (with their subsections) are for developers.
-LEFT_OUT = {"Quick start", "Development", "Its tests"}
+LEFT_OUT = {"Development"}
+# Lines between these two are for developers too.
+DEVELOPERS_FROM, DEVELOPERS_TO = "<!-- developers -->", "<!-- /developers -->"
 WIDTH = 76
 ASCII = {"\u2026": "...", "\u00d7": "x", "\u2013": "-", "\u2014": "--", "\u2019": "'", "\u2022": "*"}
 
@@ -57,9 +61,22 @@ def table(rows, indent):
     return out
 
 
+def without_developer_lines(lines):
+    kept, inside = [], False
+    for line in lines:
+        if line.strip() in (DEVELOPERS_FROM, DEVELOPERS_TO):
+            inside = line.strip() == DEVELOPERS_FROM
+            continue
+        if not inside:
+            kept.append(line)
+    if inside:
+        sys.exit(f"readme-text.py: {DEVELOPERS_FROM} without {DEVELOPERS_TO}")
+    return kept
+
+
 def convert(markdown):
     out, skip_level = [], None
-    lines = markdown.splitlines()
+    lines = without_developer_lines(markdown.splitlines())
     i = 0
     while i < len(lines):
         line = lines[i]
@@ -121,11 +138,7 @@ def main():
     with open(source, encoding="utf-8") as f:
         body = convert(f.read())
     title = f"Corvaset {version}"
-    head = [title, "=" * len(title), "",
-            *wrap("This archive holds corvaset.exe (the settings dialog), corvaset-dat.exe (its "
-                  "command-line companion), this read-me and SHA256SUMS, the SHA-256 checksum of "
-                  "each of the other files. To check them on Windows: "
-                  "certutil -hashfile corvaset.exe SHA256; elsewhere: sha256sum -c SHA256SUMS.")]
+    head = [title, "=" * len(title)]
     # The README's own title is replaced by the one above.
     while body and body[0] == "":
         body.pop(0)

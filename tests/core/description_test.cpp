@@ -30,6 +30,29 @@ TEST(Description, SetsWhatItSaysAndKeepsTheRest) {
     EXPECT_NE(d.notes[0].text.find("EnableJackDetect is left out"), std::string::npos);
 }
 
+// As lowering the limit in the dialog does, a max level given alone pulls a
+// louder level down to it (keeping the level's other bits); a quieter level stays.
+TEST(Description, AMaxLevelAlonePullsALouderLevelDown) {
+    const struct {
+        const char* text;
+        Entry limit, level;
+        std::uint32_t limitValue, levelValue;
+    } cases[] = {
+        {"MasVMax = -7.5", Entry::MasVMax, Entry::MasterVolume, 0x05, 0x0505},
+        {"MasVMax = 0x07", Entry::MasVMax, Entry::MasterVolume, 0x07, 0x0707},
+        {"MicVMax = +0.0", Entry::MicVMax, Entry::MicVolume, 0x08, 0x8008},
+        {"PCBVMax = -9.0", Entry::PCBVMax, Entry::BeepVolume, 0x06, 0x0006},
+        {"MasVMax = -3.0", Entry::MasVMax, Entry::MasterVolume, 0x02, 0x0404},
+        {"ACDVMax = -6.0", Entry::ACDVMax, Entry::CDVolume, 0x0C, 0x0C0C},
+    };
+    for (const auto& c : cases) {
+        const custom::Description d = custom::ParseDescription(c.text);
+        ASSERT_TRUE(d.ok()) << c.text << ": " << d.errors[0].text;
+        EXPECT_EQ(d.working[c.limit].value, c.limitValue) << c.text;
+        EXPECT_EQ(d.working[c.level].value, c.levelValue) << c.text;
+    }
+}
+
 TEST(Description, OpensWithTheModelTheDialogOpensWith) {
     EXPECT_EQ(custom::ParseDescription("").model, CodecModel::Model3);
 }
@@ -54,7 +77,7 @@ std::vector<BadCase> BadCases() {
         {"out of range", "MicRMax = +30.0\n", 1, "not on this scale"},
         {"raw value out of range", "MasVMax = 0x40\n", 1, "outside the level codes"},
         {"never changed", "# x\nPollingPeriod = 0x00000001\n", 2, "never changes"},
-        {"level above its limit", "MasVMax = -7.5\n", 1, "MasterVolume: level -6.0 dB is louder"},
+        {"level above its limit", "MasVMax = -7.5\nMasterVolume = -6.0\n", 2, "MasterVolume: level -6.0 dB is louder"},
         {"disabled line recorded", "RecordSelect = AUX\nDisableAUX = on\n", 1, "is a disabled line"},
         {"long line", "# " + std::string(300, 'x') + "\n", 1, "302 characters long"},
         {"binary", std::string("MasterVolume = -7.5\nab\0cd", 25), 2, "control byte 0x00"},

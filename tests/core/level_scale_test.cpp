@@ -286,3 +286,35 @@ TEST(SpinPositions, RecordMaxGainIsUpsideDown) {
     EXPECT_EQ(FormatLevelDb(custom::MaxGainFromSpinPosition(0), LevelScale::RecordGainScale), "+22.5");
     EXPECT_EQ(FormatLevelDb(custom::MaxGainFromSpinPosition(15), LevelScale::RecordGainScale), "+0.0");
 }
+
+// --- one level step of a slider -----------------------------------------------
+
+// From where a line of the slider has put the thumb, the next position that
+// shows another level in that direction: levels the slider cannot show are
+// passed over, and the ends stop it.
+TEST(LevelScale, NextLevelStepPositionStopsAtTheNextLevelShown) {
+    struct Row {
+        int position;
+        int level;
+        bool down;
+        int maxLevel;
+        LevelScale scale;
+        int expected;
+    };
+    const Row rows[] = {
+        {128, 4, true, 0, LevelScale::Attenuation, 139},   // level 4 at 127: 5 begins at 139
+        {126, 4, false, 0, LevelScale::Attenuation, 116},  // 3 ends at 116
+        {138, 5, false, 0, LevelScale::Gain, 138},          // the line itself reached level 4
+        {224, 12, true, 0, LevelScale::Gain, 227},
+        {253, 31, false, 0, LevelScale::Attenuation, 253},  // 26 there: 27 to 30 cannot be shown
+        {255, 31, true, 0, LevelScale::Attenuation, 256},   // nothing quieter: the bottom
+        {1, 0, false, 0, LevelScale::Attenuation, 0},       // nothing louder: the top
+        {23, 2, true, 2, LevelScale::Beep, 59},             // 3 dB a step
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(custom::NextLevelStepPosition(r.position, static_cast<std::uint8_t>(r.level), r.down,
+                                                static_cast<std::uint8_t>(r.maxLevel), 31, r.scale),
+                  r.expected)
+            << r.position << (r.down ? " down" : " up");
+    }
+}

@@ -150,11 +150,16 @@ bool AppDriver::ReachWithMouse(int id) {
     return false;
 }
 
+int AppDriver::FocusedId() const {
+    GUITHREADINFO info{sizeof(info)};
+    return ::GetGUIThreadInfo(m_process.dwThreadId, &info) && info.hwndFocus != nullptr
+               ? ::GetDlgCtrlID(info.hwndFocus)
+               : 0;
+}
+
 bool AppDriver::TabTo(int id) {
-    HWND target = ::GetDlgItem(m_dialog, id);
     for (int presses = 0; presses < 200; ++presses) {
-        GUITHREADINFO info{sizeof(info)};
-        if (::GetGUIThreadInfo(m_process.dwThreadId, &info) && info.hwndFocus == target) return true;
+        if (FocusedId() == id) return true;
         PressKey(VK_TAB);
     }
     return false;

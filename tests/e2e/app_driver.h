@@ -46,6 +46,12 @@ public:
     int SliderPos(int id) const;
     std::wstring Text(int id) const;
 
+    // Moves the keyboard focus to a control with Tab, as a user does with a
+    // control the mouse cannot reach.
+    bool TabTo(int id);
+    // The control that has the keyboard focus, by ID; 0 for none.
+    int FocusedId() const;
+
     // A key press, optionally with Alt held, sent to whatever has the focus.
     void PressKey(WORD vk, bool alt = false);
     // Opens the system menu with Alt+Space and chooses its last item.
@@ -67,9 +73,6 @@ private:
     void ScrollIntoView(int id);
     bool ReachWithMouse(int id);
     void WaitUntilSettled(int id) const;
-    // Moves the keyboard focus to a control with Tab, as a user does with a
-    // control the mouse cannot reach.
-    bool TabTo(int id);
 
     PROCESS_INFORMATION m_process{};
     int m_scrollClicks = 0;

@@ -42,8 +42,8 @@ TEST_F(UserSession, SlidersWithTheKeyboardAndByDragging) {
     auto& app = Start();
     app.FocusSlider(IDC_SLIDER_LINEIN);
     app.PressKey(VK_HOME);
-    for (int i = 0; i < 3; ++i) app.PressKey(VK_NEXT);  // three pages down: 156, five steps below the top
-    EXPECT_EQ(app.SliderPos(IDC_SLIDER_LINEIN), 156);
+    for (int i = 0; i < 3; ++i) app.PressKey(VK_NEXT);  // four level steps a page: twelve below the top
+    EXPECT_EQ(app.SliderPos(IDC_SLIDER_LINEIN), 221);
     app.FocusSlider(IDC_SLIDER_PHONE);
     app.PressKey(VK_HOME);
     app.DragSliderThumb(IDC_SLIDER_MASTER, 400);  // far below the channel: the bottom
@@ -53,7 +53,7 @@ TEST_F(UserSession, SlidersWithTheKeyboardAndByDragging) {
     EXPECT_EQ(app.Text(IDC_DEFTEXT_CD), L"+0.0");
     const auto records = SaveAndRead(app);
     ASSERT_TRUE(records.has_value());
-    ExpectOnlyRecords(*records, {{Entry::LineInVolume, 0x0505}, {Entry::PhoneVolume, 0x0000},
+    ExpectOnlyRecords(*records, {{Entry::LineInVolume, 0x0C0C}, {Entry::PhoneVolume, 0x0000},
                                  {Entry::MasterVolume, 0x1F1F}, {Entry::CDVolume, 0x0808}});
 }
 

@@ -54,6 +54,7 @@ HWND FindDialogOfThread(DWORD threadId, HWND except) {
 SeenBox ReadBox(HWND box) {
     SeenBox seen;
     seen.caption = WindowText(box);
+    ::GetWindowRect(box, &seen.place);
     for (int id : kBoxTextIds) {
         if (HWND text = ::GetDlgItem(box, id); text != nullptr && ClassName(text) == L"Static" &&
                                               (::GetWindowLongW(text, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {

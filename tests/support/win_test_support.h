@@ -23,6 +23,7 @@ struct SeenBox {
     bool isMessageBox = false;
     bool iconShown = false;
     BoxIcon icon = BoxIcon::None;  // exact only for boxes of this process
+    RECT place{};                  // where it showed, on the screen
 };
 
 std::wstring WindowText(HWND hwnd);

@@ -113,10 +113,11 @@ TEST_F(Commands, ExitCodesForEachOutcome) {
 }
 
 TEST_F(Commands, MakeReplacesTheWholeFileOrLeavesItAlone) {
-    Write("good.desc", "DisableAUX = on\nRecordSelect = Mic\n");
+    Write("good.desc", "DisableAUX = on\nRecordSelect = Mic\nMasVMax = -7.5\n");
     Write("out.dat", std::string(1000, 'x'));
     ASSERT_EQ(Run({"make", Path("good.desc"), "-o", Path("out.dat")}), tool::kSuccess) << err_.str();
-    EXPECT_EQ(Read("out.dat"), Dat({{Entry::DisableAUX, 1}, {Entry::RecordSelect, 0}}));
+    EXPECT_EQ(Read("out.dat"), Dat({{Entry::DisableAUX, 1}, {Entry::RecordSelect, 0}, {Entry::MasVMax, 5},
+                                    {Entry::MasterVolume, 0x0505}}));
 
     Write("readonly.dat", "old");
     ::chmod(Path("readonly.dat").c_str(), 0444);

@@ -175,6 +175,10 @@ TEST_F(FitTest, OnThisScreenTheDialogFitsOrScrollsAsItMust) {
     ::GetWindowRect(hwnd, &window);
     EXPECT_TRUE(Inside(window, WorkArea()));
     if (*fit) {
+        // Where it fits, it opens in the middle of the work area.
+        const RECT work = WorkArea();
+        EXPECT_NEAR(window.left + window.right, work.left + work.right, 2);
+        EXPECT_NEAR(window.top + window.bottom, work.top + work.bottom, 2);
         EXPECT_FALSE(HasBar(WS_VSCROLL) || HasBar(WS_HSCROLL));
         EXPECT_EQ(Client().right, TemplateSize().right);
         EXPECT_EQ(Client().bottom, TemplateSize().bottom);
