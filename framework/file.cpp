@@ -52,11 +52,6 @@ FileError CFile::Flush() {
     return {};
 }
 
-FileError CFile::Truncate() {
-    if (!::SetEndOfFile(m_handle)) return FileErrorFromSystem(::GetLastError());
-    return {};
-}
-
 FileError CFile::Close() {
     if (m_handle == INVALID_HANDLE_VALUE) return {};
     const BOOL ok = ::CloseHandle(m_handle);
@@ -127,7 +122,6 @@ std::wstring FolderOf(const std::wstring& path) {
 
 FileError WriteWhole(CFile& file, const void* data, DWORD size) {
     FileError error = file.Write(data, size);
-    if (!error) error = file.Truncate();
     if (!error) error = file.Flush();
     const FileError closed = file.Close();
     return error ? error : closed;
@@ -163,28 +157,18 @@ FileError CheckReplaceable(const std::wstring& full, std::wstring& final) {
 FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD size) {
     std::wstring final;
     if (FileError error = CheckReplaceable(FullPathName(target), final)) return error;
-    const std::wstring longFinal = LongPathForm(final);
-    const bool exists = ::GetFileAttributesW(longFinal.c_str()) != INVALID_FILE_ATTRIBUTES;
 
+    // The new bytes go whole into a file of their own first: a failure up to
+    // the move leaves the old file untouched, and the move itself is one step.
     CFile file;
     std::wstring temporary;
     if (FileError error = CreateTemporaryBeside(final, file, temporary)) return error;
     const std::wstring longTemporary = LongPathForm(temporary);
     FileError error = WriteWhole(file, data, size);
-    bool writtenInPlace = false;
-    if (!error && exists) {
-        // An open that fails leaves the old file as it was, and says why.
-        CFile old;
-        error = old.Open(longFinal, GENERIC_WRITE, 0, OPEN_EXISTING);
-        // A write over it that fails half-way is mended by the complete copy.
-        if (!error) writtenInPlace = !WriteWhole(old, data, size);
-    }
-    if (!error && !writtenInPlace) {
-        if (::MoveFileExW(longTemporary.c_str(), longFinal.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return {};
+    if (!error && !::MoveFileExW(longTemporary.c_str(), LongPathForm(final).c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         error = FileErrorFromSystem(::GetLastError());
-    }
-    ::DeleteFileW(longTemporary.c_str());
+    if (error) ::DeleteFileW(longTemporary.c_str());
     return error;
 }
 

@@ -59,8 +59,6 @@ public:
     // Writes all of `size` bytes; fewer bytes written counts as a full disk.
     FileError Write(const void* data, DWORD size);
     FileError Flush();
-    // Ends the file at the current position.
-    FileError Truncate();
     FileError Close();
 
 private:
@@ -87,13 +85,11 @@ FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& fina
 // another program holds open. `final` as ExamineFile gives it.
 FileError CheckReplaceable(const std::wstring& full, std::wstring& final);
 
-// Writes `data` whole to a new temporary file beside `target` first. An
-// existing file is then written over in place, so that it stays the same
-// file (its links, permissions and owner); should that fail, the complete
-// temporary file is moved over it in one step. A new file is the temporary
-// file moved to its name. On failure `target` keeps its old bytes, and the
-// temporary file is gone either way. Through a symbolic link the file it
-// leads to is written and the link stays.
+// Writes `data` to a new temporary file beside `target` and then moves it
+// over `target` in one step. On failure `target` keeps its old bytes and the
+// temporary file is gone. Through a symbolic link the file it leads to is
+// replaced and the link stays. A target that CheckReplaceable refuses is
+// refused before anything is written.
 FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD size);
 
 }  // namespace fw
