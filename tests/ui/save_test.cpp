@@ -289,7 +289,7 @@ protected:
         if (toUnix == nullptr) return -1;
         std::wstring line = L"/bin/sh -c \"cd '";
         for (const char* c = toUnix(folder->Path().c_str()); *c; ++c) line += static_cast<wchar_t>(*c);
-        line += L"' && (" + std::wstring(command.begin(), command.end()) + L"); echo \\$? >../status.txt\"";
+        line += L"' && (" + std::wstring(command.begin(), command.end()) + L"); echo $? >../status.txt\"";
         STARTUPINFOW startup{sizeof(startup)};
         PROCESS_INFORMATION process{};
         if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
