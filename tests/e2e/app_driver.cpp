@@ -235,8 +235,8 @@ void AppDriver::ChooseLastSystemMenuItem() {
     PressKey(VK_RETURN);
 }
 
-std::optional<test_support::SeenBox> AppDriver::AnswerBox(DWORD timeoutMs) {
-    return test_support::AnswerNextBox(m_process.dwThreadId, m_dialog, timeoutMs);
+std::optional<test_support::SeenBox> AppDriver::AnswerBox(DWORD timeoutMs, int answer) {
+    return test_support::AnswerNextBox(m_process.dwThreadId, m_dialog, timeoutMs, answer);
 }
 
 bool AppDriver::WaitForExit(DWORD timeoutMs) {

@@ -57,8 +57,8 @@ public:
     // Opens the system menu with Alt+Space and chooses its last item.
     void ChooseLastSystemMenuItem();
 
-    // Reads the next box the program shows and presses its OK.
-    std::optional<test_support::SeenBox> AnswerBox(DWORD timeoutMs = 10000);
+    // Reads the next box the program shows and presses its OK (or `answer`).
+    std::optional<test_support::SeenBox> AnswerBox(DWORD timeoutMs = 10000, int answer = IDOK);
     // Waits for the program to end.
     bool WaitForExit(DWORD timeoutMs = 10000);
 

@@ -45,9 +45,22 @@ protected:
     // Notes the old file's time, which a failed or cancelled save keeps.
     void RememberOldFile() { oldTime = test_support::LastWriteTime(datPath); }
 
-    // Presses "Save", expects the success box, and returns the file's records.
-    std::optional<custom::CustomFileRecords> SaveAndRead(AppDriver& app) {
+    // Presses "Save" over a corvaset.dat the program did not open and
+    // answers the question that names it.
+    void SaveOverUnseenFile(AppDriver& app, int answer) {
         app.Click(IDOK);
+        const auto box = app.AnswerBox(10000, answer);
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->text, datPath + L" already exists, and it was not opened here.\n\n"
+                                       L"Replace it? The customizations it holds are then lost.");
+        EXPECT_TRUE(box->iconShown);
+    }
+
+    // Presses "Save" (over an unseen corvaset.dat: answers Yes), expects the
+    // success box, and returns the file's records.
+    std::optional<custom::CustomFileRecords> SaveAndRead(AppDriver& app, bool overUnseenFile = false) {
+        if (overUnseenFile) SaveOverUnseenFile(app, IDYES);
+        else app.Click(IDOK);
         const auto box = app.AnswerBox();
         EXPECT_TRUE(box.has_value());
         if (!box) return std::nullopt;
