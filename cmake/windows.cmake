@@ -143,6 +143,7 @@ add_executable(corvaset_e2e_tests
     tests/e2e/small_screen_session_test.cpp
     tests/e2e/accessibility_session_test.cpp
     tests/e2e/keyboard_session_test.cpp
+    tests/e2e/replace_session_test.cpp
     tests/e2e/app_driver.cpp)
 target_link_libraries(corvaset_e2e_tests PRIVATE corvaset_custom corvaset_test_support GTest::gtest_main corvaset_warnings)
 

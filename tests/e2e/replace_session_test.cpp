@@ -1,0 +1,33 @@
+// "Save" never replaces a package the user has not seen: a corvaset.dat the
+// program did not open is asked about first, naming it.
+#include "res/resource.h"
+#include "tests/e2e/user_session.h"
+
+using custom::Entry;
+
+TEST_F(UserSession, SaveAsksBeforeReplacingAFileItDidNotOpen) {
+    WithOldFile();
+    auto& app = Start();
+    app.Click(IDC_MUTE_MASTER);
+    const struct { const char* name; int answer; } kAnswers[] = {
+        {"No: back to the dialog with the edit, the file as it was", IDNO},
+        {"Yes: replaced", IDYES},
+    };
+    for (const auto& a : kAnswers) {
+        SCOPED_TRACE(a.name);
+        SaveOverUnseenFile(app, a.answer);
+        if (a.answer != IDNO) continue;
+        EXPECT_FALSE(app.WaitForExit(300)) << "the dialog stays open";
+        EXPECT_TRUE(app.IsChecked(IDC_MUTE_MASTER)) << "with the edit";
+        ExpectOldFileUntouched();
+    }
+    const auto done = app.AnswerBox();
+    ASSERT_TRUE(done.has_value());
+    EXPECT_EQ(done->caption, L"SUCCESS");
+    EXPECT_TRUE(app.WaitForExit());
+    const auto bytes = test_support::ReadFileBytes(datPath);
+    ASSERT_TRUE(bytes.has_value());
+    const auto records = custom::DecodeCustomFile(bytes->data(), bytes->size());
+    ASSERT_TRUE(records.has_value());
+    ExpectOnlyRecords(*records, {{Entry::MasterVolume, 0x8404}});
+}
