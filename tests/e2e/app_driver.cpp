@@ -1,6 +1,7 @@
 #include "tests/e2e/app_driver.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <vector>
 
@@ -229,10 +230,37 @@ void AppDriver::PressKey(WORD vk, bool alt) {
     SendInputs(inputs.data(), static_cast<UINT>(inputs.size()));
 }
 
-void AppDriver::ChooseLastSystemMenuItem() {
+void AppDriver::ChooseLastSystemMenuItem(int above) {
     PressKey(VK_SPACE, true);
-    PressKey(VK_UP);  // from the first item up to the last
+    for (int i = 0; i <= above; ++i) PressKey(VK_UP);  // from the first item up to the last, and on
     PressKey(VK_RETURN);
+}
+
+bool AppDriver::ChooseFileByName(const std::wstring& name, DWORD timeoutMs) {
+    HWND chooser = nullptr;
+    for (const DWORD start = ::GetTickCount(); chooser == nullptr && ::GetTickCount() - start < timeoutMs; ::Sleep(10))
+        chooser = test_support::FindDialogOfThread(m_process.dwThreadId, m_dialog);
+    if (chooser == nullptr) return false;
+    // The file name box: the edit of a combo box, inside an extended one.
+    const HWND box = ::GetDlgItem(chooser, cmb13);
+    HWND edit = ::FindWindowExW(box, nullptr, L"Edit", nullptr);
+    if (edit == nullptr) edit = ::FindWindowExW(::FindWindowExW(box, nullptr, L"ComboBox", nullptr), nullptr, L"Edit", nullptr);
+    if (edit == nullptr) return false;
+    // It has the focus when the dialog opens: the name is typed into it.
+    std::vector<INPUT> keys;
+    for (const wchar_t c : name) {
+        for (const bool up : {false, true}) {
+            INPUT in{};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wScan = c;
+            in.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+            keys.push_back(in);
+        }
+    }
+    SendInputs(keys.data(), static_cast<UINT>(keys.size()));
+    if (test_support::WindowText(edit) != name) return false;
+    PressKey(VK_RETURN);
+    return true;
 }
 
 std::optional<test_support::SeenBox> AppDriver::AnswerBox(DWORD timeoutMs, int answer) {

@@ -54,8 +54,13 @@ public:
 
     // A key press, optionally with Alt held, sent to whatever has the focus.
     void PressKey(WORD vk, bool alt = false);
-    // Opens the system menu with Alt+Space and chooses its last item.
-    void ChooseLastSystemMenuItem();
+    // Opens the system menu with Alt+Space and chooses its last item, or
+    // the one `above` places above it.
+    void ChooseLastSystemMenuItem(int above = 0);
+    // Waits for the Open or Save dialog, types `name` into its file name
+    // box and presses Enter. False when no such dialog came or the name did
+    // not arrive in the box.
+    bool ChooseFileByName(const std::wstring& name, DWORD timeoutMs = 10000);
 
     // Reads the next box the program shows and presses its OK (or `answer`).
     std::optional<test_support::SeenBox> AnswerBox(DWORD timeoutMs = 10000, int answer = IDOK);

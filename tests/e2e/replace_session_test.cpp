@@ -31,3 +31,26 @@ TEST_F(UserSession, SaveAsksBeforeReplacingAFileItDidNotOpen) {
     ASSERT_TRUE(records.has_value());
     ExpectOnlyRecords(*records, {{Entry::MasterVolume, 0x8404}});
 }
+
+// "Save As..." in the system menu: a name typed without its extension gets
+// ".dat", the file is written there at once, and the box names it.
+TEST_F(UserSession, SaveAsFromTheSystemMenuWritesTheNewName) {
+    auto& app = Start();
+    app.Click(IDC_MUTE_MASTER);
+    app.ChooseLastSystemMenuItem(1);  // "Save As...", above "About"
+    ASSERT_TRUE(app.ChooseFileByName(L"model7"));
+    const auto done = app.AnswerBox();
+    ASSERT_TRUE(done.has_value());
+    EXPECT_EQ(done->text, L"Create customized file successfully!\n"
+                          L"Please copy the customized file, " + folder.File(L"model7.dat") +
+                              L", into the driver directories of package to enable customized features.\n"
+                              L"Please make sure your driver version is 5.10.3570 or later.\n"
+                              L"\"Enable 48K SPDIF\" is only supported with 5.10.3590 or later.");
+    EXPECT_TRUE(app.WaitForExit());
+    EXPECT_EQ(test_support::ListFolder(folder.Path()), std::vector<std::wstring>{L"model7.dat"});
+    const auto bytes = test_support::ReadFileBytes(folder.File(L"model7.dat"));
+    ASSERT_TRUE(bytes.has_value());
+    const auto records = custom::DecodeCustomFile(bytes->data(), bytes->size());
+    ASSERT_TRUE(records.has_value());
+    ExpectOnlyRecords(*records, {{Entry::MasterVolume, 0x8404}});
+}
