@@ -83,6 +83,7 @@ set_source_files_properties(res/corvaset.rc PROPERTIES
 add_executable(corvaset WIN32
     app/main.cpp
     app/corvaset_app.cpp
+    app/library_errors.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
 target_link_libraries(corvaset PRIVATE corvaset_app corvaset_dialog corvaset_warnings)
 # std::terminate's default handler names an uncaught exception on standard
