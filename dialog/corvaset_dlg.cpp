@@ -1,5 +1,6 @@
 #include "dialog/corvaset_dlg.h"
 #include "dialog/accessible_names.h"
+#include "dialog/changes_dlg.h"
 #include "framework/keyboard.h"
 #include "framework/shell.h"
 #include "framework/startup_trace.h"
@@ -94,13 +95,27 @@ void CCorvasetDlg::OnTimer(Message& m, int) {
     m_scroller.WatchControls();
     NameControlsWithoutText(Controls());
     for (HWND control : Controls()) fw::ServeKeyboard(control);
+    ExplainControls();
+    AddMenuCommand(IDS_CHANGES, IDM_CHANGES);
 }
+
+// Commands the system menu gets once the dialog is on screen go before About.
+void CCorvasetDlg::AddMenuCommand(UINT text, UINT command) {
+    wchar_t caption[64] = L"";
+    if (HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE))
+        if (::LoadStringW(::GetModuleHandleW(nullptr), text, caption, 64) > 0)
+            ::InsertMenuW(sysMenu, IDM_ABOUTBOX, MF_BYCOMMAND | MF_STRING, command, caption);
+}
+
+void CCorvasetDlg::ShowChanges() { CChangesDlg(ChangesList()).DoModal(m_hWnd); }
 
 void CCorvasetDlg::OnSysCommand(Message& m, int) {
     if ((m.wParam & 0xFFF0) == IDM_ABOUTBOX && m_showAbout != nullptr)
         m_showAbout(m_hWnd);
     else if ((m.wParam & 0xFFF0) == IDM_OPENFILE)
         ChooseAndOpenFile();
+    else if ((m.wParam & 0xFFF0) == IDM_CHANGES)
+        ShowChanges();
     else
         m.handled = false;
 }
