@@ -33,6 +33,8 @@ BOOL CCorvasetDlg::OnInitDialog() {
             ::AppendMenuW(sysMenu, MF_SEPARATOR, 0, nullptr);
             if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_OPENFILE, open, 64) > 0)
                 ::AppendMenuW(sysMenu, MF_STRING, IDM_OPENFILE, open);
+            if (wchar_t changes[64]; ::LoadStringW(::GetModuleHandleW(nullptr), IDS_CHANGES, changes, 64) > 0)
+                ::AppendMenuW(sysMenu, MF_STRING, IDM_CHANGES, changes);
             ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
     }
@@ -96,15 +98,6 @@ void CCorvasetDlg::OnTimer(Message& m, int) {
     NameControlsWithoutText(Controls());
     for (HWND control : Controls()) fw::ServeKeyboard(control);
     ExplainControls();
-    AddMenuCommand(IDS_CHANGES, IDM_CHANGES);
-}
-
-// Commands the system menu gets once the dialog is on screen go before About.
-void CCorvasetDlg::AddMenuCommand(UINT text, UINT command) {
-    wchar_t caption[64] = L"";
-    if (HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE))
-        if (::LoadStringW(::GetModuleHandleW(nullptr), text, caption, 64) > 0)
-            ::InsertMenuW(sysMenu, IDM_ABOUTBOX, MF_BYCOMMAND | MF_STRING, command, caption);
 }
 
 void CCorvasetDlg::ShowChanges() { CChangesDlg(ChangesList()).DoModal(m_hWnd); }

@@ -123,7 +123,6 @@ private:
 
     // Explaining the controls, and listing what "Save" would write
     void ExplainControls();
-    void AddMenuCommand(UINT text, UINT command);
     custom::Greying GreyingOf(int id, custom::CodecModel model) const;
     void OnToolTipText(fw::Message& m, int);
     void OnDialogMouse(fw::Message& m, int);

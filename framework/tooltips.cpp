@@ -40,25 +40,23 @@ bool CToolTips::Create(HWND dialog, const std::vector<HWND>& controls) {
     return true;
 }
 
-// The tool's rectangle is that of the control under the mouse, found afresh
-// at each move, so it follows the dialog as it scrolls. Moving straight from
-// one such control to the next first takes the tool away, so the tip hides
-// and shows again with the next control's text.
+// The tool's rectangle is that of the control under the mouse, so it
+// follows the dialog as it scrolls. Moving straight from one such control
+// to the next first takes the tool away, so the tip hides and shows again
+// with the next control's text.
 void CToolTips::RelayDialogMouse(UINT message, WPARAM wp, LPARAM lp) {
     if (m_tip == nullptr) return;
     const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     HWND under = nullptr;
     RECT place{};
-    for (HWND control : m_controls) {
-        if (!::IsWindowVisible(control)) continue;
-        ::GetWindowRect(control, &place);
-        ::MapWindowPoints(nullptr, m_dialog, reinterpret_cast<POINT*>(&place), 2);
-        if (::PtInRect(&place, at)) {
-            under = control;
+    const std::vector<RECT>& places = Places();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (::PtInRect(&places[i], at) && ::IsWindowVisible(m_controls[i])) {
+            under = m_controls[i];
+            place = places[i];
             break;
         }
     }
-    if (under == nullptr) place = RECT{};
     MSG relayed{m_dialog, message, wp, lp, static_cast<DWORD>(::GetMessageTime()), {}};
     ::GetCursorPos(&relayed.pt);
     if (under != m_under || !::EqualRect(&place, &m_underPlace)) {
@@ -69,6 +67,22 @@ void CToolTips::RelayDialogMouse(UINT message, WPARAM wp, LPARAM lp) {
         PlaceDialogTool(under, place);
     }
     ::SendMessageW(m_tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+// Under Wine each window's place is a call to the server: the places are
+// read once, and again only when the first control has moved (the dialog
+// scrolled or was fitted to another screen).
+const std::vector<RECT>& CToolTips::Places() {
+    RECT first{};
+    if (!m_controls.empty()) ::GetWindowRect(m_controls.front(), &first);
+    if (m_places.size() == m_controls.size() && ::EqualRect(&first, &m_firstPlace)) return m_places;
+    m_firstPlace = first;
+    m_places.assign(m_controls.size(), RECT{});
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        ::GetWindowRect(m_controls[i], &m_places[i]);
+        ::MapWindowPoints(nullptr, m_dialog, reinterpret_cast<POINT*>(&m_places[i]), 2);
+    }
+    return m_places;
 }
 
 void CToolTips::PlaceDialogTool(HWND control, const RECT& place) {

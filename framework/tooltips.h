@@ -31,10 +31,14 @@ public:
 
 private:
     void PlaceDialogTool(HWND control, const RECT& place);
+    // Each control's place in the dialog's client area, as it is now.
+    const std::vector<RECT>& Places();
 
     HWND m_tip = nullptr;
     HWND m_dialog = nullptr;
     std::vector<HWND> m_controls;
+    std::vector<RECT> m_places;
+    RECT m_firstPlace{};  // where the first control was on the screen when the places were read
     HWND m_under = nullptr;  // the greyed control or text the dialog's tool stands on
     RECT m_underPlace{};
 };
