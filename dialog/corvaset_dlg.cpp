@@ -1,5 +1,6 @@
 #include "dialog/corvaset_dlg.h"
 #include "dialog/accessible_names.h"
+#include "dialog/changes_dlg.h"
 #include "framework/keyboard.h"
 #include "framework/shell.h"
 #include "framework/startup_trace.h"
@@ -32,6 +33,8 @@ BOOL CCorvasetDlg::OnInitDialog() {
             ::AppendMenuW(sysMenu, MF_SEPARATOR, 0, nullptr);
             if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_OPENFILE, open, 64) > 0)
                 ::AppendMenuW(sysMenu, MF_STRING, IDM_OPENFILE, open);
+            if (wchar_t changes[64]; ::LoadStringW(::GetModuleHandleW(nullptr), IDS_CHANGES, changes, 64) > 0)
+                ::AppendMenuW(sysMenu, MF_STRING, IDM_CHANGES, changes);
             ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
     }
@@ -94,13 +97,18 @@ void CCorvasetDlg::OnTimer(Message& m, int) {
     m_scroller.WatchControls();
     NameControlsWithoutText(Controls());
     for (HWND control : Controls()) fw::ServeKeyboard(control);
+    ExplainControls();
 }
+
+void CCorvasetDlg::ShowChanges() { CChangesDlg(ChangesList()).DoModal(m_hWnd); }
 
 void CCorvasetDlg::OnSysCommand(Message& m, int) {
     if ((m.wParam & 0xFFF0) == IDM_ABOUTBOX && m_showAbout != nullptr)
         m_showAbout(m_hWnd);
     else if ((m.wParam & 0xFFF0) == IDM_OPENFILE)
         ChooseAndOpenFile();
+    else if ((m.wParam & 0xFFF0) == IDM_CHANGES)
+        ShowChanges();
     else
         m.handled = false;
 }

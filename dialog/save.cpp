@@ -3,6 +3,7 @@
 
 #include "dialog/corvaset_dlg.h"
 #include "dialog/save_messages.h"
+#include "custom/listing.h"
 #include "framework/text.h"
 
 save_messages::FailureBox save_messages::FailureBoxFor(const fw::FileError& error, const std::wstring& path) {
@@ -27,17 +28,30 @@ save_messages::FailureBox save_messages::FailureBoxFor(const fw::FileError& erro
 
 CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
     const custom::CodecModel model = CurrentCodecModel();
-    if (!custom::AnyCustomized(m_working, model)) return SaveResult::NothingToSave;
+    const std::optional<custom::CustomFileImage> image = FileToSave(model);
+    if (!image) return SaveResult::NothingToSave;
 
-    const custom::CustomFileImage image = custom::EncodeCustomFile(m_working, model, m_opened ? &*m_opened : nullptr);
     const std::wstring path = m_target.empty() ? fw::FullPathName(L"corvaset.dat") : m_target;
-    const fw::FileError error = fw::WriteFileReplacing(path, image.data(), static_cast<DWORD>(image.size()));
+    const fw::FileError error = fw::WriteFileReplacing(path, image->data(), static_cast<DWORD>(image->size()));
     if (error) {
         ReportSaveFailure(error, path);
         return SaveResult::Failed;
     }
     MessageBox(save_messages::kSuccessText, save_messages::kSuccessCaption, MB_OK | MB_ICONASTERISK);
     return SaveResult::Saved;
+}
+
+// What "Save" writes under `model`: nothing when no entry is customized.
+// "Changes..." lists the same, so the list and the file cannot differ.
+std::optional<custom::CustomFileImage> CCorvasetDlg::FileToSave(custom::CodecModel model) const {
+    if (!custom::AnyCustomized(m_working, model)) return std::nullopt;
+    return custom::EncodeCustomFile(m_working, model, m_opened ? &*m_opened : nullptr);
+}
+
+std::wstring CCorvasetDlg::ChangesList() const {
+    const custom::CodecModel model = CurrentCodecModel();
+    const std::optional<custom::CustomFileImage> image = FileToSave(model);
+    return fw::WidenAscii(custom::SavedRecordsList(image ? *image : custom::CustomFileImage{}, m_working, model));
 }
 
 void CCorvasetDlg::ReportSaveFailure(const fw::FileError& error, const std::wstring& path) const {
