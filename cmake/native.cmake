@@ -28,4 +28,5 @@ corvaset_native_tests(corvaset_core_tests core corvaset_custom
     tests/core/file_check_test.cpp
     tests/core/value_text_test.cpp
     tests/core/description_test.cpp
-    tests/core/session_files_test.cpp)
+    tests/core/session_files_test.cpp
+    tests/core/control_help_test.cpp)

@@ -19,7 +19,10 @@ endfunction()
 # The shipped programs link their code as one link-time optimised whole; the
 # objects also carry plain code, which the test programs link without it
 # (their own objects do not mix with link-time optimised ones).
-set(CORVASET_LTO_LINK -flto=auto -flto-partition=one -Os)
+# One partition: GCC 12 splits the whole into several by default, and on
+# this code that split stops with an internal compiler error (in
+# binds_to_current_def_p, a known fault of its mingw builds with -Os).
+set(CORVASET_LTO_LINK -flto=auto -Os -flto-partition=one)
 function(corvaset_without_lto target)
     target_link_options(${target} PRIVATE -fno-use-linker-plugin)
 endfunction()
@@ -37,6 +40,7 @@ set(CORVASET_SHIP_LINK_OPTIONS -s -Wl,--gc-sections)
 add_library(corvaset_framework STATIC
     framework/accessible_name.cpp
     framework/app.cpp
+    framework/clipboard.cpp
     framework/dialog.cpp
     framework/dialog_scroller.cpp
     framework/dialog_template.cpp
@@ -46,6 +50,7 @@ add_library(corvaset_framework STATIC
     framework/shell.cpp
     framework/system_library.cpp
     framework/text.cpp
+    framework/tooltips.cpp
     framework/wnd.cpp)
 target_include_directories(corvaset_framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(corvaset_framework PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
@@ -65,7 +70,9 @@ add_library(corvaset_dialog STATIC
     dialog/refresh.cpp
     dialog/codec_and_source.cpp
     dialog/level_handlers.cpp
-    dialog/switch_handlers.cpp)
+    dialog/switch_handlers.cpp
+    dialog/control_help.cpp
+    dialog/changes_dlg.cpp)
 target_link_libraries(corvaset_dialog PUBLIC corvaset_framework corvaset_custom PRIVATE corvaset_warnings)
 corvaset_for_size(corvaset_dialog)
 
@@ -83,6 +90,7 @@ set_source_files_properties(res/corvaset.rc PROPERTIES
 add_executable(corvaset WIN32
     app/main.cpp
     app/corvaset_app.cpp
+    app/library_errors.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
 target_link_libraries(corvaset PRIVATE corvaset_app corvaset_dialog corvaset_warnings)
 # std::terminate's default handler names an uncaught exception on standard
@@ -115,6 +123,7 @@ add_executable(corvaset_ui_tests
     tests/ui/fit_test.cpp
     tests/ui/accessibility_test.cpp
     tests/ui/keyboard_test.cpp
+    tests/ui/control_help_test.cpp
     $<TARGET_OBJECTS:corvaset_resources>)
 # The About box test opens the application's About box over the dialog.
 target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_app corvaset_test_support GTest::gtest_main
@@ -143,7 +152,6 @@ add_executable(corvaset_e2e_tests
     tests/e2e/small_screen_session_test.cpp
     tests/e2e/accessibility_session_test.cpp
     tests/e2e/keyboard_session_test.cpp
-    tests/e2e/replace_session_test.cpp
     tests/e2e/app_driver.cpp)
 target_link_libraries(corvaset_e2e_tests PRIVATE corvaset_custom corvaset_test_support GTest::gtest_main corvaset_warnings)
 

@@ -101,6 +101,83 @@ constexpr std::array<EntryMeaning, kEntryCount> kMeanings = {{
     Plain(EntryKind::Number, 0, E::PollingPeriod),
 }};
 
+// In table order, one per entry.
+constexpr std::string_view kDescriptions[kEntryCount] = {
+    "The Master output's level and mute as the driver starts.",
+    "The headphone output's level and mute as the driver starts.",
+    "The PC speaker's level and mute as the driver starts.",
+    "The phone line's playback level and mute as the driver starts.",
+    "The microphone's playback level, mute and boost as the driver starts.",
+    "The line input's playback level and mute as the driver starts.",
+    "The CD input's playback level as the driver starts.",
+    "The video input's playback level and mute as the driver starts.",
+    "The AUX input's playback level and mute as the driver starts.",
+    "The level of wave and software synth playback as the driver starts.",
+    "The mono output register, carried at its factory value.",
+    "The bass and treble register, carried at its factory value.",
+    "The input the driver records from until the user picks another.",
+    "The record gain register, carried at its factory value.",
+    "The microphone record gain register, carried at its factory value.",
+    "Mic2 Select: the codec takes the microphone from its second input.",
+    "The 3D enhancement register, carried at its factory value.",
+    "The power-down register, carried at its factory value.",
+    "Mutes the S/PDIF digital output.",
+    "Converts the sample rate of the S/PDIF digital output.",
+    "Turns the PC speaker line off in the driver.",
+    "Turns the phone line off in the driver.",
+    "Turns the second microphone input off in the driver.",
+    "Turns the video input off in the driver.",
+    "Turns the AUX input off in the driver.",
+    "Turns the headphone output off in the driver.",
+    "Turns the mono output off in the driver.",
+    "Turns the Mic In jack off in the driver.",
+    "Turns the microphone line off in the driver.",
+    "Turns the line input off in the driver.",
+    "Turns the CD input off in the driver.",
+    "Takes the microphone boost out of the driver.",
+    "Turns the S/PDIF digital output off in the driver.",
+    "Lets the driver run the codec on a 3.3 V supply.",
+    "Lets the driver power the codec down while it is idle.",
+    "Lets the driver switch outputs when a plug goes into a jack.",
+    "Sends the S/PDIF output at 48 kHz (driver 5.10.3590 or later).",
+    "Turns the codec's loudness compensation on.",
+    "The loudest level the driver lets the Master output reach.",
+    "The quietest Master level, carried at its factory value.",
+    "The loudest level the driver lets the headphone output reach.",
+    "The quietest headphone level, carried at its factory value.",
+    "The loudest level the driver lets the microphone reach.",
+    "The quietest microphone level, carried at its factory value.",
+    "The loudest level the driver lets the PC speaker reach.",
+    "The quietest PC speaker level, carried at its factory value.",
+    "The loudest level the driver lets the phone line reach.",
+    "The quietest phone level, carried at its factory value.",
+    "The loudest level the driver lets the line input reach.",
+    "The quietest line input level, carried at its factory value.",
+    "The loudest level the driver lets the video input reach.",
+    "The quietest video level, carried at its factory value.",
+    "The loudest level the driver lets the AUX input reach.",
+    "The quietest AUX level, carried at its factory value.",
+    "The loudest level the driver lets the CD input reach.",
+    "The quietest CD level, carried at its factory value.",
+    "The largest gain the driver allows when recording the microphone.",
+    "The smallest microphone record gain, carried at its factory value.",
+    "The largest gain the driver allows when recording the CD input.",
+    "The smallest CD record gain, carried at its factory value.",
+    "The largest gain the driver allows when recording the video input.",
+    "The smallest video record gain, carried at its factory value.",
+    "The largest gain the driver allows when recording the AUX input.",
+    "The smallest AUX record gain, carried at its factory value.",
+    "The largest gain the driver allows when recording the line input.",
+    "The smallest line input record gain, carried at its factory value.",
+    "The largest gain the driver allows when recording the stereo mix.",
+    "The smallest stereo mix record gain, carried at its factory value.",
+    "The largest gain the driver allows when recording the mono mix.",
+    "The smallest mono mix record gain, carried at its factory value.",
+    "The largest gain the driver allows when recording the phone line.",
+    "The smallest phone record gain, carried at its factory value.",
+    "How often the driver polls the codec, carried at its factory value.",
+};
+
 constexpr std::string_view kSourceNames[kRecordSources] = {
     "Mic", "CD", "Video", "AUX", "Line In", "Stereo Mix", "Mono Mix", "Phone"};
 
@@ -121,6 +198,8 @@ std::string Folded(std::string_view text) {
 }  // namespace
 
 const EntryMeaning& MeaningOf(std::size_t index) { return kMeanings.at(index); }
+
+std::string_view EntryDescription(std::size_t index) { return kDescriptions[index % kEntryCount]; }
 
 std::optional<std::size_t> IndexOfKey(std::string_view key) {
     for (std::size_t i = 0; i < kEntryCount; ++i)

@@ -57,6 +57,10 @@ inline bool IsModel3Only(std::size_t index) { return MeaningOf(index).model3Only
 inline bool DialogChanges(std::size_t index) { return MeaningOf(index).changeable != 0; }
 inline bool HasLimitRows(std::size_t index) { return MeaningOf(index).maxLevel != static_cast<Entry>(index); }
 
+// What the entry does for the driver, in one line of a maker's words: the
+// first line of a control's tip and of `corvaset-dat show --all`.
+std::string_view EntryDescription(std::size_t index);
+
 // The row of an entry key as the table spells it ("MasterVolume", "3DControl").
 std::optional<std::size_t> IndexOfKey(std::string_view key);
 

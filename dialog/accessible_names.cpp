@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dialog/columns.h"
+#include "dialog/corvaset_dlg.h"
 #include "framework/accessible_name.h"
 #include "framework/wnd.h"
 
@@ -16,15 +17,8 @@ using namespace columns;
 
 namespace {
 
-template <std::size_t N>
-bool Lists(const int (&ids)[N], int id) {
-    return std::find(std::begin(ids), std::end(ids), id) != std::end(ids);
-}
-
 // The controls that show a level: their value is that level.
 bool ShowsLevel(int id) { return Lists(kAllSliders, id) || Lists(kAllSpins, id) || Lists(kAllValueTexts, id); }
-
-bool IsSelectRadio(int id) { return id >= SelectRadioOf(0) && id <= SelectRadioOf(custom::kRecordSources - 1); }
 
 // A window's rectangle in the coordinates of its parent.
 RECT PlaceOf(HWND window) {
@@ -108,7 +102,17 @@ std::wstring ValueOf(HWND control) {
     return shown + L" dB";
 }
 
+// A control with a caption keeps it as its name.
+bool HasCaption(HWND control) { return ::GetWindowTextLengthW(control) != 0 && !ShowsLevel(::GetDlgCtrlID(control)); }
+
 bool Describe(HWND control, fw::AccessibleText which, std::wstring& text) {
+    if (which == fw::AccessibleText::Description) {
+        const auto* dialog = static_cast<const CCorvasetDlg*>(fw::CDialog::FromHandle(::GetParent(control)));
+        if (dialog == nullptr) return false;
+        text = dialog->HelpTextOf(control);
+        return true;
+    }
+    if (HasCaption(control)) return false;
     if (which == fw::AccessibleText::Name) {
         text = NameOf(control);
         return !text.empty();
@@ -120,9 +124,7 @@ bool Describe(HWND control, fw::AccessibleText which, std::wstring& text) {
 
 void NameIfWithoutText(HWND control) {
     const int id = ::GetDlgCtrlID(control);
-    // A box with a caption keeps it as its name.
-    const bool bareBox = (Lists(kAllCheckBoxes, id) || IsSelectRadio(id)) && ::GetWindowTextLengthW(control) == 0;
-    if (ShowsLevel(id) || bareBox) fw::SetAccessibleTextSource(control, Describe);
+    if (ShowsLevel(id) || CCorvasetDlg::HasHelpText(id)) fw::SetAccessibleTextSource(control, Describe);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 // "Disable Line", "Mute" and "Select" box without a caption a name made of
 // its row label and column header as the dialog shows them ("Mute, Master"),
 // and the sliders, spins and texts the dB value they show ("-7.5 dB"), from
-// among the dialog's `controls`. Until then the controls answer as the
+// among the dialog's `controls`; every control that explains itself gets
+// its tip as its description. Until then the controls answer as the
 // system's standard objects.
 void NameControlsWithoutText(const std::vector<HWND>& controls);

@@ -89,6 +89,16 @@ constexpr std::uint16_t RecordSelectValueOf(unsigned source) {
     return static_cast<std::uint16_t>(custom::RecordSelectValue(source));
 }
 
+// Whether `id` is one of the eight "Select" radios.
+constexpr bool IsSelectRadio(int id) { return id >= SelectRadioOf(0) && id <= SelectRadioOf(custom::kRecordSources - 1); }
+
+// Whether `ids` holds `id`.
+constexpr bool Lists(std::span<const int> ids, int id) {
+    for (int listed : ids)
+        if (listed == id) return true;
+    return false;
+}
+
 // A check box that shows one bit or one switch of an entry.
 enum class Shows { Bit, ClearBit, Switch };
 

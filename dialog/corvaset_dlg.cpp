@@ -1,5 +1,6 @@
 #include "dialog/corvaset_dlg.h"
 #include "dialog/accessible_names.h"
+#include "dialog/changes_dlg.h"
 #include "framework/keyboard.h"
 #include "framework/shell.h"
 #include "framework/startup_trace.h"
@@ -30,10 +31,11 @@ BOOL CCorvasetDlg::OnInitDialog() {
         wchar_t file[64] = L"";
         if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, 64) > 0) {
             ::AppendMenuW(sysMenu, MF_SEPARATOR, 0, nullptr);
-            for (const UINT command : {IDM_OPENFILE, IDM_SAVEAS})
-                if (::LoadStringW(::GetModuleHandleW(nullptr), command == IDM_OPENFILE ? IDS_OPENFILE : IDS_SAVEAS,
-                                  file, 64) > 0)
-                    ::AppendMenuW(sysMenu, MF_STRING, command, file);
+            static constexpr struct { UINT command, text; } kItems[] = {
+                {IDM_OPENFILE, IDS_OPENFILE}, {IDM_SAVEAS, IDS_SAVEAS}, {IDM_CHANGES, IDS_CHANGES}};
+            for (const auto& item : kItems)
+                if (::LoadStringW(::GetModuleHandleW(nullptr), item.text, file, 64) > 0)
+                    ::AppendMenuW(sysMenu, MF_STRING, item.command, file);
             ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
     }
@@ -96,7 +98,10 @@ void CCorvasetDlg::OnTimer(Message& m, int) {
     m_scroller.WatchControls();
     NameControlsWithoutText(Controls());
     for (HWND control : Controls()) fw::ServeKeyboard(control);
+    ExplainControls();
 }
+
+void CCorvasetDlg::ShowChanges() { CChangesDlg(ChangesList()).DoModal(m_hWnd); }
 
 void CCorvasetDlg::OnSysCommand(Message& m, int) {
     if ((m.wParam & 0xFFF0) == IDM_ABOUTBOX && m_showAbout != nullptr)
@@ -105,6 +110,8 @@ void CCorvasetDlg::OnSysCommand(Message& m, int) {
         ChooseAndOpenFile();
     else if ((m.wParam & 0xFFF0) == IDM_SAVEAS)
         ChooseAndSaveAs();
+    else if ((m.wParam & 0xFFF0) == IDM_CHANGES)
+        ShowChanges();
     else
         m.handled = false;
 }

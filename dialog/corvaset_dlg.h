@@ -17,6 +17,8 @@
 #include "framework/dialog_scroller.h"
 #include "framework/file.h"
 #include "framework/file_read.h"
+#include "framework/tooltips.h"
+#include "custom/control_help.h"
 
 class CCorvasetDlg : public fw::CDialog {
 public:
@@ -45,6 +47,16 @@ public:
     // Writes "corvaset.dat" when anything is customized and reports the
     // outcome to the user; a failure leaves the old file as it was.
     SaveResult WriteCustomFile();
+    // What "Save" would write now, as the "Changes..." list shows it.
+    std::wstring ChangesList() const;
+
+    // Whether control `id` explains itself: every control that shows a
+    // setting, the Codec radios, and the greyed controls without one.
+    static bool HasHelpText(int id);
+    // The control's tip and accessible description, as the dialog is now.
+    std::wstring HelpTextOf(HWND control) const;
+    // The tooltip control; null until the dialog has first been painted.
+    HWND ToolTips() const { return m_tips.GetSafeHwnd(); }
 
 protected:
     BOOL OnInitDialog() override;
@@ -118,6 +130,14 @@ private:
     void SelectRecordSource(unsigned source);
     void ShowRecordSource();
 
+    // Explaining the controls, and listing what "Save" would write
+    void ExplainControls();
+    custom::Greying GreyingOf(int id, custom::CodecModel model) const;
+    void OnToolTipText(fw::Message& m, int);
+    void OnDialogMouse(fw::Message& m, int);
+    void ShowChanges();
+    std::optional<custom::CustomFileImage> FileToSave(custom::CodecModel model) const;
+
     void ReportSaveFailure(const fw::FileError& error, const std::wstring& path) const;
     // Whether "Save" may write `path`: yes when it is not there or is as
     // it was when last seen here; else the user is asked.
@@ -137,6 +157,8 @@ private:
     std::wstring m_caption;  // the template's own caption
     std::vector<std::wstring> m_startArguments;
     fw::CDialogScroller m_scroller;
+    fw::CToolTips m_tips;
+    std::wstring m_tipText;  // the text of the tip showing, which the tooltip reads
 
     // Where the program last placed each level column's thumb, and for
     // which level field: a notification at that very position is the user

@@ -46,7 +46,7 @@ constexpr auto SwitchBoxes(TableEntry::Handler handler) {
 }  // namespace
 
 struct MessageTable {
-    static constexpr std::array<TableEntry, 14> kWindow = {{
+    static constexpr std::array<TableEntry, 17> kWindow = {{
         fw::OnWindowMessage<Dlg>(WM_SYSCOMMAND, &Dlg::OnSysCommand),
         fw::OnWindowMessage<Dlg>(WM_PAINT, &Dlg::OnPaint),
         fw::OnWindowMessage<Dlg>(WM_TIMER, &Dlg::OnTimer),
@@ -58,6 +58,10 @@ struct MessageTable {
         fw::OnWindowMessage<Dlg>(kDpiChanged, &Dlg::OnDpiChanged),
         fw::OnWindowMessage<Dlg>(WM_DROPFILES, &Dlg::OnDropFiles),
         fw::OnWindowMessage<Dlg>(Dlg::kOpenStartFile, &Dlg::OpenFromStartArguments),
+        fw::OnWindowMessage<Dlg>(WM_MOUSEMOVE, &Dlg::OnDialogMouse),
+        fw::OnWindowMessage<Dlg>(WM_LBUTTONDOWN, &Dlg::OnDialogMouse),
+        // The tooltip asks for a control's text naming the control's window.
+        {WM_NOTIFY, TTN_GETDISPINFOW, 0, 0xFFFFFFFFu, &Dlg::OnToolTipText, 0},
         fw::OnCommand<Dlg>(IDC_DEFAULT, BN_CLICKED, &Dlg::OnDefault),
         fw::OnCommandRange<Dlg>(IDC_CODEC_QM1, IDC_CODEC_QM3, BN_CLICKED, &Dlg::OnCodecModel),
         fw::OnCommandRange<Dlg>(IDC_SELECT_MIC, IDC_SELECT_PHONE, BN_CLICKED, &Dlg::OnSelectRecordSource),

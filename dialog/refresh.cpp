@@ -9,12 +9,6 @@ using namespace columns;
 
 namespace {
 
-bool Lists(const DisablingBox& line, int control) {
-    for (int id : line.controls)
-        if (id == control) return true;
-    return false;
-}
-
 // Spins move one step per click from the first moment on; the PC Speaker
 // limit moves in whole 3 dB steps, two fields at a time.
 void LoadSpin(fw::CSpinButtonCtrl& spin, int step, int lowest, int position) {
@@ -104,7 +98,7 @@ void CCorvasetDlg::ShowLineDisabled(fw::ControlLook& look, const DisablingBox& l
 // belongs to a QM-3 feature under another codec model.
 bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except, custom::CodecModel model) const {
     for (const auto& other : kDisablingBoxes) {
-        if (other.box != except.box && m_working[other.flag].value != 0 && Lists(other, control)) return true;
+        if (other.box != except.box && m_working[other.flag].value != 0 && Lists(other.controls, control)) return true;
     }
     if (model != custom::CodecModel::Model3) {
         for (const auto& feature : kModel3Controls)

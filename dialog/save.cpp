@@ -7,6 +7,7 @@
 #include "dialog/open_messages.h"
 #include "dialog/save_messages.h"
 #include "framework/shell.h"
+#include "custom/listing.h"
 #include "framework/text.h"
 
 namespace {
@@ -59,16 +60,16 @@ bool CCorvasetDlg::MayReplace(const std::wstring& path) {
 
 CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
     const custom::CodecModel model = CurrentCodecModel();
-    if (!custom::AnyCustomized(m_working, model)) return SaveResult::NothingToSave;
+    const std::optional<custom::CustomFileImage> image = FileToSave(model);
+    if (!image) return SaveResult::NothingToSave;
 
-    const custom::CustomFileImage image = custom::EncodeCustomFile(m_working, model, m_opened ? &*m_opened : nullptr);
     const std::wstring here = fw::FullPathName(L"corvaset.dat");
     const std::wstring path = m_target.empty() ? here : m_target;
     // What cannot be replaced is told before the user is asked to replace it.
     std::wstring final;
     fw::FileError error = fw::CheckReplaceable(path, final);
     if (!error && !MayReplace(path)) return SaveResult::Kept;
-    if (!error) error = fw::WriteFileReplacing(path, image.data(), static_cast<DWORD>(image.size()));
+    if (!error) error = fw::WriteFileReplacing(path, image->data(), static_cast<DWORD>(image->size()));
     if (error) {
         ReportSaveFailure(error, path);
         return SaveResult::Failed;
@@ -77,6 +78,19 @@ CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
     MessageBox(fw::FormatInserts(save_messages::kSuccessText, {isHere ? save_messages::kDefaultFileName : ShownPath(path)}),
                save_messages::kSuccessCaption, MB_OK | MB_ICONASTERISK);
     return SaveResult::Saved;
+}
+
+// What "Save" writes under `model`: nothing when no entry is customized.
+// "Changes..." lists the same, so the list and the file cannot differ.
+std::optional<custom::CustomFileImage> CCorvasetDlg::FileToSave(custom::CodecModel model) const {
+    if (!custom::AnyCustomized(m_working, model)) return std::nullopt;
+    return custom::EncodeCustomFile(m_working, model, m_opened ? &*m_opened : nullptr);
+}
+
+std::wstring CCorvasetDlg::ChangesList() const {
+    const custom::CodecModel model = CurrentCodecModel();
+    const std::optional<custom::CustomFileImage> image = FileToSave(model);
+    return fw::WidenAscii(custom::SavedRecordsList(image ? *image : custom::CustomFileImage{}, m_working, model));
 }
 
 void CCorvasetDlg::ReportSaveFailure(const fw::FileError& error, const std::wstring& path) const {

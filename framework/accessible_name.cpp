@@ -87,12 +87,15 @@ public:
         return m_standard->Invoke(id, iid, lcid, flags, params, result, exception, badArgument);
     }
 
-    // IAccessible: the two answers of our own
+    // IAccessible: the three answers of our own
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         return Answer(child, AccessibleText::Name, name, &IAccessible::get_accName);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return Answer(child, AccessibleText::Value, value, &IAccessible::get_accValue);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        return Answer(child, AccessibleText::Description, description, &IAccessible::get_accDescription);
     }
 
     // IAccessible: everything else is the standard object's
@@ -100,9 +103,6 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return m_standard->get_accChildCount(count); }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
         return m_standard->get_accChild(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-        return m_standard->get_accDescription(child, out);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
         return m_standard->get_accRole(child, out);

@@ -4,7 +4,7 @@
 // a client asks, through the route every Windows version and Wine take: the
 // control answers WM_GETOBJECT for its client area with an object that passes
 // every question to the system's standard object for the control, except its
-// own name and value.
+// own name, value and description.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +13,7 @@
 
 namespace fw {
 
-enum class AccessibleText { Name, Value };
+enum class AccessibleText { Name, Value, Description };
 
 // Sets `text` and returns true to answer with it (an empty text: the control
 // has none); false leaves the answer to the standard object. Called each time

@@ -163,6 +163,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     }
 }
 
+CDialog* CDialog::FromHandle(HWND dialog) {
+    if (::GetWindowLongPtrW(dialog, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(DialogProc)) return nullptr;
+    return reinterpret_cast<CDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
 bool CDialog::IsFromOwnSender(const Message& m) const {
     HWND from = nullptr;
     switch (m.message) {
@@ -177,6 +182,7 @@ bool CDialog::IsFromOwnSender(const Message& m) const {
         case WM_NOTIFY:
             if (m.id == 0 && m.code == 0) return false;  // unreadable header
             from = reinterpret_cast<const NMHDR*>(m.lParam)->hwndFrom;
+            if (from != nullptr && from == m_ownPopup) return true;
             break;
         case WM_VSCROLL:
         case WM_HSCROLL:

@@ -66,6 +66,12 @@ public:
     void SetItemEnabled(int id, bool enabled) override;
     void SetItemText(int id, const std::wstring& text) override;
 
+    // The dialog object of a dialog window run by this class; null for any other window.
+    static CDialog* FromHandle(HWND dialog);
+    // Notifications from `popup`, a window the dialog made for itself (its
+    // tooltip), pass the sender check like those of its controls.
+    void AcceptNotificationsFrom(HWND popup) { m_ownPopup = popup; }
+
     // A message box owned by the dialog; no caption means the application's name.
     int MessageBox(const std::wstring& text, const wchar_t* caption = nullptr, UINT type = MB_OK) const;
 
@@ -101,6 +107,7 @@ private:
     //  - a menu or accelerator command (WM_COMMAND without a window, code 0
     //    or 1) passes only with an ID that no control of the dialog has, so
     //    that it cannot pose as a control's click;
+    //  - a notification from the dialog's own pop-up window passes;
     //  - IDOK and IDCANCEL always pass: Enter, Escape and the close box
     //    send them;
     //  - every other message passes.
@@ -110,7 +117,8 @@ private:
     bool m_modeless = false;
     std::optional<int> m_endResult;
     std::vector<HWND> m_controls;
-    std::vector<int> m_controlIds;  // each control's ID, read once: every read is a call into win32u
+    std::vector<int> m_controlIds;
+    HWND m_ownPopup = nullptr;  // each control's ID, read once: every read is a call into win32u
 };
 
 }  // namespace fw

@@ -11,14 +11,21 @@
 #define IDD_ABOUTBOX            100
 #define IDS_ABOUTBOX            101
 #define IDS_OPENFILE            103
-#define IDS_SAVEAS              104
+#define IDS_SAVEAS              106
 #define IDD_CORVASET_DIALOG     102
+#define IDD_CHANGES             104
+#define IDS_CHANGES             105
 #define IDR_MAINFRAME           128
 
 // System menu command of the About box
 #define IDM_ABOUTBOX            0x0010
 #define IDM_OPENFILE            0x0020
-#define IDM_SAVEAS              0x0030
+#define IDM_CHANGES             0x0030
+#define IDM_SAVEAS              0x0040
+
+// The "Changes..." box: the list of what Save would write, and its Copy button
+#define IDC_CHANGES_LIST        1200
+#define IDC_CHANGES_COPY        1201
 
 // Push buttons ("Save" and "Cancel" are IDOK and IDCANCEL)
 #define IDC_DEFAULT             1091

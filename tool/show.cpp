@@ -5,6 +5,7 @@
 #include "custom/entry_meaning.h"
 #include "tool/commands.h"
 #include "custom/description.h"
+#include "custom/listing.h"
 #include "custom/value_text.h"
 #include "tool/exit_codes.h"
 
@@ -46,18 +47,13 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
+// With `all`, each entry's line is followed by what the entry does.
 void PrintText(const custom::FileReport& report, bool all, TextOut& out) {
     for (std::size_t i = 0; i < custom::kEntryCount; ++i) {
         const bool present = (*report.records)[i].present == 1;
         if (!present && !all) continue;
-        const std::uint32_t value = report.working[i].value;
-        const std::string raw = present ? custom::HexOfEntry(i, value) : "absent";
-        char head[80];
-        std::snprintf(head, sizeof head, "%3zu  %-20s %-11s ", i, DefaultEntryTable[i].key, raw.c_str());
-        out << head;
-        out << (present ? "" : "factory: ") << custom::EntryMeaningText(i, value);
-        if (custom::IsModel3Only(i)) out << "  [QM-3/QM-3A only]";
-        out << '\n';
+        out << custom::EntryLine(i, present, report.working[i].value) << '\n';
+        if (all) out << "     " << custom::EntryDescription(i) << '\n';
     }
 }
 

@@ -37,7 +37,7 @@ TEST_F(UserSession, SaveAsksBeforeReplacingAFileItDidNotOpen) {
 TEST_F(UserSession, SaveAsFromTheSystemMenuWritesTheNewName) {
     auto& app = Start();
     app.Click(IDC_MUTE_MASTER);
-    app.ChooseLastSystemMenuItem(1);  // "Save As...", above "About"
+    app.ChooseLastSystemMenuItem(2);  // "Save As...", above "Changes..." and "About"
     ASSERT_TRUE(app.ChooseFileByName(L"model7"));
     const auto done = app.AnswerBox();
     ASSERT_TRUE(done.has_value());

@@ -37,5 +37,8 @@ AccessibleObject::~AccessibleObject() {
 
 std::optional<std::wstring> AccessibleObject::Name() const { return Ask(m_object, &IAccessible::get_accName); }
 std::optional<std::wstring> AccessibleObject::Value() const { return Ask(m_object, &IAccessible::get_accValue); }
+std::optional<std::wstring> AccessibleObject::Description() const {
+    return Ask(m_object, &IAccessible::get_accDescription);
+}
 
 }  // namespace test_support

@@ -32,6 +32,7 @@ public:
     // nothing when there is no object or the question failed.
     std::optional<std::wstring> Name() const;
     std::optional<std::wstring> Value() const;
+    std::optional<std::wstring> Description() const;
 
 private:
     IAccessible* m_object = nullptr;

@@ -148,9 +148,11 @@ TEST_F(Commands, ShowListsEntriesInTheDialogsTerms) {
               " 38  MasVMax              0x05        max level -7.5 dB (MasterVolume)\n");
 
     ASSERT_EQ(Run({"show", "--all", Path("a.dat")}), tool::kSuccess);
-    EXPECT_NE(out_.str().find("  1  HeadphoneVolume      absent      factory: -6.0 dB\n"), std::string::npos);
+    EXPECT_NE(out_.str().find("  1  HeadphoneVolume      absent      factory: -6.0 dB\n"
+                              "     The headphone output's level and mute as the driver starts.\n"),
+              std::string::npos);
     const std::string all = out_.str();
-    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 73);
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 2 * 73);  // each entry and what it does
 
     ASSERT_EQ(Run({"show", "--json", Path("a.dat")}), tool::kSuccess);
     EXPECT_NE(out_.str().find("{\"index\": 0, \"key\": \"MasterVolume\", \"kind\": \"level\", \"present\": true, "

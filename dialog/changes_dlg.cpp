@@ -1,0 +1,36 @@
+#include "dialog/changes_dlg.h"
+
+#include <array>
+#include <span>
+
+#include "framework/clipboard.h"
+#include "res/resource.h"
+
+CChangesDlg::CChangesDlg(const std::wstring& list) : fw::CDialog(IDD_CHANGES) {
+    for (wchar_t c : list) {
+        if (c == L'\n') m_list += L'\r';
+        m_list += c;
+    }
+}
+
+// The list in a fixed-width font, so its columns line up as `corvaset-dat
+// show` prints them.
+BOOL CChangesDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+    const fw::CWnd list = GetItem(IDC_CHANGES_LIST);
+    list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(ANSI_FIXED_FONT)));
+    list.SetWindowText(m_list);
+    return TRUE;
+}
+
+void CChangesDlg::OnCopy(fw::Message&, int) { fw::CopyTextToClipboard(m_hWnd, m_list); }
+
+struct ChangesMessageTable {
+    static constexpr std::array<fw::MessageEntry<CChangesDlg>, 1> kAll = {{
+        fw::OnCommand<CChangesDlg>(IDC_CHANGES_COPY, BN_CLICKED, &CChangesDlg::OnCopy),
+    }};
+};
+
+bool CChangesDlg::RouteMessage(fw::Message& m) {
+    return fw::DispatchMessageTable<CChangesDlg>(*this, std::span(ChangesMessageTable::kAll), m);
+}
