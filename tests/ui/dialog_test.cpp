@@ -54,18 +54,18 @@ TEST_F(DialogTest, PushButtonsSitInARowWithSaveAsDefault) {
     EXPECT_EQ(LOWORD(::SendMessageW(hwnd, DM_GETDEFID, 0, 0)), IDOK);
 }
 
-TEST_F(DialogTest, InitialisationAddsOpenAndAboutAtTheEndOfTheSystemMenu) {
+TEST_F(DialogTest, InitialisationAddsOpenChangesAndAboutAtTheEndOfTheSystemMenu) {
     HMENU menu = ::GetSystemMenu(hwnd, FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = ::GetMenuItemCount(menu);
-    ASSERT_GE(count, 3);
+    ASSERT_GE(count, 4);
 
     MENUITEMINFOW separator{sizeof(separator), MIIM_FTYPE};
-    ASSERT_TRUE(::GetMenuItemInfoW(menu, count - 3, TRUE, &separator));
+    ASSERT_TRUE(::GetMenuItemInfoW(menu, count - 4, TRUE, &separator));
     EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
 
     const struct { int fromEnd; UINT id; const wchar_t* text; } kItems[] = {
-        {2, 0x0020, L"&Open..."}, {1, 0x0010, L"&About Corvaset..."}};
+        {3, 0x0020, L"&Open..."}, {2, 0x0030, L"C&hanges..."}, {1, 0x0010, L"&About Corvaset..."}};
     for (const auto& item : kItems) {
         EXPECT_EQ(::GetMenuItemID(menu, count - item.fromEnd), item.id);
         wchar_t text[64] = L"";
