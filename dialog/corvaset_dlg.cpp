@@ -45,7 +45,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, columns::CodecRadioOf(custom::kStartCodecModel));
+    ShowCodecModel();
     fw::StartupStep("menu-icons-codec");
     // The template came with the factory table's texts and greying: under
     // Wine setting a text costs a trip to the server, and so does reading it.
@@ -74,12 +74,6 @@ BOOL CCorvasetDlg::OnInitDialog() {
     if (!m_startArguments.empty()) ::PostMessageW(m_hWnd, kOpenStartFile, 0, 0);
     fw::StartupStep("init-dialog-done");
     return first == nullptr;
-}
-
-custom::CodecModel CCorvasetDlg::CurrentCodecModel() const {
-    for (int radio : columns::kCodecRadios)
-        if (IsDlgButtonChecked(radio)) return columns::ModelOfCodecRadio(radio);
-    return custom::CodecModel::None;
 }
 
 void CCorvasetDlg::ResetToDefaults() {
