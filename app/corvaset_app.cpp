@@ -9,7 +9,7 @@
 
 CCorvasetApp theApp;
 
-BOOL CCorvasetApp::InitInstance() {
+void CCorvasetApp::InitInstance() {
     fw::StartupStep("init-instance");
     // The settings dialog is built from trackbars and up-down controls.
     INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
@@ -20,10 +20,7 @@ BOOL CCorvasetApp::InitInstance() {
     // A file named on the command line, dropped on the program's icon or
     // opened with it from Explorer.
     dialog.SetStartArguments(fw::ArgumentsOf(::GetCommandLineW()));
-    m_pMainWnd = &dialog;
     fw::StartupStep("dialog-object");
+    // The program is its dialog: it ends when the dialog closes.
     dialog.DoModal();
-    m_pMainWnd = nullptr;
-    // Nothing more to do once the dialog has closed: end without a message loop.
-    return FALSE;
 }

@@ -6,5 +6,5 @@
 class CCorvasetApp : public fw::CWinApp {
 public:
     CCorvasetApp() : fw::CWinApp(L"corvaset") {}
-    BOOL InitInstance() override;
+    void InitInstance() override;
 };

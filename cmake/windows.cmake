@@ -124,6 +124,7 @@ add_executable(corvaset_ui_tests
     tests/ui/accessibility_test.cpp
     tests/ui/keyboard_test.cpp
     tests/ui/control_help_test.cpp
+    tests/ui/test_templates.rc
     $<TARGET_OBJECTS:corvaset_resources>)
 # The About box test opens the application's About box over the dialog.
 target_link_libraries(corvaset_ui_tests PRIVATE corvaset_dialog corvaset_app corvaset_test_support GTest::gtest_main

@@ -8,8 +8,11 @@ using namespace columns;
 // radio that is not checked cannot come from a click, so it does nothing.
 void CCorvasetDlg::OnCodecModel(fw::Message& m, int) {
     if (!IsDlgButtonChecked(static_cast<int>(m.id))) return;
-    ApplyCodecModel(ModelOfCodecRadio(static_cast<int>(m.id)));
+    m_codecModel = ModelOfCodecRadio(static_cast<int>(m.id));
+    ApplyCodecModel(m_codecModel);
 }
+
+void CCorvasetDlg::ShowCodecModel() { CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, CodecRadioOf(m_codecModel)); }
 
 // Only greys or frees the boxes: their checks and entries stay, so choosing
 // QM-3 again brings them back as they were. The S/PDIF line's boxes stay

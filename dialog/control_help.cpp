@@ -45,7 +45,7 @@ custom::Greying CCorvasetDlg::GreyingOf(int id, custom::CodecModel model) const 
 
 std::wstring CCorvasetDlg::HelpTextOf(HWND control) const {
     const int id = ::GetDlgCtrlID(control);
-    const custom::CodecModel model = CurrentCodecModel();
+    const custom::CodecModel model = m_codecModel;
     if (ModelOfCodecRadio(id) != custom::CodecModel::None) return fw::WidenAscii(custom::CodecModelHelpText(model));
     if (!HasHelpText(id)) return {};
     const custom::Greying greying = ::IsWindowEnabled(control) ? custom::Greying{} : GreyingOf(id, model);

@@ -45,10 +45,9 @@ BOOL CCorvasetDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, columns::CodecRadioOf(custom::kStartCodecModel));
+    ShowCodecModel();
     fw::StartupStep("menu-icons-codec");
-    // The template came with the factory table's texts and greying: under
-    // Wine setting a text costs a trip to the server, and so does reading it.
+    // The template came with the factory table's texts and greying.
     LoadChecksAndPositions();
     fw::StartupStep("refreshed");
     m_unchanged = m_working;
@@ -65,21 +64,15 @@ BOOL CCorvasetDlg::OnInitDialog() {
         ::SetFocus(first);
     }
     fw::StartupStep("scrolled");
-    // Watching the controls, naming them and serving their keys subclasses them, and under Wine
-    // every message through a subclass costs two trips to the server: done
-    // while the dialog starts, that made it about 15 % slower to show and
-    // paint. A timer's message comes after the first paint.
+    // Watching the controls, naming them and serving their keys subclasses
+    // them, which slows every message they get (done at start, the dialog
+    // took about 15 % longer to show and paint): it waits for this timer,
+    // whose message comes after the first paint.
     ::SetTimer(m_hWnd, kOnceShownTimer, 0, nullptr);
     // Any box about the start file shows over the dialog once it is on screen.
     if (!m_startArguments.empty()) ::PostMessageW(m_hWnd, kOpenStartFile, 0, 0);
     fw::StartupStep("init-dialog-done");
     return first == nullptr;
-}
-
-custom::CodecModel CCorvasetDlg::CurrentCodecModel() const {
-    for (int radio : columns::kCodecRadios)
-        if (IsDlgButtonChecked(radio)) return columns::ModelOfCodecRadio(radio);
-    return custom::CodecModel::None;
 }
 
 void CCorvasetDlg::ResetToDefaults() {

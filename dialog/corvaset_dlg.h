@@ -35,7 +35,9 @@ public:
     enum class SaveResult { NothingToSave, Saved, Failed, Kept };
 
     custom::EntryTable& WorkingEntryTable() { return m_working; }
-    custom::CodecModel CurrentCodecModel() const;
+    // The codec model the user chose, or the opened file chose; the Codec
+    // radios show it.
+    custom::CodecModel CurrentCodecModel() const { return m_codecModel; }
     void ResetToDefaults();
     // The program's arguments: a file to open once the dialog is up.
     void SetStartArguments(std::vector<std::wstring> arguments);
@@ -126,6 +128,7 @@ private:
     // Codec model and record source
     void OnCodecModel(fw::Message& m, int);
     void ApplyCodecModel(custom::CodecModel model);
+    void ShowCodecModel();
     void OnSelectRecordSource(fw::Message& m, int);
     void SelectRecordSource(unsigned source);
     void ShowRecordSource();
@@ -146,6 +149,7 @@ private:
     ShowAboutBox m_showAbout;
     HICON m_hIcon;
     custom::EntryTable m_working;
+    custom::CodecModel m_codecModel = custom::kStartCodecModel;
     // The table as last loaded (factory or opened file): edits are what differ.
     custom::EntryTable m_unchanged;
     // The opened file's records and full path; none: "corvaset.dat" here.

@@ -1,7 +1,6 @@
 // The "Volume" sliders and the "Max Volume (dB)" spins.
 #include <algorithm>
 #include <optional>
-#include <string>
 
 #include "custom/level_scale.h"
 #include "custom/value_rules.h"
@@ -43,7 +42,6 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
     // range 0..256 has a level.
     int position = std::clamp(static_cast<int>(::SendMessageW(from, TBM_GETPOS, 0, 0)), custom::kSliderMin,
                               custom::kSliderMax);
-    ::OutputDebugStringA((std::to_string(custom::kSliderMax - position) + "\n").c_str());
 
     for (const auto& column : kLevelColumns) {
         auto& slider = m_sliders[column.slider];

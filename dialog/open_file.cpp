@@ -125,10 +125,10 @@ bool CCorvasetDlg::OpenCustomFile(const std::wstring& given, bool mayBeNew) {
     m_unchanged = report.working;
     m_opened = *report.records;
     m_seen = fw::LookAtFile(path, custom::kCustomFileSize);
-    const custom::CodecModel model = custom::ModelForOpenedFile(*m_opened, CurrentCodecModel());
-    if (model == custom::CodecModel::Model3) CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
+    m_codecModel = custom::ModelForOpenedFile(*m_opened, m_codecModel);
+    ShowCodecModel();
     RefreshControls();
-    ApplyCodecModel(CurrentCodecModel());
+    ApplyCodecModel(m_codecModel);
     SetTarget(path);
     return true;
 }

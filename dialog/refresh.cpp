@@ -26,11 +26,11 @@ std::wstring DbText(std::uint8_t level, LevelScale scale) { return fw::WidenAsci
 // the start model, and starts with the rest (LoadChecksAndPositions).
 void CCorvasetDlg::PrepareTemplate(fw::DialogTemplate& dialogTemplate) {
     custom::CopyDefaults(m_working);
-    ShowTextsAndGreying(dialogTemplate, custom::kStartCodecModel);
+    ShowTextsAndGreying(dialogTemplate, m_codecModel);
 }
 
 void CCorvasetDlg::RefreshControls() {
-    ShowTextsAndGreying(*this, CurrentCodecModel());
+    ShowTextsAndGreying(*this, m_codecModel);
     LoadChecksAndPositions();
 }
 

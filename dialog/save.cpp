@@ -59,7 +59,7 @@ bool CCorvasetDlg::MayReplace(const std::wstring& path) {
 }
 
 CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
-    const custom::CodecModel model = CurrentCodecModel();
+    const custom::CodecModel model = m_codecModel;
     const std::optional<custom::CustomFileImage> image = FileToSave(model);
     if (!image) return SaveResult::NothingToSave;
 
@@ -88,7 +88,7 @@ std::optional<custom::CustomFileImage> CCorvasetDlg::FileToSave(custom::CodecMod
 }
 
 std::wstring CCorvasetDlg::ChangesList() const {
-    const custom::CodecModel model = CurrentCodecModel();
+    const custom::CodecModel model = m_codecModel;
     const std::optional<custom::CustomFileImage> image = FileToSave(model);
     return fw::WidenAscii(custom::SavedRecordsList(image ? *image : custom::CustomFileImage{}, m_working, model));
 }

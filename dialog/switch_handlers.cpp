@@ -27,5 +27,5 @@ void CCorvasetDlg::OnDisablingBox(fw::Message&, int index) {
         SelectRecordSource(custom::kStereoMix);
         ShowRecordSource();
     }
-    ShowLineDisabled(*this, line, ticked, CurrentCodecModel());
+    ShowLineDisabled(*this, line, ticked, m_codecModel);
 }

@@ -23,13 +23,7 @@ std::wstring CWinApp::AppName() {
 }
 
 int CWinApp::Run() {
-    if (s_app != nullptr && s_app->InitInstance()) {
-        MSG msg;
-        while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
+    if (s_app != nullptr) s_app->InitInstance();
     return 0;
 }
 

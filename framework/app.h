@@ -7,8 +7,6 @@
 
 namespace fw {
 
-class CWnd;
-
 class CWinApp {
 public:
     // The fallback names the application when its file name cannot be read.
@@ -17,8 +15,8 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    // Called once at start; false ends the program without a message loop.
-    virtual BOOL InitInstance() = 0;
+    // Called once at start; the program ends when it returns.
+    virtual void InitInstance() = 0;
 
     // The program file's name without folder and extension, which captions
     // message boxes that have no caption of their own.
@@ -26,9 +24,6 @@ public:
 
     // Entry code: runs InitInstance of the application object.
     static int Run();
-
-protected:
-    CWnd* m_pMainWnd = nullptr;
 
 private:
     static CWinApp* s_app;

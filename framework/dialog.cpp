@@ -86,16 +86,13 @@ int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT t
     return result;
 }
 
-// Button by button, and cheaply under Wine, where every visit to a window
-// of the dialog is a call to the server: the system's CheckRadioButton
-// visits every control of the dialog, and an automatic radio button being
-// checked walks around all of them twice to clear the rest of its group.
-// Here the rest are cleared one by one anyway, so the button to check is
-// checked as a plain radio button (its type switched there and back with
-// BM_SETSTYLE, without a redraw): the same check and tab stop, without the
-// walk. In a dialog of 150 controls that is milliseconds per group. A
-// button that already has its check and tab stop is left as it is: setting
-// them again would change nothing but still cost a call to the server.
+// Button by button: the system's CheckRadioButton visits every control of
+// the dialog, and an automatic radio button being checked walks around all
+// of them twice to clear the rest of its group. Here the rest are cleared
+// one by one anyway, so the button to check is checked as a plain radio
+// button (its type switched there and back with BM_SETSTYLE, without a
+// redraw): the same check and tab stop, without the walk. A button that
+// already has its check and tab stop is left as it is.
 void CDialog::CheckRadioButton(int first, int last, int check) const {
     for (int id = first; id <= last; ++id) {
         const HWND button = FindItem(id);

@@ -34,6 +34,13 @@ void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 //  3. The derived class's message table (RouteMessage).
 //  4. OK and Cancel end the dialog (OnOK, OnCancel).
 // No exception leaves a step: the procedure catches them all.
+//
+// Under Wine nearly every call that reaches a window (its text, state, place
+// or children, a message through a subclass) is a round trip to the wine
+// server, and a dialog of 150 controls pays for each. So the controls are
+// listed once, a control's state is set only when it differs, radio buttons
+// are checked without walking the dialog, and the first texts and greying
+// go into the template (DialogTemplate) before the controls exist.
 class CDialog : public CWnd, public ControlLook {
 public:
     explicit CDialog(UINT templateId) : m_templateId(templateId) {}
@@ -61,8 +68,7 @@ public:
     // The first of the controls with `id`, as GetDlgItem finds it; null when none has it.
     HWND FindItem(int id) const;
     // Greys the control `id` or makes it usable, or sets its text. A control
-    // already greyed or usable is left so: under Wine even a change to the
-    // same state is a trip to the server (reading a text is one as well).
+    // already greyed or usable is left so.
     void SetItemEnabled(int id, bool enabled) override;
     void SetItemText(int id, const std::wstring& text) override;
 
@@ -89,10 +95,7 @@ protected:
     void UpdateData(bool saveAndValidate);
 
     // The dialog's controls in their order, listed once as the dialog starts
-    // (before OnInitDialog). Under Wine every listing of a window's children,
-    // GetDlgItem's included, is a call to the server per child: a hundred
-    // and fifty controls cost milliseconds each time. A dialog here never
-    // adds or removes a control.
+    // (before OnInitDialog). A dialog here never adds or removes a control.
     const std::vector<HWND>& Controls() const { return m_controls; }
 
 private:

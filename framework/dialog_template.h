@@ -1,8 +1,6 @@
 // A dialog template copied from the program's resources, in which a dialog
-// sets its controls' first texts and greying before it is created from it.
-// Under Wine each SetWindowText or EnableWindow on a live control is a trip
-// to the server; written into the template, the state comes with the
-// control's creation at no extra cost.
+// sets its controls' first texts and greying before it is created from it:
+// the state comes with each control's creation, not as a call afterwards.
 #pragma once
 
 #include <windows.h>

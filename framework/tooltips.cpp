@@ -69,9 +69,8 @@ void CToolTips::RelayDialogMouse(UINT message, WPARAM wp, LPARAM lp) {
     ::SendMessageW(m_tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
-// Under Wine each window's place is a call to the server: the places are
-// read once, and again only when the first control has moved (the dialog
-// scrolled or was fitted to another screen).
+// The places are read once, and again only when the first control has moved
+// (the dialog scrolled or was fitted to another screen).
 const std::vector<RECT>& CToolTips::Places() {
     RECT first{};
     if (!m_controls.empty()) ::GetWindowRect(m_controls.front(), &first);

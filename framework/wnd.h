@@ -34,8 +34,6 @@ protected:
 // window, or at least its top left corner, be seen.
 void CenterWindow(HWND window, HWND over);
 
-class CStatic : public CWnd {};
-
 class CButton : public CWnd {
 public:
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }

@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "framework/dialog.h"
@@ -158,6 +160,35 @@ TEST(DialogTemplateTest, ChangesOnlyTheNamedControls) {
     change(IDC_MUTE_MIC, std::to_wstring(mute & ~WS_DISABLED), std::to_wstring(mute | WS_DISABLED));
     EXPECT_NE(mute & WS_DISABLED, 0);
     EXPECT_EQ(DescribeControls(prepared.GetSafeHwnd()), expected);
+}
+
+// Only a whole DIALOGEX is rewritten: a plain DLGTEMPLATE, and one that
+// cannot be read to its last control (tests/ui/test_templates.rc), go to the
+// system as the program has them, whatever was set.
+TEST(DialogTemplateTest, PlainAndBrokenTemplatesAreUsedAsTheyAre) {
+    const struct {
+        UINT id;
+        std::optional<SIZE> size;
+    } kTemplates[] = {
+        {900, SIZE{120, 40}},  // plain
+        {901, SIZE{100, 50}},  // one control short
+        {902, SIZE{100, 50}},  // a title without its end
+        {903, std::nullopt},   // three words
+    };
+    for (const auto& t : kTemplates) {
+        const HMODULE module = ::GetModuleHandleW(nullptr);
+        const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(t.id), MAKEINTRESOURCEW(5));
+        ASSERT_NE(found, nullptr) << t.id;
+        fw::DialogTemplate rewriter(t.id);
+        rewriter.SetItemText(IDOK, L"changed");
+        rewriter.SetItemEnabled(IDOK, false);
+        EXPECT_EQ(rewriter.Data(), ::LockResource(::LoadResource(module, found))) << t.id;
+        const std::optional<SIZE> size = fw::DialogTemplateSize(t.id);
+        ASSERT_EQ(size.has_value(), t.size.has_value()) << t.id;
+        if (size) {
+            EXPECT_EQ(std::pair(size->cx, size->cy), std::pair(t.size->cx, t.size->cy)) << t.id;
+        }
+    }
 }
 
 // An exchange binds each member to the control GetDlgItem finds, and a

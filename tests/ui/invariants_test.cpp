@@ -2,6 +2,7 @@
 // enabled controls, the table stays within what the driver can read.
 #include "tests/ui/dialog_fixture.h"
 
+#include <algorithm>
 #include <random>
 
 #include "custom/level_scale.h"
@@ -99,3 +100,24 @@ TEST_P(InvariantTest, RandomSessionKeepsTheTableValid) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, InvariantTest, ::testing::Values(1u, 2u, 3u, 20261207u));
+
+// Which boxes only show their value and which belong to the QM-3 family are
+// the core's facts (custom::MeaningOf); the dialog's tables, fixed at compile
+// time for its message table, must say the same box by box.
+TEST(ColumnTables, AgreeWithTheCoreOnWhatTheBoxesChange) {
+    std::size_t model3Boxes = 0;
+    for (const CheckBox& box : kCheckBoxes) {
+        const custom::EntryMeaning& meaning = custom::MeaningOf(box.entry);
+        const std::uint32_t shownBit = box.shows == Shows::Switch ? 1u : 1u << box.bit;
+        const bool changes = (meaning.changeable & shownBit) != 0;
+        EXPECT_EQ(box.onClick != OnClick::OnlyShows, changes) << box.box;
+        EXPECT_EQ(Lists(kInertControls, box.box), !changes) << box.box;
+        const bool model3 = std::any_of(std::begin(kModel3Controls), std::end(kModel3Controls),
+                                        [&](const Model3Control& c) { return c.id == box.box; });
+        // "Disable" of the S/PDIF line greys with that line, though its entry
+        // is written under every model.
+        EXPECT_EQ(model3, meaning.model3Only || box.box == IDC_DISABLE_SPDIF) << box.box;
+        model3Boxes += model3;
+    }
+    EXPECT_EQ(model3Boxes, std::size(kModel3Controls)) << "a QM-3 control that is no check box";
+}
