@@ -154,6 +154,32 @@ TEST_F(FitTest, ADpiChangeScalesTheContent) {
     EXPECT_EQ(Client().bottom + dialog.Scroller().Position().y, at144.bottom);
 }
 
+// WM_DPICHANGED as any process could forge it: no rectangle, or a DPI no
+// monitor has. The dialog stays as it was and scrolls as before.
+TEST_F(FitTest, AForgedDpiChangeChangesNothing) {
+    RECT suggested{0, 0, 300, 200};
+    const struct {
+        const char* name;
+        WORD dpi;
+        RECT* rect;
+    } cases[] = {{"no rectangle", 144, nullptr}, {"DPI 0", 0, &suggested}, {"DPI 65535", 65535, &suggested}};
+    RECT before;
+    ::GetWindowRect(hwnd, &before);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ::SendMessageW(hwnd, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(c.rect));
+        RECT window;
+        ::GetWindowRect(hwnd, &window);
+        EXPECT_TRUE(::EqualRect(&window, &before));
+        SCROLLINFO info{sizeof(info), SIF_RANGE};
+        ASSERT_TRUE(::GetScrollInfo(hwnd, SB_VERT, &info));
+        EXPECT_EQ(info.nMax + 1, TemplateSize().bottom);
+        Scroll(WM_VSCROLL, SB_BOTTOM);
+        EXPECT_TRUE(Inside(InClient(IDOK), Client())) << "Save at the bottom";
+        Scroll(WM_VSCROLL, SB_TOP);
+    }
+}
+
 // Tab, Shift+Tab and the arrow keys between radios: whatever takes the focus
 // is wholly in view.
 TEST_F(FitTest, TheFocusedControlIsAlwaysInView) {
