@@ -76,6 +76,15 @@ void CopyDefaults(EntryTable& working);
 // not name.
 enum class Channels { Mono, Stereo };
 
+// A level register holds a 5-bit level code per channel: the right
+// channel's (a mono line's only one) in bits 0-4 and a stereo line's left
+// one in bits 8-12. A level limit is one such code.
+constexpr std::uint32_t kLevelMask = 0x1F;
+constexpr unsigned kLeftLevelShift = 8;
+constexpr std::uint32_t kStereoLevelFields = kLevelMask | kLevelMask << kLeftLevelShift;  // 0x1F1F
+constexpr std::uint32_t LevelCode(std::uint32_t value) { return value & kLevelMask; }
+constexpr std::uint32_t LeftLevelCode(std::uint32_t value) { return (value >> kLeftLevelShift) & kLevelMask; }
+
 // Stores a whole 16-bit register image.
 void StoreRegister(CustomEntry& entry, std::uint16_t image);
 // Replaces the 5-bit level field of the right channel (bits 0-4) and, for a
