@@ -36,7 +36,7 @@ constexpr EntryMeaning Carried(E self) { return Plain(EntryKind::Register, 0, se
 // A max-level row takes any level code, except that the PC Speaker one moves
 // in whole 3 dB steps and so stays even; min-level rows are never changed.
 constexpr EntryMeaning MaxLevel(E level, S scale) {
-    return {EntryKind::MaxLevel, scale == S::Beep ? 0x1Eu : 0x1Fu, scale, Channels::Mono, level, level, level,
+    return {EntryKind::MaxLevel, scale == S::Beep ? kBeepLevelMask : kLevelMask, scale, Channels::Mono, level, level, level,
             kNoSource, false};
 }
 constexpr EntryMeaning MinLevel(E level, S scale) {

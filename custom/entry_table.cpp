@@ -55,7 +55,7 @@ void StoreLevelField(CustomEntry& entry, unsigned code, Channels channels) {
 }
 
 void StoreLevelKeepingBit0(CustomEntry& entry, unsigned code) {
-    entry.value = (entry.value & ~std::uint32_t{0x1E}) | (code & kLevelMask);
+    entry.value = (entry.value & ~kBeepLevelMask) | (code & kLevelMask);
 }
 
 void StoreBit(CustomEntry& entry, unsigned bit, bool on) {

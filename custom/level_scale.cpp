@@ -23,7 +23,7 @@ int ShownTenths(std::uint8_t value, LevelScale scale) {
     switch (scale) {
     case LevelScale::Attenuation: return static_cast<int>(LevelCode(value)) * -15;
     case LevelScale::Gain: return 120 - static_cast<int>(LevelCode(value)) * 15;
-    case LevelScale::Beep: return (value & 0x1E) * -15;
+    case LevelScale::Beep: return static_cast<int>(value & kBeepLevelMask) * -15;
     case LevelScale::RecordGainScale: break;
     }
     return (value & 0x0F) * 15;
@@ -102,7 +102,7 @@ std::int32_t NextLevelStepPosition(std::int32_t position, std::uint8_t level, bo
 }
 
 int MaxLevelSpinPosition(std::uint8_t maxLevelRow, LevelScale scale) {
-    return static_cast<int>(maxLevelRow & (scale == LevelScale::Beep ? 0x1E : kLevelMask));
+    return static_cast<int>(maxLevelRow & (scale == LevelScale::Beep ? kBeepLevelMask : kLevelMask));
 }
 
 std::uint8_t MaxLevelFromSpinPosition(int position) {
