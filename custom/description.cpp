@@ -84,7 +84,7 @@ public:
         for (std::size_t i = 0; i < kEntryCount; ++i) {
             const EntryMeaning& m = MeaningOf(i);
             const bool limitAlone = m.kind == EntryKind::MaxLevel && lineOf_[i] != 0 && lineOf_[IndexOf(m.level)] == 0;
-            if (limitAlone && d_.working[i].value <= 0x1F)
+            if (limitAlone && d_.working[i].value <= kLevelMask)
                 StoreMaxLevel(d_.working, i, static_cast<std::uint8_t>(d_.working[i].value));
         }
         for (const ValueFinding& f : CheckWorkingTable(d_.working)) {

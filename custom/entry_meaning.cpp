@@ -11,8 +11,6 @@ using E = Entry;
 using S = LevelScale;
 
 constexpr std::uint32_t kMute = 1u << kMuteBit;
-constexpr std::uint32_t kStereoField = 0x1F1F;
-constexpr std::uint32_t kMonoField = 0x001F;
 
 constexpr EntryMeaning Level(E self, S scale, Channels channels, std::uint32_t changeable, E max, E min) {
     return {EntryKind::Level, changeable, scale, channels, self, max, min, kNoSource, false};
@@ -38,7 +36,7 @@ constexpr EntryMeaning Carried(E self) { return Plain(EntryKind::Register, 0, se
 // A max-level row takes any level code, except that the PC Speaker one moves
 // in whole 3 dB steps and so stays even; min-level rows are never changed.
 constexpr EntryMeaning MaxLevel(E level, S scale) {
-    return {EntryKind::MaxLevel, scale == S::Beep ? 0x1Eu : 0x1Fu, scale, Channels::Mono, level, level, level,
+    return {EntryKind::MaxLevel, scale == S::Beep ? kBeepLevelMask : kLevelMask, scale, Channels::Mono, level, level, level,
             kNoSource, false};
 }
 constexpr EntryMeaning MinLevel(E level, S scale) {
@@ -54,16 +52,16 @@ constexpr EntryMeaning MinGain(unsigned source, E self) {
 // In table order. The CD mute bit and the Wave mute bit are shown at most,
 // never changed; the Mic row also carries the boost bit.
 constexpr std::array<EntryMeaning, kEntryCount> kMeanings = {{
-    Level(E::MasterVolume, S::Attenuation, Channels::Stereo, kStereoField | kMute, E::MasVMax, E::MasVMin),
-    Level(E::HeadphoneVolume, S::Attenuation, Channels::Stereo, kStereoField | kMute, E::HP_VMax, E::HP_VMin),
-    Level(E::BeepVolume, S::Beep, Channels::Mono, kMonoField | kMute, E::PCBVMax, E::PCBVMin),
-    Level(E::PhoneVolume, S::Gain, Channels::Mono, kMonoField | kMute, E::PhoVMax, E::PhoVMin),
-    Level(E::MicVolume, S::Gain, Channels::Mono, kMonoField | kMute | (1u << kMicBoostBit), E::MicVMax, E::MicVMin),
-    Level(E::LineInVolume, S::Gain, Channels::Stereo, kStereoField | kMute, E::LinVMax, E::LinVMin),
-    Level(E::CDVolume, S::Gain, Channels::Stereo, kStereoField, E::ACDVMax, E::ACDVMin),
-    Level(E::VideoVolume, S::Gain, Channels::Stereo, kStereoField | kMute, E::VidVMax, E::VidVMin),
-    Level(E::AUXVolume, S::Gain, Channels::Stereo, kStereoField | kMute, E::AuxVMax, E::AuxVMin),
-    Level(E::WaveOutVolume, S::Gain, Channels::Stereo, kStereoField, E::WaveOutVolume, E::WaveOutVolume),
+    Level(E::MasterVolume, S::Attenuation, Channels::Stereo, kStereoLevelFields | kMute, E::MasVMax, E::MasVMin),
+    Level(E::HeadphoneVolume, S::Attenuation, Channels::Stereo, kStereoLevelFields | kMute, E::HP_VMax, E::HP_VMin),
+    Level(E::BeepVolume, S::Beep, Channels::Mono, kLevelMask | kMute, E::PCBVMax, E::PCBVMin),
+    Level(E::PhoneVolume, S::Gain, Channels::Mono, kLevelMask | kMute, E::PhoVMax, E::PhoVMin),
+    Level(E::MicVolume, S::Gain, Channels::Mono, kLevelMask | kMute | (1u << kMicBoostBit), E::MicVMax, E::MicVMin),
+    Level(E::LineInVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::LinVMax, E::LinVMin),
+    Level(E::CDVolume, S::Gain, Channels::Stereo, kStereoLevelFields, E::ACDVMax, E::ACDVMin),
+    Level(E::VideoVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::VidVMax, E::VidVMin),
+    Level(E::AUXVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::AuxVMax, E::AuxVMin),
+    Level(E::WaveOutVolume, S::Gain, Channels::Stereo, kStereoLevelFields, E::WaveOutVolume, E::WaveOutVolume),
     Carried(E::MonooutVolume),
     Carried(E::ToneControls),
     Plain(EntryKind::RecordSource, 0x0707, E::RecordSelect),

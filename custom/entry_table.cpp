@@ -36,8 +36,6 @@ constexpr EntryTable::Rows kFactoryRows = {{
     {"PollingPeriod", kTypeDword, 4, 0x00000000},
 }};
 
-constexpr std::uint32_t kLevelMask = 0x1F;
-
 }  // namespace
 
 const EntryTable DefaultEntryTable{kFactoryRows};
@@ -50,14 +48,14 @@ void StoreLevelField(CustomEntry& entry, unsigned code, Channels channels) {
     std::uint32_t field = code & kLevelMask;
     std::uint32_t mask = kLevelMask;
     if (channels == Channels::Stereo) {
-        field |= field << 8;
-        mask |= kLevelMask << 8;
+        field |= field << kLeftLevelShift;
+        mask = kStereoLevelFields;
     }
     entry.value = (entry.value & ~mask) | field;
 }
 
 void StoreLevelKeepingBit0(CustomEntry& entry, unsigned code) {
-    entry.value = (entry.value & ~std::uint32_t{0x1E}) | (code & kLevelMask);
+    entry.value = (entry.value & ~kBeepLevelMask) | (code & kLevelMask);
 }
 
 void StoreBit(CustomEntry& entry, unsigned bit, bool on) {

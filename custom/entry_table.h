@@ -72,6 +72,17 @@ extern const EntryTable DefaultEntryTable;
 // Copies every field of every factory row over the table.
 void CopyDefaults(EntryTable& working);
 
+// A level register holds a 5-bit level code per channel: the right
+// channel's (a mono line's only one) in bits 0-4 and a stereo line's left
+// one in bits 8-12. A level limit is one such code.
+constexpr std::uint32_t kLevelMask = 0x1F;
+constexpr unsigned kLeftLevelShift = 8;
+constexpr std::uint32_t kStereoLevelFields = kLevelMask | kLevelMask << kLeftLevelShift;  // 0x1F1F
+constexpr std::uint32_t LevelCode(std::uint32_t value) { return value & kLevelMask; }
+constexpr std::uint32_t LeftLevelCode(std::uint32_t value) { return (value >> kLeftLevelShift) & kLevelMask; }
+// The PC Speaker's level moves in 3 dB steps, two codes each: bits 1-4.
+constexpr std::uint32_t kBeepLevelMask = 0x1E;
+
 // Value updates. Each changes one row's value and keeps every bit it does
 // not name.
 enum class Channels { Mono, Stereo };

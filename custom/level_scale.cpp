@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "custom/entry_table.h"
+
 namespace custom {
 
 namespace {
@@ -19,9 +21,9 @@ std::int32_t Truncate(double value) { return static_cast<std::int32_t>(value); }
 // whole number; louder is larger.
 int ShownTenths(std::uint8_t value, LevelScale scale) {
     switch (scale) {
-    case LevelScale::Attenuation: return (value & 0x1F) * -15;
-    case LevelScale::Gain: return 120 - (value & 0x1F) * 15;
-    case LevelScale::Beep: return (value & 0x1E) * -15;
+    case LevelScale::Attenuation: return static_cast<int>(LevelCode(value)) * -15;
+    case LevelScale::Gain: return 120 - static_cast<int>(LevelCode(value)) * 15;
+    case LevelScale::Beep: return static_cast<int>(value & kBeepLevelMask) * -15;
     case LevelScale::RecordGainScale: break;
     }
     return (value & 0x0F) * 15;
@@ -56,8 +58,9 @@ constexpr std::int32_t kPositionBelowMax[63] = {
 
 std::int32_t SliderPositionFromLevel(std::uint8_t level, std::uint8_t maxLevel, LevelScale scale) {
     // A beep step is 3 dB, two steps of the table.
-    const int steps = scale == LevelScale::Beep ? 2 * (((level >> 1) & 0x0F) - ((maxLevel >> 1) & 0x0F))
-                                                : (level & 0x1F) - (maxLevel & 0x1F);
+    const int steps = scale == LevelScale::Beep
+                          ? 2 * (((level >> 1) & 0x0F) - ((maxLevel >> 1) & 0x0F))
+                          : static_cast<int>(LevelCode(level)) - static_cast<int>(LevelCode(maxLevel));
     return kPositionBelowMax[steps + 31];
 }
 
@@ -99,15 +102,15 @@ std::int32_t NextLevelStepPosition(std::int32_t position, std::uint8_t level, bo
 }
 
 int MaxLevelSpinPosition(std::uint8_t maxLevelRow, LevelScale scale) {
-    return maxLevelRow & (scale == LevelScale::Beep ? 0x1E : 0x1F);
+    return static_cast<int>(maxLevelRow & (scale == LevelScale::Beep ? kBeepLevelMask : kLevelMask));
 }
 
 std::uint8_t MaxLevelFromSpinPosition(int position) {
-    return static_cast<std::uint8_t>(position & 0x1F);
+    return static_cast<std::uint8_t>(LevelCode(static_cast<std::uint32_t>(position)));
 }
 
 int WaveSpinPosition(std::uint32_t waveOutVolume) {
-    return static_cast<int>(waveOutVolume & 0x1F);
+    return static_cast<int>(LevelCode(waveOutVolume));
 }
 
 // The recording spin's top (position 0) is the highest gain, row 15.

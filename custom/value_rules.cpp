@@ -53,7 +53,7 @@ void CheckEntry(std::size_t i, std::uint32_t value, std::vector<ValueFinding>& o
         add(Severity::Error, 0, "switch is " + Hex(value, 2) + ", neither 0 (off) nor 1 (on)");
         return;
     }
-    if ((m.kind == EntryKind::MaxLevel || m.kind == EntryKind::MinLevel) && value > 0x1F) {
+    if ((m.kind == EntryKind::MaxLevel || m.kind == EntryKind::MinLevel) && value > kLevelMask) {
         add(Severity::Error, 0, "level limit " + Hex(value, 2) + " is outside the level codes 0..31");
         return;
     }
@@ -77,7 +77,7 @@ void CheckEntry(std::size_t i, std::uint32_t value, std::vector<ValueFinding>& o
                 ", and the dialog never changes them");
         return;
     }
-    const std::uint32_t right = value & 0x1F, left = (value >> 8) & 0x1F;
+    const std::uint32_t right = LevelCode(value), left = LeftLevelCode(value);
     if (m.kind == EntryKind::Level && m.channels == Channels::Stereo && left != right) {
         add(Severity::Warning, 1,
             "left channel " + Db(left, m.scale) + " differs from right channel " + Db(right, m.scale) +
@@ -95,8 +95,8 @@ void CheckEntry(std::size_t i, std::uint32_t value, std::vector<ValueFinding>& o
 void CheckLevelUnderLimit(const EntryTable& t, std::size_t i, std::vector<ValueFinding>& out) {
     const EntryMeaning& m = MeaningOf(i);
     if (m.kind != EntryKind::Level || !HasLimitRows(i)) return;
-    const std::uint32_t level = t[i].value & 0x1F;
-    const std::uint32_t max = t[m.maxLevel].value & 0x1F;
+    const std::uint32_t level = LevelCode(t[i].value);
+    const std::uint32_t max = LevelCode(t[m.maxLevel].value);
     if (level < max) {
         out.push_back({i, Severity::Warning, 0,
                        "level " + Db(level, m.scale) + " is louder than its max level " + Db(max, m.scale) + " (" +
@@ -127,7 +127,7 @@ void StoreMaxLevel(EntryTable& working, std::size_t maxLevelRow, std::uint8_t co
     const EntryMeaning& line = MeaningOf(MeaningOf(maxLevelRow).level);
     StoreByte(working[maxLevelRow], code);
     CustomEntry& level = working[line.level];
-    if (code > (level.value & 0x1F)) StoreLevelField(level, code, line.channels);
+    if (code > LevelCode(level.value)) StoreLevelField(level, code, line.channels);
 }
 
 std::vector<ValueFinding> CheckWorkingTable(const EntryTable& working) {

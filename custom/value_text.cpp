@@ -163,7 +163,7 @@ std::string Db(std::uint32_t field, LevelScale scale) {
 
 std::string LevelMeaning(std::size_t index, std::uint32_t value) {
     const EntryMeaning& m = MeaningOf(index);
-    const std::uint32_t right = value & 0x1F, left = (value >> 8) & 0x1F;
+    const std::uint32_t right = LevelCode(value), left = LeftLevelCode(value);
     std::string text = m.channels == Channels::Stereo && left != right
                            ? "left " + Db(left, m.scale) + ", right " + Db(right, m.scale)
                            : Db(right, m.scale);
@@ -234,7 +234,7 @@ std::string EntryMeaningText(std::size_t index, std::uint32_t value) {
         case EntryKind::MaxLevel:
         case EntryKind::MinLevel: {
             const std::string what = m.kind == EntryKind::MaxLevel ? "max level " : "min level ";
-            if (value > 0x1F) return what + "outside the level codes (" + limited + ")";
+            if (value > kLevelMask) return what + "outside the level codes (" + limited + ")";
             return what + Db(value, m.scale) + " (" + limited + ")";
         }
         case EntryKind::MaxGain:

@@ -47,9 +47,6 @@ inline constexpr LevelColumn kLevelColumns[] = {
 inline const custom::EntryMeaning& LineOf(const LevelColumn& column) { return custom::MeaningOf(column.level); }
 inline std::size_t IndexOf(const LevelColumn& column) { return static_cast<std::size_t>(&column - kLevelColumns); }
 
-// Both channels' level fields of a level register.
-inline constexpr std::uint32_t kLevelFields = 0x1F1F;
-
 // Wave and SW Synth share the output level itself: each spin sets it and
 // each text shows it.
 struct WaveColumn {

@@ -143,5 +143,5 @@ void CCorvasetDlg::OnDisplayChange(Message& m, int) {
 }
 
 void CCorvasetDlg::OnDpiChanged(Message& m, int) {
-    m_scroller.OnDpiChanged(HIWORD(m.wParam), *reinterpret_cast<const RECT*>(m.lParam));
+    m_scroller.OnDpiChanged(HIWORD(m.wParam), reinterpret_cast<const RECT*>(m.lParam));
 }

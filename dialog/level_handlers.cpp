@@ -61,7 +61,7 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
         // bottom of a scale: the thumb where the program put it, for the
         // level it was put there for, keeps that level.
         PlacedThumb& placed = m_placed[IndexOf(column)];
-        if (position == placed.position && (entry.value & kLevelFields) == placed.levelField) return;
+        if (position == placed.position && (entry.value & custom::kStereoLevelFields) == placed.levelField) return;
         placed.position = -1;  // moved by the user: from now on every position converts
         const std::uint8_t level = custom::LevelFromSliderPosition(position, maxLevel, minLevel, line.scale);
         if (custom::SliderKeepsBit0(line.scale))

@@ -127,7 +127,7 @@ void CCorvasetDlg::PlaceLevelSlider(const LevelColumn& column) {
     slider.SetPos(custom::SliderPositionFromLevel(
         custom::LowByte(m_working[column.level].value), custom::LowByte(m_working[line.maxLevel].value), line.scale));
     // The slider pins a position outside its range: remember where it went.
-    m_placed[IndexOf(column)] = {slider.GetPos(), m_working[column.level].value & kLevelFields};
+    m_placed[IndexOf(column)] = {slider.GetPos(), m_working[column.level].value & custom::kStereoLevelFields};
 }
 
 void CCorvasetDlg::ShowRecordMaxGainText(fw::ControlLook& look, const RecordColumn& column) {

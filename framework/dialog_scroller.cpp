@@ -7,12 +7,15 @@
 #include <optional>
 
 #include "framework/dialog_template.h"
+#include "framework/system_library.h"
 
 namespace fw {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x5C01;
 constexpr int kWheelStep = 48;  // pixels a wheel notch scrolls
+// The DPIs a monitor can have: 50 % to 1000 % of 96.
+constexpr UINT kLowestDpi = 48, kHighestDpi = 960;
 
 bool IsSliderOrSpin(HWND hwnd) {
     wchar_t name[32] = L"";
@@ -41,11 +44,46 @@ SIZE TemplateClientSize(HWND dialog, UINT templateId) {
     return {size.right, size.bottom};
 }
 
+// The per-monitor DPI calls of Windows 10 1607 and later, looked up once;
+// each is null where the system (or the Wine) lacks it.
+struct DpiCalls {
+    UINT(WINAPI* dpiForWindow)(HWND) = nullptr;
+    BOOL(WINAPI* adjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
+    int(WINAPI* systemMetricsForDpi)(int, UINT) = nullptr;
+};
+
+const DpiCalls& Dpi() {
+    static const DpiCalls calls = [] {
+        DpiCalls c;
+        const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+        FindCall(user32, "GetDpiForWindow", c.dpiForWindow);
+        FindCall(user32, "AdjustWindowRectExForDpi", c.adjustWindowRectExForDpi);
+        FindCall(user32, "GetSystemMetricsForDpi", c.systemMetricsForDpi);
+        return c;
+    }();
+    return calls;
+}
+
+// The DPI of the monitor the window is on; before per-monitor DPI, the
+// system's.
 UINT DpiOf(HWND hwnd) {
+    if (Dpi().dpiForWindow != nullptr)
+        if (const UINT dpi = Dpi().dpiForWindow(hwnd); dpi != 0) return dpi;
     HDC dc = ::GetDC(hwnd);
     const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
     ::ReleaseDC(hwnd, dc);
     return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+int SystemMetric(int index, UINT dpi) {
+    return Dpi().systemMetricsForDpi != nullptr ? Dpi().systemMetricsForDpi(index, dpi) : ::GetSystemMetrics(index);
+}
+
+void AdjustWindowRectFor(RECT& rect, DWORD style, DWORD exStyle, UINT dpi) {
+    if (Dpi().adjustWindowRectExForDpi != nullptr)
+        Dpi().adjustWindowRectExForDpi(&rect, style, FALSE, exStyle, dpi);
+    else
+        ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
 }
 
 }  // namespace
@@ -86,14 +124,14 @@ void CDialogScroller::Fit(const RECT& work) {
     const LONG style = ::GetWindowLongW(m_hwnd, GWL_STYLE) & ~(WS_HSCROLL | WS_VSCROLL);
     const LONG exStyle = ::GetWindowLongW(m_hwnd, GWL_EXSTYLE);
     RECT full{0, 0, m_content.cx, m_content.cy};
-    ::AdjustWindowRectEx(&full, static_cast<DWORD>(style), FALSE, static_cast<DWORD>(exStyle));
+    AdjustWindowRectFor(full, static_cast<DWORD>(style), static_cast<DWORD>(exStyle), m_dpi);
     const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
     int width = full.right - full.left, height = full.bottom - full.top;
 
     // A bar takes room from the other direction, which may then need one too.
     bool scrollX = width > workWidth, scrollY = height > workHeight;
-    if (scrollY && !scrollX) scrollX = width + ::GetSystemMetrics(SM_CXVSCROLL) > workWidth;
-    if (scrollX && !scrollY) scrollY = height + ::GetSystemMetrics(SM_CYHSCROLL) > workHeight;
+    if (scrollY && !scrollX) scrollX = width + SystemMetric(SM_CXVSCROLL, m_dpi) > workWidth;
+    if (scrollX && !scrollY) scrollY = height + SystemMetric(SM_CYHSCROLL, m_dpi) > workHeight;
     const bool changed = scrollX != m_scrollsX || scrollY != m_scrollsY;
     m_scrollsX = scrollX;
     m_scrollsY = scrollY;
@@ -104,8 +142,8 @@ void CDialogScroller::Fit(const RECT& work) {
         if (changed) ::SetWindowPos(m_hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
-    if (scrollY) width += ::GetSystemMetrics(SM_CXVSCROLL);
-    if (scrollX) height += ::GetSystemMetrics(SM_CYHSCROLL);
+    if (scrollY) width += SystemMetric(SM_CXVSCROLL, m_dpi);
+    if (scrollX) height += SystemMetric(SM_CYHSCROLL, m_dpi);
     width = std::min(width, workWidth);
     height = std::min(height, workHeight);
     RECT window;
@@ -221,13 +259,16 @@ void CDialogScroller::ScrollIntoView(HWND child) {
     ScrollTo(x, y);
 }
 
-void CDialogScroller::OnDpiChanged(UINT newDpi, const RECT& suggested) {
+void CDialogScroller::OnDpiChanged(UINT newDpi, const RECT* suggested) {
+    // Any process can send the message: a DPI no monitor has would shrink the
+    // content to nothing or push the controls off to the far corner.
+    if (suggested == nullptr || newDpi < kLowestDpi || newDpi > kHighestDpi) return;
     ScrollTo(0, 0);
     m_content.cx = MulDiv(m_content.cx, static_cast<int>(newDpi), static_cast<int>(m_dpi));
     m_content.cy = MulDiv(m_content.cy, static_cast<int>(newDpi), static_cast<int>(m_dpi));
     m_dpi = newDpi;
-    ::SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     Fit();
 }
 

@@ -36,8 +36,9 @@ public:
     // WM_MOUSEWHEEL over the dialog: scrolls when there is something to scroll.
     void OnWheel(short delta);
     // WM_DPICHANGED: the content grows or shrinks with the controls; the
-    // window takes the suggested rectangle and is fitted again.
-    void OnDpiChanged(UINT newDpi, const RECT& suggested);
+    // window takes the suggested rectangle and is fitted again. No rectangle
+    // or a DPI outside 48..960 (a forged message) changes nothing.
+    void OnDpiChanged(UINT newDpi, const RECT* suggested);
 
     // Scrolls so that `child` lies wholly inside the client area when it can.
     void ScrollIntoView(HWND child);
@@ -62,7 +63,7 @@ private:
     bool m_scrollsY = false;
     bool m_watchingFocus = false;
     bool m_watching = false;  // WatchControls has run
-    UINT m_dpi = 96;
+    UINT m_dpi = 96;  // of the monitor the window is on
 };
 
 }  // namespace fw

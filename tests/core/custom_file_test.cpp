@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 using custom::CodecModel;
@@ -28,7 +29,7 @@ using Bytes = std::vector<std::uint8_t>;
 const Bytes kAbsent(8, 0);
 
 // Every record except those named is eight zero bytes.
-void ExpectOnlyRecords(const custom::CustomFileImage& image, std::initializer_list<Entry> present) {
+void ExpectOnlyRecords(const custom::CustomFileImage& image, const std::vector<Entry>& present) {
     for (std::size_t i = 0; i < custom::kEntryCount; ++i) {
         bool named = false;
         for (Entry e : present) named = named || IndexOf(e) == i;
@@ -125,4 +126,49 @@ TEST(CustomFileImage, DecodeReadsBackWhatEncodeWrote) {
         EXPECT_EQ((*records)[i].value, changed ? 3u : 0u);
     }
     EXPECT_FALSE(custom::DecodeCustomFile(image.data(), image.size() - 1).has_value());
+}
+
+// A file opened, perhaps edited, and saved again: a record the user left
+// alone stays as stored, even at its factory value; one edited back to its
+// factory value goes, and so do the QM-3-only ones once the package is for
+// another model. A file holding a QM-3-only record opens under QM-3.
+TEST(CustomFileImage, OpenedFileSavedAgain) {
+    struct Rec {
+        Entry entry;
+        std::uint32_t value;
+    };
+    const struct {
+        const char* name;
+        std::vector<Rec> file;  // present records; all others absent
+        CodecModel opensUnder;     // while QM-2 is chosen
+        std::function<void(EntryTable&, CodecModel&)> edit;
+        std::vector<Rec> saved;  // present records; all others absent
+    } cases[] = {
+        {"left alone at the factory value", {{Entry::MicRMax, 0x0F}, {Entry::DisableAUX, 1}}, CodecModel::Model2,
+         [](EntryTable&, CodecModel&) {}, {{Entry::MicRMax, 0x0F}, {Entry::DisableAUX, 1}}},
+        {"edited back to the factory value", {{Entry::MicRMax, 3}, {Entry::DisableAUX, 1}}, CodecModel::Model2,
+         [](EntryTable& t, CodecModel&) { custom::StoreByte(t[Entry::MicRMax], 0x0F); }, {{Entry::DisableAUX, 1}}},
+        {"QM-3-only record at the factory value", {{Entry::SpdifMute, 0}}, CodecModel::Model3,
+         [](EntryTable&, CodecModel&) {}, {{Entry::SpdifMute, 0}}},
+        {"switched to QM-1 after opening", {{Entry::SpdifMute, 0}, {Entry::DisableSPDIF, 0}}, CodecModel::Model3,
+         [](EntryTable&, CodecModel& m) { m = CodecModel::Model1; }, {{Entry::DisableSPDIF, 0}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        custom::CustomFileRecords records{};
+        EntryTable t = Defaults();
+        for (const Rec& r : c.file) {
+            records[IndexOf(r.entry)] = {1, r.value};
+            t[r.entry].value = r.value;
+        }
+        CodecModel model = custom::ModelForOpenedFile(records, CodecModel::Model2);
+        EXPECT_EQ(model, c.opensUnder);
+        c.edit(t, model);
+        const auto image = custom::EncodeCustomFile(t, model, &records);
+        for (const Rec& r : c.saved)
+            EXPECT_EQ(Record(image, r.entry), (Bytes{1, 0, 0, 0, static_cast<std::uint8_t>(r.value), 0, 0, 0}));
+        std::vector<Entry> present;
+        for (const Rec& r : c.saved) present.push_back(r.entry);
+        ExpectOnlyRecords(image, present);
+    }
 }

@@ -12,13 +12,15 @@ using custom::CodecModel;
 using custom::Entry;
 
 TEST(Description, SetsWhatItSaysAndKeepsTheRest) {
+    // Line 5 is exactly as long as a line may be: 200 characters.
+    const std::string longest = "codec = QM-2   # the longest line allowed " + std::string(158, '.');
     const custom::Description d = custom::ParseDescription(
         "\xEF\xBB\xBF# a comment\r\n"
         "\r\n"
         "  MasterVolume = -7.5 mute   # trailing comment\r\n"
-        "RecordSelect=Stereo  Mix\n"
-        "codec = QM-2\n"
-        "EnableJackDetect = on");
+        "RecordSelect=Stereo  Mix\n" +
+        longest + "\nEnableJackDetect = on");
+    ASSERT_EQ(longest.size(), 200u);
     ASSERT_TRUE(d.ok()) << d.errors[0].text;
     EXPECT_EQ(d.model, CodecModel::Model2);
     EXPECT_EQ(d.working[Entry::MasterVolume].value, 0x8505u);

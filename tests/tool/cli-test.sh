@@ -69,6 +69,7 @@ mkdir folder linked 'Größe ünï'
 mknod chardev c 1 3 2>/dev/null && can_mknod=yes || can_mknod=no  # the null device
 truncate -s 1T big.dat
 echo old >linked/target.dat && chmod 640 linked/target.dat && ln -s linked/target.dat link.dat
+ln -s target.dat linked/relative.dat  # leads to linked/target.dat, not ./target.dat
 echo old >private.dat && chmod 600 private.dat && chown 65534:65534 private.dat 2>/dev/null
 ln -s private.dat private-link.dat
 mounts=()
@@ -142,6 +143,7 @@ row  wine   4    "com7 .txt: cannot read: is a Windows device name" -           
 row  both   0    ""                                                console.dat        /dev/null    out.txt     make session.desc -o console.dat
 row  both   4    "cannot write to standard output"                 -                  /dev/null    /dev/full   show a.dat
 row  both   0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o link.dat
+row  both   0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o linked/relative.dat
 row  native 0    ""                                                private.dat        /dev/null    out.txt     make session.desc -o private-link.dat
 row  both   0    ""                                                "Größe ünï/b.dat"  /dev/null    out.txt     make session.desc -o "Größe ünï/b.dat"
 row  both   4    "Größe ünï/c.dat: cannot read: no such file"      -                  /dev/null    out.txt     check "Größe ünï/c.dat"

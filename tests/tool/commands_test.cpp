@@ -85,6 +85,8 @@ TEST_F(Commands, ExitCodesForEachOutcome) {
         {{"diff", Path("clean.dat")}, tool::kUsage, "expects two FILEs"},
         {{"--help"}, tool::kSuccess, "Exit codes"},
         {{"make", "--help"}, tool::kSuccess, "codec = QM-2"},
+        {{"diff", "A", "-h"}, tool::kSuccess, "Lists the entries whose records differ"},
+        {{"help", "check"}, tool::kSuccess, "Validates FILE"},
         {{"show", Path("missing.dat")}, tool::kIoError, "cannot read: no such file"},
         {{"check", Path("folder")}, tool::kIoError, "is a folder"},
         {{"show", Path("empty.dat")}, tool::kInvalid, "not a valid customization file (1 error)"},

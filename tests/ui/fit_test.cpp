@@ -98,6 +98,88 @@ TEST_F(FitTest, OnALargeEnoughWorkAreaNothingChanges) {
     EXPECT_TRUE(Inside(window, WorkArea()));
 }
 
+// Fitted from far off the bottom right into work areas a little smaller
+// than the whole window: pulled wholly inside, with a bar in each direction
+// that needs one, counting the room the other bar takes.
+TEST_F(FitTest, AWindowTooLargeForTheWorkAreaIsPulledInsideWithTheBarsItNeeds) {
+    dialog.Scroller().Fit(RECT{0, 0, 2560, 1440});
+    RECT whole;
+    ::GetWindowRect(hwnd, &whole);
+    const int width = whole.right - whole.left, height = whole.bottom - whole.top;
+    const int vbar = ::GetSystemMetrics(SM_CXVSCROLL), hbar = ::GetSystemMetrics(SM_CYHSCROLL);
+    const struct {
+        const char* name;
+        int dx, dy;  // the work area's size less the whole window's
+        bool barX, barY;
+    } cases[] = {
+        {"too low, the vertical bar leaves too little width", 0, -100, true, true},
+        {"too low, with room for the vertical bar", vbar, -100, false, true},
+        {"too narrow, the horizontal bar leaves too little height", -100, 0, true, true},
+        {"too narrow, with room for the horizontal bar", -100, hbar, true, false},
+        {"too small both ways", -300, -300, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RECT work{40, 30, 40 + width + c.dx, 30 + height + c.dy};
+        ::SetWindowPos(hwnd, nullptr, 3000, 2000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        dialog.Scroller().Fit(work);
+        RECT window;
+        ::GetWindowRect(hwnd, &window);
+        EXPECT_TRUE(Inside(window, work));
+        EXPECT_EQ(HasBar(WS_HSCROLL), c.barX);
+        EXPECT_EQ(HasBar(WS_VSCROLL), c.barY);
+    }
+}
+
+// On a monitor of another DPI the content grows with it: moved to 144 DPI
+// from 96, the scroll ranges cover the template at one and a half times its
+// size (from this screen's DPI where the test runs on another).
+TEST_F(FitTest, ADpiChangeScalesTheContent) {
+    HDC dc = ::GetDC(hwnd);
+    const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
+    ::ReleaseDC(hwnd, dc);
+    RECT at144 = TemplateSize();
+    at144.right = MulDiv(at144.right, 144, dpi);
+    at144.bottom = MulDiv(at144.bottom, 144, dpi);
+    RECT suggested{0, 0, 1200, 900};
+    ::SendMessageW(hwnd, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    SCROLLINFO info{sizeof(info), SIF_RANGE};
+    ASSERT_TRUE(::GetScrollInfo(hwnd, SB_HORZ, &info));
+    EXPECT_EQ(info.nMax + 1, at144.right);
+    ASSERT_TRUE(::GetScrollInfo(hwnd, SB_VERT, &info));
+    EXPECT_EQ(info.nMax + 1, at144.bottom);
+    Scroll(WM_HSCROLL, SB_BOTTOM);
+    Scroll(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(Client().right + dialog.Scroller().Position().x, at144.right);
+    EXPECT_EQ(Client().bottom + dialog.Scroller().Position().y, at144.bottom);
+}
+
+// WM_DPICHANGED as any process could forge it: no rectangle, or a DPI no
+// monitor has. The dialog stays as it was and scrolls as before.
+TEST_F(FitTest, AForgedDpiChangeChangesNothing) {
+    RECT suggested{0, 0, 300, 200};
+    const struct {
+        const char* name;
+        WORD dpi;
+        RECT* rect;
+    } cases[] = {{"no rectangle", 144, nullptr}, {"DPI 0", 0, &suggested}, {"DPI 65535", 65535, &suggested}};
+    RECT before;
+    ::GetWindowRect(hwnd, &before);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ::SendMessageW(hwnd, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(c.rect));
+        RECT window;
+        ::GetWindowRect(hwnd, &window);
+        EXPECT_TRUE(::EqualRect(&window, &before));
+        SCROLLINFO info{sizeof(info), SIF_RANGE};
+        ASSERT_TRUE(::GetScrollInfo(hwnd, SB_VERT, &info));
+        EXPECT_EQ(info.nMax + 1, TemplateSize().bottom);
+        Scroll(WM_VSCROLL, SB_BOTTOM);
+        EXPECT_TRUE(Inside(InClient(IDOK), Client())) << "Save at the bottom";
+        Scroll(WM_VSCROLL, SB_TOP);
+    }
+}
+
 // Tab, Shift+Tab and the arrow keys between radios: whatever takes the focus
 // is wholly in view.
 TEST_F(FitTest, TheFocusedControlIsAlwaysInView) {
