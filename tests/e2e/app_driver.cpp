@@ -161,9 +161,22 @@ int AppDriver::FocusedId() const {
 bool AppDriver::TabTo(int id) {
     for (int presses = 0; presses < 200; ++presses) {
         if (FocusedId() == id) return true;
-        PressKey(VK_TAB);
+        PressTab();
     }
     return false;
+}
+
+void AppDriver::PressTab() {
+    const int before = FocusedId();
+    PressKey(VK_TAB);
+    for (const DWORD start = ::GetTickCount(); FocusedId() == before && ::GetTickCount() - start < 3000;) ::Sleep(10);
+}
+
+std::wstring AppDriver::TextOnceItIs(int id, const std::wstring& expected, DWORD timeoutMs) const {
+    std::wstring text = Text(id);
+    for (const DWORD start = ::GetTickCount(); text != expected && ::GetTickCount() - start < timeoutMs; text = Text(id))
+        ::Sleep(10);
+    return text;
 }
 
 void AppDriver::Click(int id) {

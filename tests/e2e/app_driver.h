@@ -45,10 +45,17 @@ public:
     bool IsEnabled(int id) const;
     int SliderPos(int id) const;
     std::wstring Text(int id) const;
+    // The control's text once it reads `expected`, or as it is after
+    // `timeoutMs`: a key sent with SendInput is taken in the program's own
+    // time, after this process has gone on.
+    std::wstring TextOnceItIs(int id, const std::wstring& expected, DWORD timeoutMs = 3000) const;
 
     // Moves the keyboard focus to a control with Tab, as a user does with a
     // control the mouse cannot reach.
     bool TabTo(int id);
+    // Tab, then wait until the focus has left the control that had it, so
+    // that the next read of the focus sees this press.
+    void PressTab();
     // The control that has the keyboard focus, by ID; 0 for none.
     int FocusedId() const;
 

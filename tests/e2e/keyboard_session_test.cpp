@@ -17,7 +17,7 @@ TEST_F(UserSession, KeyboardOnlySessionReachesEveryTabStopAndSaves) {
     int presses = 0;
     do {
         reached.insert(app.FocusedId());
-        app.PressKey(VK_TAB);
+        app.PressTab();
     } while (app.FocusedId() != first && ++presses < 100);
     EXPECT_EQ(presses + 1, 55);
     EXPECT_EQ(reached.size(), 55u);
@@ -43,7 +43,7 @@ TEST_F(UserSession, KeyboardOnlySessionReachesEveryTabStopAndSaves) {
         for (WORD key : step.keys)
             if (key != 0) app.PressKey(key);
     }
-    EXPECT_EQ(app.Text(IDC_DEFTEXT_LINEIN), L"-1.5");
+    EXPECT_EQ(app.TextOnceItIs(IDC_DEFTEXT_LINEIN, L"-1.5"), L"-1.5");
     app.PressKey(VK_RETURN);  // "Save", the default button
     const auto box = app.AnswerBox();
     ASSERT_TRUE(box.has_value());
@@ -86,9 +86,9 @@ TEST_F(UserSession, OneArrowPressIsOneLevelStepOnEverySlider) {
         SCOPED_TRACE(s.slider);
         ASSERT_TRUE(app.TabTo(s.slider));
         app.PressKey(VK_DOWN);
-        EXPECT_EQ(app.Text(s.text), s.down);
+        EXPECT_EQ(app.TextOnceItIs(s.text, s.down), s.down);
         app.PressKey(VK_UP);
         app.PressKey(VK_UP);
-        EXPECT_EQ(app.Text(s.text), s.upUp);
+        EXPECT_EQ(app.TextOnceItIs(s.text, s.upUp), s.upUp);
     }
 }
