@@ -25,7 +25,8 @@ ReadResult ReadUpTo(HANDLE handle, std::size_t limit) {
         DWORD read = 0;
         if (!::ReadFile(handle, result.bytes.data() + total, static_cast<DWORD>(result.bytes.size() - total), &read,
                         nullptr)) {
-            if (::GetLastError() != ERROR_BROKEN_PIPE) result.error = FileErrorFromSystem(::GetLastError());
+            const DWORD failure = ::GetLastError();
+            if (failure != ERROR_BROKEN_PIPE) result.error = FileErrorFromSystem(failure);
             break;
         }
         if (read == 0) break;
