@@ -19,7 +19,7 @@ else()
 endif()
 
 add_library(corvaset_tool STATIC ${TOOL_SOURCES} tool/file_io_${TOOL_PLATFORM}.cpp)
-target_link_libraries(corvaset_tool PUBLIC corvaset_custom $<$<BOOL:${WIN32}>:corvaset_framework>
+target_link_libraries(corvaset_tool PUBLIC corvaset_custom $<$<BOOL:${WIN32}>:corvaset_win32>
                       PRIVATE corvaset_warnings)
 target_compile_definitions(corvaset_tool PRIVATE CORVASET_VERSION="${CORVASET_VERSION}")
 

@@ -37,6 +37,19 @@ set(CORVASET_DAT_MAX_BYTES 400000 CACHE INTERNAL "corvaset-dat.exe's size budget
 # refers to left out.
 set(CORVASET_SHIP_LINK_OPTIONS -s -Wl,--gc-sections)
 
+# The framework's part without windows: files, error texts and text
+# conversion, on kernel32 alone. Both programs link it, the command-line
+# tool nothing more of the framework.
+add_library(corvaset_win32 STATIC
+    framework/file.cpp
+    framework/file_read.cpp
+    framework/text.cpp)
+target_include_directories(corvaset_win32 PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(corvaset_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+target_link_libraries(corvaset_win32 PRIVATE corvaset_warnings)
+corvaset_for_size(corvaset_win32)
+
+# The rest: windows, dialogs and controls, for corvaset.exe.
 add_library(corvaset_framework STATIC
     framework/accessible_name.cpp
     framework/app.cpp
@@ -44,17 +57,12 @@ add_library(corvaset_framework STATIC
     framework/dialog.cpp
     framework/dialog_scroller.cpp
     framework/dialog_template.cpp
-    framework/file.cpp
-    framework/file_read.cpp
     framework/keyboard.cpp
     framework/shell.cpp
     framework/system_library.cpp
-    framework/text.cpp
     framework/tooltips.cpp
     framework/wnd.cpp)
-target_include_directories(corvaset_framework PUBLIC ${CMAKE_SOURCE_DIR})
-target_compile_definitions(corvaset_framework PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
-target_link_libraries(corvaset_framework PUBLIC comctl32 PRIVATE corvaset_warnings)
+target_link_libraries(corvaset_framework PUBLIC corvaset_win32 comctl32 PRIVATE corvaset_warnings)
 # The accessible object hands each call to the system's object behind the same
 # interface: guessing that object is our own and inlining that guess into
 # itself only makes the file many times larger.
@@ -191,8 +199,10 @@ get_target_property(TRACED_MAIN_SOURCES corvaset SOURCES)
 get_target_property(TRACED_APP_SOURCES corvaset_app SOURCES)
 get_target_property(TRACED_DIALOG_SOURCES corvaset_dialog SOURCES)
 get_target_property(TRACED_FRAMEWORK_SOURCES corvaset_framework SOURCES)
+get_target_property(TRACED_WIN32_SOURCES corvaset_win32 SOURCES)
 add_executable(corvaset_traced WIN32 EXCLUDE_FROM_ALL
     ${TRACED_MAIN_SOURCES} ${TRACED_APP_SOURCES} ${TRACED_DIALOG_SOURCES} ${TRACED_FRAMEWORK_SOURCES}
+    ${TRACED_WIN32_SOURCES}
     bench/startup_trace.cpp)
 target_compile_definitions(corvaset_traced PRIVATE CORVASET_STARTUP_TRACE)
 corvaset_for_size(corvaset_traced)

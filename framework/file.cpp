@@ -31,6 +31,12 @@ FileError FileErrorFromSystem(DWORD systemError) {
     return {cause, systemError};
 }
 
+FileError DiskFileOnly(HANDLE handle) {
+    const DWORD type = ::GetFileType(handle);
+    if (type == FILE_TYPE_DISK) return {};
+    return {FileCause::NotAFile, type == FILE_TYPE_PIPE ? DWORD{ERROR_BAD_PIPE} : DWORD{ERROR_INVALID_FUNCTION}};
+}
+
 FileError CFile::Open(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
     Close();
     m_handle = ::CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -91,10 +97,10 @@ FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& fina
         return error == ERROR_FILE_NOT_FOUND ? FileError{} : FileErrorFromSystem(error);
     }
     exists = true;
-    FileError error;
+    FileError error = DiskFileOnly(handle);
     BY_HANDLE_FILE_INFORMATION info{};
-    if (::GetFileType(handle) != FILE_TYPE_DISK) {
-        error = {FileCause::NotAFile, ERROR_INVALID_FUNCTION};
+    if (error) {
+        // a device, a pipe or a console
     } else if (!::GetFileInformationByHandle(handle, &info)) {
         error = FileErrorFromSystem(::GetLastError());
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {

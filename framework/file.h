@@ -30,6 +30,11 @@ struct FileError {
 
 FileError FileErrorFromSystem(DWORD systemError);
 
+// None for a file on a disk; else NotAFile, with ERROR_BAD_PIPE for a named
+// pipe and ERROR_INVALID_FUNCTION for a device or a console, so that a
+// caller can name which it is.
+FileError DiskFileOnly(HANDLE handle);
+
 // The call CFile::Write makes to write bytes: ::WriteFile unless a test has
 // put another in its place.
 using WriteCall = BOOL(WINAPI*)(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
@@ -60,6 +65,7 @@ public:
     FileError Write(const void* data, DWORD size);
     FileError Flush();
     FileError Close();
+    HANDLE Handle() const { return m_handle; }
 
 private:
     HANDLE m_handle = INVALID_HANDLE_VALUE;

@@ -2,45 +2,48 @@
 
 namespace fw {
 
-ReadResult ReadFileUpTo(const std::wstring& path, std::size_t limit) {
-    ReadResult result;
+FileError OpenForReading(const std::wstring& path, DWORD share, CFile& file) {
     bool exists = false;
     std::wstring final;
-    result.error = ExamineFile(FullPathName(path), exists, final);
-    if (!result.error && !exists) result.error = {FileCause::NotFound, ERROR_FILE_NOT_FOUND};
-    if (result.error) return result;
-    const HANDLE file = ::CreateFileW(LongPathForm(final).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        result.error = FileErrorFromSystem(::GetLastError());
-        return result;
-    }
+    if (FileError error = ExamineFile(FullPathName(path), exists, final)) return error;
+    if (!exists) return {FileCause::NotFound, ERROR_FILE_NOT_FOUND};
+    if (FileError error = file.Open(LongPathForm(final), GENERIC_READ, share, OPEN_EXISTING)) return error;
     // What was opened may not be what was examined a moment before.
-    if (::GetFileType(file) != FILE_TYPE_DISK) {
-        ::CloseHandle(file);
-        result.error = {FileCause::NotAFile, ERROR_INVALID_FUNCTION};
-        return result;
+    if (FileError error = DiskFileOnly(file.Handle())) {
+        file.Close();
+        return error;
     }
+    return {};
+}
+
+ReadResult ReadUpTo(HANDLE handle, std::size_t limit) {
+    ReadResult result;
     // One byte more than the limit tells a longer file without reading it all.
     result.bytes.resize(limit + 1);
     std::size_t total = 0;
     while (total < result.bytes.size()) {
         DWORD read = 0;
-        if (!::ReadFile(file, result.bytes.data() + total, static_cast<DWORD>(result.bytes.size() - total), &read,
+        if (!::ReadFile(handle, result.bytes.data() + total, static_cast<DWORD>(result.bytes.size() - total), &read,
                         nullptr)) {
-            result.error = FileErrorFromSystem(::GetLastError());
+            const DWORD failure = ::GetLastError();
+            if (failure != ERROR_BROKEN_PIPE) result.error = FileErrorFromSystem(failure);
             break;
         }
         if (read == 0) break;
         total += read;
     }
-    ::CloseHandle(file);
     result.bytes.resize(total);
     if (!result.error && total > limit) {
         result.tooLarge = true;
         result.bytes.clear();
     }
     return result;
+}
+
+ReadResult ReadFileUpTo(const std::wstring& path, std::size_t limit) {
+    CFile file;
+    if (FileError error = OpenForReading(path, FILE_SHARE_READ, file)) return {error};
+    return ReadUpTo(file.Handle(), limit);
 }
 
 FileSeen LookAtFile(const std::wstring& full, std::size_t limit) {

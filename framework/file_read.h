@@ -19,9 +19,19 @@ struct ReadResult {
     std::vector<std::uint8_t> bytes;
 };
 
-// Reads at most `limit` bytes of the file at `path`. Only a file on a disk
-// is read: a device name, a device, a pipe or a folder is refused before
-// anything is read (as ExamineFile does), a longer file as tooLarge.
+// Opens the file at `path` for reading. Only a file on a disk is opened: a
+// device name, a device, a pipe or a folder is refused before it is opened
+// for data (as ExamineFile does), and what was opened is checked once more.
+// Long paths work. `share` as CreateFileW takes it.
+FileError OpenForReading(const std::wstring& path, DWORD share, CFile& file);
+
+// Reads `handle` to its end, at most `limit` bytes; a longer file is
+// tooLarge. A pipe whose writer has finished has ended. On a failure bytes
+// holds what was read before it.
+ReadResult ReadUpTo(HANDLE handle, std::size_t limit);
+
+// Reads at most `limit` bytes of the file at `path`, opened as
+// OpenForReading opens it, shared for reading only.
 ReadResult ReadFileUpTo(const std::wstring& path, std::size_t limit);
 
 // A file as it was seen: whether it was there, its size, its last write

@@ -29,6 +29,22 @@ std::wstring FormatInserts(const wchar_t* pattern, std::initializer_list<std::ws
 
 std::wstring WidenAscii(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
+std::wstring Utf16FromUtf8(const std::string& text) {
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Utf8FromUtf16(const std::wstring& text) {
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                        nullptr);
+    std::string utf8(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0) ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), n, nullptr,
+                                     nullptr);
+    return utf8;
+}
+
 std::wstring DecimalText(unsigned number) { return WidenAscii(std::to_string(number)); }
 
 std::wstring CompactPath(const std::wstring& path, std::size_t limit) {

@@ -1,5 +1,5 @@
-// Texts that Windows builds: a message with its inserts filled in, and the
-// system's own description of an error code.
+// Texts that Windows builds: a message with its inserts filled in, the
+// system's own description of an error code, and UTF-8 and UTF-16 each way.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +17,11 @@ std::wstring FormatInserts(const wchar_t* pattern, std::initializer_list<std::ws
 
 // Text the core made, which is ASCII, as the window calls take it.
 std::wstring WidenAscii(const std::string& text);
+
+// UTF-8 (the command-line tool's text and paths) as the system calls take
+// it, and back.
+std::wstring Utf16FromUtf8(const std::string& text);
+std::string Utf8FromUtf16(const std::wstring& text);
 
 // `number` in decimal. Not std::to_wstring: it goes through the C runtime's
 // wide printf, which would be a tenth of the program's size.

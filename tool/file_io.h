@@ -56,11 +56,6 @@ WriteResult WriteStandardOutput(const std::uint8_t* data, std::size_t size);
 enum class StandardStream { Output, Error };
 WriteResult WriteText(StandardStream stream, const std::string& text);
 
-#ifdef _WIN32
-// Arguments arrive as UTF-16; inside the tool text and paths are UTF-8.
-std::string Utf8FromWide(const wchar_t* wide);
-#endif
-
 // --- shared by the platform files (file_read.cpp) ---------------------------
 
 // What a path names when it is not a regular file.
@@ -68,24 +63,6 @@ enum class NotAFile { Folder, NamedPipe, Device, Socket, DeviceName };
 std::string RefusalText(NotAFile kind);
 inline constexpr const char* kIsStandardOutput =
     "it is the file standard output goes to: \"-o -\" writes there";
-
-// Reads through `readSome` (bytes read, 0 at the end, negative on failure)
-// until the end or one byte past `limit`, and marks `result` too large then.
-template <typename ReadSome>
-bool ReadUpTo(ReadResult& result, std::size_t limit, ReadSome readSome) {
-    std::uint8_t buffer[4096];
-    while (result.bytes.size() <= limit) {
-        const long n = readSome(buffer, sizeof buffer);
-        if (n < 0) return false;
-        if (n == 0) break;
-        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
-    }
-    if (result.bytes.size() > limit) {
-        result.bytes.clear();
-        result.tooLarge = true;
-    }
-    return true;
-}
 
 // Windows refuses to name files CON, NUL, AUX, PRN, COM1-9, LPT1-9, with or
 // without an extension: such a last component opens the device instead.

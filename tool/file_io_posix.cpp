@@ -30,6 +30,24 @@ std::string NotRegular(mode_t mode) {
 
 std::string ReadCause(int error) { return error == ENOENT ? "no such file" : std::strerror(error); }
 
+// Reads through `readSome` (bytes read, 0 at the end, negative on failure)
+// until the end or one byte past `limit`, and marks `result` too large then.
+template <typename ReadSome>
+bool ReadUpTo(ReadResult& result, std::size_t limit, ReadSome readSome) {
+    std::uint8_t buffer[4096];
+    while (result.bytes.size() <= limit) {
+        const long n = readSome(buffer, sizeof buffer);
+        if (n < 0) return false;
+        if (n == 0) break;
+        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+    }
+    if (result.bytes.size() > limit) {
+        result.bytes.clear();
+        result.tooLarge = true;
+    }
+    return true;
+}
+
 // Reads an open descriptor; a regular file's size is known before reading,
 // so a file too large is refused without reading it.
 ReadResult ReadFrom(int fd, std::size_t limit, bool regularOnly) {

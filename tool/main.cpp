@@ -22,10 +22,13 @@ int Run(const tool::Args& args) {
 }  // namespace
 
 #ifdef _WIN32
+// Here, below Run: <windows.h> names TextOut as a macro.
+#include "framework/text.h"
+
 // The command line as UTF-16, so that any file name arrives intact.
 int wmain(int argc, wchar_t** argv) {
     tool::Args args;
-    for (int i = 1; i < argc; ++i) args.push_back(tool::Utf8FromWide(argv[i]));
+    for (int i = 1; i < argc; ++i) args.push_back(fw::Utf8FromUtf16(argv[i]));
     return Run(args);
 }
 #else
