@@ -42,6 +42,7 @@ add_library(corvaset_framework STATIC
     framework/app.cpp
     framework/clipboard.cpp
     framework/dialog.cpp
+    framework/message_map.cpp
     framework/dialog_scroller.cpp
     framework/dialog_template.cpp
     framework/file.cpp

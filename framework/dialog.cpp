@@ -80,7 +80,8 @@ int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT t
     // watches this thread for the length of this one call.
     s_boxOwner = m_hWnd;
     const HHOOK hook = ::SetWindowsHookExW(WH_CBT, CentreBoxOnOwner, nullptr, ::GetCurrentThreadId());
-    const int result = ::MessageBoxW(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type);
+    const int result = WhileModal(
+        [&] { return ::MessageBoxW(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type); });
     if (hook != nullptr) ::UnhookWindowsHookEx(hook);
     s_boxOwner = nullptr;
     return result;
@@ -206,7 +207,8 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnInitDialog();
     }
 
-    // 2. The sender check.
+    // 2. The arguments and the sender check.
+    if (!HasSoundArguments(msg, wp, lp)) return FALSE;
     Message m = DecodeMessage(msg, wp, lp);
     if (!IsFromOwnSender(m)) return FALSE;
 
@@ -223,47 +225,6 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (m.id == IDCANCEL) { OnCancel(); return TRUE; }
     }
     return FALSE;
-}
-
-Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp) {
-    Message m{message, wp, lp, 0, 0};
-    switch (message) {
-        case WM_COMMAND:
-            m.id = LOWORD(wp);
-            m.code = HIWORD(wp);
-            break;
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lp);
-            if (IsReadable(header, sizeof(NMHDR))) {
-                m.id = static_cast<UINT>(header->idFrom);
-                m.code = header->code;
-            }
-            break;
-        }
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-            m.id = lp != 0 ? static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(lp))) : 0;
-            m.code = LOWORD(wp);
-            break;
-        default:
-            break;
-    }
-    return m;
-}
-
-bool IsReadable(const void* p, std::size_t size) {
-    if (p == nullptr) return false;
-    const auto* at = static_cast<const BYTE*>(p);
-    const auto* end = at + size;
-    while (at < end) {
-        MEMORY_BASIC_INFORMATION info;
-        if (::VirtualQuery(at, &info, sizeof(info)) == 0 || info.State != MEM_COMMIT) return false;
-        const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
-                               PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-        if (!(info.Protect & readable) || (info.Protect & PAGE_GUARD)) return false;
-        at = static_cast<const BYTE*>(info.BaseAddress) + info.RegionSize;
-    }
-    return true;
 }
 
 }  // namespace fw

@@ -81,6 +81,22 @@ public:
     // A message box owned by the dialog; no caption means the application's name.
     int MessageBox(const std::wstring& text, const wchar_t* caption = nullptr, UINT type = MB_OK) const;
 
+    // Whether a modal window the dialog opened (a message box, or one shown
+    // through WhileModal) is up. Messages still reach the dialog then, posted
+    // by any process; one that opened a second modal window would enable the
+    // dialog again when that window closed, under the first.
+    bool ModalWindowUp() const { return m_modalWindows != 0; }
+    // Calls `show`, which opens a modal window over the dialog, and returns what it returns.
+    template <class Show>
+    decltype(auto) WhileModal(Show&& show) const {
+        struct Count {
+            int& n;
+            explicit Count(int& counter) : n(++counter) {}
+            ~Count() { --n; }
+        } count(m_modalWindows);
+        return show();
+    }
+
 protected:
     virtual BOOL OnInitDialog();
     virtual void OnOK() { EndDialog(IDOK); }
@@ -120,8 +136,9 @@ private:
     bool m_modeless = false;
     std::optional<int> m_endResult;
     std::vector<HWND> m_controls;
-    std::vector<int> m_controlIds;
-    HWND m_ownPopup = nullptr;  // each control's ID, read once: every read is a call into win32u
+    std::vector<int> m_controlIds;  // each control's ID, read once: every read is a call into win32u
+    HWND m_ownPopup = nullptr;
+    mutable int m_modalWindows = 0;
 };
 
 }  // namespace fw
