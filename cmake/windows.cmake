@@ -48,6 +48,7 @@ add_library(corvaset_framework STATIC
     framework/file.cpp
     framework/file_read.cpp
     framework/keyboard.cpp
+    framework/sender_check.cpp
     framework/shell.cpp
     framework/system_library.cpp
     framework/text.cpp

@@ -166,34 +166,6 @@ CDialog* CDialog::FromHandle(HWND dialog) {
     return reinterpret_cast<CDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-bool CDialog::IsFromOwnSender(const Message& m) const {
-    HWND from = nullptr;
-    switch (m.message) {
-        case WM_COMMAND:
-            if (m.id == IDOK || m.id == IDCANCEL) return true;
-            if (m.lParam == 0) {
-                const bool menuOrAccelerator = m.code == 0 || m.code == 1;
-                return menuOrAccelerator && GetItem(static_cast<int>(m.id)).GetSafeHwnd() == nullptr;
-            }
-            from = reinterpret_cast<HWND>(m.lParam);
-            break;
-        case WM_NOTIFY:
-            if (m.id == 0 && m.code == 0) return false;  // unreadable header
-            from = reinterpret_cast<const NMHDR*>(m.lParam)->hwndFrom;
-            if (from != nullptr && from == m_ownPopup) return true;
-            break;
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-            if (m.lParam == 0) return true;  // the dialog's own scroll bar
-            from = reinterpret_cast<HWND>(m.lParam);
-            break;
-        default:
-            return true;
-    }
-    // A disabled control sends nothing.
-    return from == GetItem(static_cast<int>(m.id)).GetSafeHwnd() && ::IsWindowEnabled(from);
-}
-
 INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // 1. Initialisation.
     if (msg == WM_INITDIALOG) {
@@ -207,10 +179,10 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnInitDialog();
     }
 
-    // 2. The arguments and the sender check.
+    // 2. The arguments, and the derived class's filter.
     if (!HasSoundArguments(msg, wp, lp)) return FALSE;
     Message m = DecodeMessage(msg, wp, lp);
-    if (!IsFromOwnSender(m)) return FALSE;
+    if (!AcceptsMessage(m)) return FALSE;
 
     // 3. The message table.
     if (RouteMessage(m) && m.handled) {
