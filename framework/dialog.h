@@ -118,7 +118,6 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
-
     UINT m_templateId;
     bool m_modeless = false;
     std::optional<int> m_endResult;
