@@ -55,9 +55,11 @@ add_library(corvaset_framework STATIC
     framework/app.cpp
     framework/clipboard.cpp
     framework/dialog.cpp
+    framework/message_map.cpp
     framework/dialog_scroller.cpp
     framework/dialog_template.cpp
     framework/keyboard.cpp
+    framework/sender_check.cpp
     framework/shell.cpp
     framework/system_library.cpp
     framework/tooltips.cpp

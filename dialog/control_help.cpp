@@ -69,5 +69,5 @@ void CCorvasetDlg::ExplainControls() {
     std::vector<HWND> explained;
     for (HWND control : Controls())
         if (HasHelpText(::GetDlgCtrlID(control))) explained.push_back(control);
-    if (m_tips.Create(m_hWnd, explained)) AcceptNotificationsFrom(m_tips.GetSafeHwnd());
+    if (m_tips.Create(m_hWnd, explained)) m_senderCheck.AcceptNotificationsFrom(m_tips.GetSafeHwnd());
 }

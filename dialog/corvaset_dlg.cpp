@@ -94,19 +94,29 @@ void CCorvasetDlg::OnTimer(Message& m, int) {
     ExplainControls();
 }
 
-void CCorvasetDlg::ShowChanges() { CChangesDlg(ChangesList()).DoModal(m_hWnd); }
+void CCorvasetDlg::ShowChanges() {
+    WhileModal([this] { CChangesDlg(ChangesList()).DoModal(m_hWnd); });
+}
 
+// Each of these commands opens a window over the dialog, and none is taken
+// while one is up.
 void CCorvasetDlg::OnSysCommand(Message& m, int) {
-    if ((m.wParam & 0xFFF0) == IDM_ABOUTBOX && m_showAbout != nullptr)
-        m_showAbout(m_hWnd);
-    else if ((m.wParam & 0xFFF0) == IDM_OPENFILE)
-        ChooseAndOpenFile();
-    else if ((m.wParam & 0xFFF0) == IDM_SAVEAS)
-        ChooseAndSaveAs();
-    else if ((m.wParam & 0xFFF0) == IDM_CHANGES)
-        ShowChanges();
-    else
-        m.handled = false;
+    switch (m.wParam & 0xFFF0) {
+        case IDM_ABOUTBOX:
+            if (m_showAbout != nullptr && !ModalWindowUp()) WhileModal([this] { m_showAbout(m_hWnd); });
+            break;
+        case IDM_OPENFILE:
+            if (!ModalWindowUp()) ChooseAndOpenFile();
+            break;
+        case IDM_SAVEAS:
+            if (!ModalWindowUp()) ChooseAndSaveAs();
+            break;
+        case IDM_CHANGES:
+            if (!ModalWindowUp()) ShowChanges();
+            break;
+        default:
+            m.handled = false;
+    }
 }
 
 void CCorvasetDlg::OnPaint(Message& m, int) {
@@ -143,5 +153,5 @@ void CCorvasetDlg::OnDisplayChange(Message& m, int) {
 }
 
 void CCorvasetDlg::OnDpiChanged(Message& m, int) {
-    m_scroller.OnDpiChanged(HIWORD(m.wParam), reinterpret_cast<const RECT*>(m.lParam));
+    m_scroller.OnDpiChanged(HIWORD(m.wParam), *reinterpret_cast<const RECT*>(m.lParam));
 }

@@ -17,6 +17,7 @@
 #include "framework/dialog_scroller.h"
 #include "framework/file.h"
 #include "framework/file_read.h"
+#include "framework/sender_check.h"
 #include "framework/tooltips.h"
 #include "custom/control_help.h"
 
@@ -64,6 +65,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void DoDataExchange(fw::CDataExchange& dx) override;
+    bool AcceptsMessage(const fw::Message& m) const override { return m_senderCheck.Passes(*this, m); }
     bool RouteMessage(fw::Message& m) override;
 
 private:
@@ -161,6 +163,7 @@ private:
     std::wstring m_caption;  // the template's own caption
     std::vector<std::wstring> m_startArguments;
     fw::CDialogScroller m_scroller;
+    fw::SenderCheck m_senderCheck;
     fw::CToolTips m_tips;
     std::wstring m_tipText;  // the text of the tip showing, which the tooltip reads
 

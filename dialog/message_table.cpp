@@ -13,9 +13,6 @@ using namespace columns;
 
 namespace {
 
-// WM_DPICHANGED, which the headers declare only for Windows 8.1 and later.
-constexpr UINT kDpiChanged = 0x02E0;
-
 // One entry per column: `id` picks the control, the column's index rides along.
 template <class Column, std::size_t N>
 constexpr auto PerColumn(const Column (&table)[N], int Column::*id, UINT message, UINT code,
@@ -55,7 +52,7 @@ struct MessageTable {
         fw::OnWindowMessage<Dlg>(WM_HSCROLL, &Dlg::OnHScroll),
         fw::OnWindowMessage<Dlg>(WM_MOUSEWHEEL, &Dlg::OnMouseWheel),
         fw::OnWindowMessage<Dlg>(WM_DISPLAYCHANGE, &Dlg::OnDisplayChange),
-        fw::OnWindowMessage<Dlg>(kDpiChanged, &Dlg::OnDpiChanged),
+        fw::OnWindowMessage<Dlg>(fw::kDpiChangedMessage, &Dlg::OnDpiChanged),
         fw::OnWindowMessage<Dlg>(WM_DROPFILES, &Dlg::OnDropFiles),
         fw::OnWindowMessage<Dlg>(Dlg::kOpenStartFile, &Dlg::OpenFromStartArguments),
         fw::OnWindowMessage<Dlg>(WM_MOUSEMOVE, &Dlg::OnDialogMouse),

@@ -60,6 +60,7 @@ void CCorvasetDlg::OpenFromStartArguments(fw::Message&, int) {
 }
 
 void CCorvasetDlg::OnDropFiles(fw::Message& m, int) {
+    if (ModalWindowUp()) return;  // opening shows boxes of its own
     const std::vector<std::wstring> files = fw::TakeDroppedFiles(reinterpret_cast<HDROP>(m.wParam));
     if (files.size() != 1) {
         MessageBox(open_messages::kSeveralDropped, nullptr, MB_OK | MB_ICONEXCLAMATION);
@@ -69,7 +70,8 @@ void CCorvasetDlg::OnDropFiles(fw::Message& m, int) {
 }
 
 void CCorvasetDlg::ChooseAndOpenFile() {
-    if (const auto path = fw::ChooseFileToOpen(m_hWnd, open_messages::kFilter)) OpenCustomFile(*path);
+    const auto path = WhileModal([this] { return fw::ChooseFileToOpen(m_hWnd, open_messages::kFilter); });
+    if (path) OpenCustomFile(*path);
 }
 
 bool CCorvasetDlg::HasUnsavedEdits() const {

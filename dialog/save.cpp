@@ -99,6 +99,7 @@ void CCorvasetDlg::ReportSaveFailure(const fw::FileError& error, const std::wstr
 }
 
 void CCorvasetDlg::OnOK() {
+    if (ModalWindowUp()) return;  // saving shows boxes of its own
     switch (WriteCustomFile()) {
         case SaveResult::NothingToSave: {
             // An opened file keeps what it holds: the user is not to think it clean.
@@ -121,7 +122,7 @@ void CCorvasetDlg::OnOK() {
 }
 
 void CCorvasetDlg::ChooseAndSaveAs() {
-    const auto path = fw::ChooseFileToSave(m_hWnd, open_messages::kFilter, L"dat");
+    const auto path = WhileModal([this] { return fw::ChooseFileToSave(m_hWnd, open_messages::kFilter, L"dat"); });
     if (!path) return;
     SetTarget(*path);
     // The Save dialog asked before a file was chosen over an existing one.

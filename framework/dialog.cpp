@@ -80,7 +80,8 @@ int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT t
     // watches this thread for the length of this one call.
     s_boxOwner = m_hWnd;
     const HHOOK hook = ::SetWindowsHookExW(WH_CBT, CentreBoxOnOwner, nullptr, ::GetCurrentThreadId());
-    const int result = ::MessageBoxW(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type);
+    const int result = WhileModal(
+        [&] { return ::MessageBoxW(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type); });
     if (hook != nullptr) ::UnhookWindowsHookEx(hook);
     s_boxOwner = nullptr;
     return result;
@@ -165,34 +166,6 @@ CDialog* CDialog::FromHandle(HWND dialog) {
     return reinterpret_cast<CDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-bool CDialog::IsFromOwnSender(const Message& m) const {
-    HWND from = nullptr;
-    switch (m.message) {
-        case WM_COMMAND:
-            if (m.id == IDOK || m.id == IDCANCEL) return true;
-            if (m.lParam == 0) {
-                const bool menuOrAccelerator = m.code == 0 || m.code == 1;
-                return menuOrAccelerator && GetItem(static_cast<int>(m.id)).GetSafeHwnd() == nullptr;
-            }
-            from = reinterpret_cast<HWND>(m.lParam);
-            break;
-        case WM_NOTIFY:
-            if (m.id == 0 && m.code == 0) return false;  // unreadable header
-            from = reinterpret_cast<const NMHDR*>(m.lParam)->hwndFrom;
-            if (from != nullptr && from == m_ownPopup) return true;
-            break;
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-            if (m.lParam == 0) return true;  // the dialog's own scroll bar
-            from = reinterpret_cast<HWND>(m.lParam);
-            break;
-        default:
-            return true;
-    }
-    // A disabled control sends nothing.
-    return from == GetItem(static_cast<int>(m.id)).GetSafeHwnd() && ::IsWindowEnabled(from);
-}
-
 INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // 1. Initialisation.
     if (msg == WM_INITDIALOG) {
@@ -206,9 +179,10 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnInitDialog();
     }
 
-    // 2. The sender check.
+    // 2. The arguments, and the derived class's filter.
+    if (!HasSoundArguments(msg, wp, lp)) return FALSE;
     Message m = DecodeMessage(msg, wp, lp);
-    if (!IsFromOwnSender(m)) return FALSE;
+    if (!AcceptsMessage(m)) return FALSE;
 
     // 3. The message table.
     if (RouteMessage(m) && m.handled) {
@@ -223,47 +197,6 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (m.id == IDCANCEL) { OnCancel(); return TRUE; }
     }
     return FALSE;
-}
-
-Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp) {
-    Message m{message, wp, lp, 0, 0};
-    switch (message) {
-        case WM_COMMAND:
-            m.id = LOWORD(wp);
-            m.code = HIWORD(wp);
-            break;
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lp);
-            if (IsReadable(header, sizeof(NMHDR))) {
-                m.id = static_cast<UINT>(header->idFrom);
-                m.code = header->code;
-            }
-            break;
-        }
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-            m.id = lp != 0 ? static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(lp))) : 0;
-            m.code = LOWORD(wp);
-            break;
-        default:
-            break;
-    }
-    return m;
-}
-
-bool IsReadable(const void* p, std::size_t size) {
-    if (p == nullptr) return false;
-    const auto* at = static_cast<const BYTE*>(p);
-    const auto* end = at + size;
-    while (at < end) {
-        MEMORY_BASIC_INFORMATION info;
-        if (::VirtualQuery(at, &info, sizeof(info)) == 0 || info.State != MEM_COMMIT) return false;
-        const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
-                               PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-        if (!(info.Protect & readable) || (info.Protect & PAGE_GUARD)) return false;
-        at = static_cast<const BYTE*>(info.BaseAddress) + info.RegionSize;
-    }
-    return true;
 }
 
 }  // namespace fw

@@ -29,8 +29,9 @@ void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 
 // The dialog procedure runs these steps for each message, in this order:
 //  1. WM_INITDIALOG: the controls are listed (Controls), then OnInitDialog.
-//  2. The sender check (IsFromOwnSender): a message that names a sender
-//     which did not send it is dropped here, before any handler sees it.
+//  2. A message whose handle or pointer is not what it claims
+//     (HasSoundArguments) is dropped, and so is one the derived class's
+//     filter (AcceptsMessage) refuses, before any handler sees it.
 //  3. The derived class's message table (RouteMessage).
 //  4. OK and Cancel end the dialog (OnOK, OnCancel).
 // No exception leaves a step: the procedure catches them all.
@@ -74,12 +75,25 @@ public:
 
     // The dialog object of a dialog window run by this class; null for any other window.
     static CDialog* FromHandle(HWND dialog);
-    // Notifications from `popup`, a window the dialog made for itself (its
-    // tooltip), pass the sender check like those of its controls.
-    void AcceptNotificationsFrom(HWND popup) { m_ownPopup = popup; }
 
     // A message box owned by the dialog; no caption means the application's name.
     int MessageBox(const std::wstring& text, const wchar_t* caption = nullptr, UINT type = MB_OK) const;
+
+    // Whether a modal window the dialog opened (a message box, or one shown
+    // through WhileModal) is up. Messages still reach the dialog then, posted
+    // by any process; one that opened a second modal window would enable the
+    // dialog again when that window closed, under the first.
+    bool ModalWindowUp() const { return m_modalWindows != 0; }
+    // Calls `show`, which opens a modal window over the dialog, and returns what it returns.
+    template <class Show>
+    decltype(auto) WhileModal(Show&& show) const {
+        struct Count {
+            int& n;
+            explicit Count(int& counter) : n(++counter) {}
+            ~Count() { --n; }
+        } count(m_modalWindows);
+        return show();
+    }
 
 protected:
     virtual BOOL OnInitDialog();
@@ -89,6 +103,8 @@ protected:
     // Before the window exists: the dialog may set its controls' first texts
     // and greying in its template, where they cost nothing.
     virtual void PrepareTemplate(DialogTemplate&) {}
+    // Step 2: false drops the message (a dialog that checks senders chains a SenderCheck here).
+    virtual bool AcceptsMessage(const Message&) const { return true; }
     // The derived class's message table; true when an entry took the message.
     virtual bool RouteMessage(Message&) { return false; }
 
@@ -102,26 +118,12 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
-    // Step 2, the sender check. Commands, notifications and scroll messages
-    // name the control that sends them, and any program can send them naming
-    // any control, even a greyed one the user cannot use. So:
-    //  - a message naming a control must come from this dialog's enabled
-    //    child window with that ID;
-    //  - a menu or accelerator command (WM_COMMAND without a window, code 0
-    //    or 1) passes only with an ID that no control of the dialog has, so
-    //    that it cannot pose as a control's click;
-    //  - a notification from the dialog's own pop-up window passes;
-    //  - IDOK and IDCANCEL always pass: Enter, Escape and the close box
-    //    send them;
-    //  - every other message passes.
-    bool IsFromOwnSender(const Message& m) const;
-
     UINT m_templateId;
     bool m_modeless = false;
     std::optional<int> m_endResult;
     std::vector<HWND> m_controls;
-    std::vector<int> m_controlIds;
-    HWND m_ownPopup = nullptr;  // each control's ID, read once: every read is a call into win32u
+    std::vector<int> m_controlIds;  // each control's ID, read once: every read is a call into win32u
+    mutable int m_modalWindows = 0;
 };
 
 }  // namespace fw

@@ -14,8 +14,6 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 0x5C01;
 constexpr int kWheelStep = 48;  // pixels a wheel notch scrolls
-// The DPIs a monitor can have: 50 % to 1000 % of 96.
-constexpr UINT kLowestDpi = 48, kHighestDpi = 960;
 
 bool IsSliderOrSpin(HWND hwnd) {
     wchar_t name[32] = L"";
@@ -259,16 +257,13 @@ void CDialogScroller::ScrollIntoView(HWND child) {
     ScrollTo(x, y);
 }
 
-void CDialogScroller::OnDpiChanged(UINT newDpi, const RECT* suggested) {
-    // Any process can send the message: a DPI no monitor has would shrink the
-    // content to nothing or push the controls off to the far corner.
-    if (suggested == nullptr || newDpi < kLowestDpi || newDpi > kHighestDpi) return;
+void CDialogScroller::OnDpiChanged(UINT newDpi, const RECT& suggested) {
     ScrollTo(0, 0);
     m_content.cx = MulDiv(m_content.cx, static_cast<int>(newDpi), static_cast<int>(m_dpi));
     m_content.cy = MulDiv(m_content.cy, static_cast<int>(newDpi), static_cast<int>(m_dpi));
     m_dpi = newDpi;
-    ::SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     Fit();
 }
 

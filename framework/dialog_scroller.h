@@ -36,9 +36,9 @@ public:
     // WM_MOUSEWHEEL over the dialog: scrolls when there is something to scroll.
     void OnWheel(short delta);
     // WM_DPICHANGED: the content grows or shrinks with the controls; the
-    // window takes the suggested rectangle and is fitted again. No rectangle
-    // or a DPI outside 48..960 (a forged message) changes nothing.
-    void OnDpiChanged(UINT newDpi, const RECT* suggested);
+    // window takes the suggested rectangle and is fitted again. The dialog
+    // passes only a DPI a monitor can have (HasSoundArguments).
+    void OnDpiChanged(UINT newDpi, const RECT& suggested);
 
     // Scrolls so that `child` lies wholly inside the client area when it can.
     void ScrollIntoView(HWND child);

@@ -78,6 +78,9 @@ bool DispatchMessageTable(T& target, std::span<const MessageEntry<T>> table, Mes
     return false;
 }
 
+// WM_DPICHANGED, which the headers declare only for Windows 8.1 and later.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
 // The id and code fields for a raw message. A notification whose header
 // cannot be read is decoded with id and code 0, so that no entry takes it.
 Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp);
@@ -85,6 +88,12 @@ Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp);
 // Whether `size` bytes at `p` can be read: a notification's lParam is a
 // pointer that another program may have forged.
 bool IsReadable(const void* p, std::size_t size);
+
+// Whether the handle or pointer a message carries is what the message says
+// it is. Any process can post a drop or a DPI change to the dialog, with a
+// handle into the program's image or a rectangle nowhere; such a message is
+// dropped before a handler sees it. Messages that carry neither pass.
+bool HasSoundArguments(UINT message, WPARAM wp, LPARAM lp);
 
 // The notification record of a WM_NOTIFY message, or null if it is not readable.
 template <class Record>

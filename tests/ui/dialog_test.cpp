@@ -2,6 +2,12 @@
 // the buttons that end it or reset it.
 #include "tests/ui/dialog_fixture.h"
 
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstring>
+#include <thread>
+
 #include "app/about_dlg.h"
 
 using test_support::SeenBox;
@@ -178,4 +184,111 @@ TEST_F(DialogTest, SecondRunOfTheSameObjectTalksToTheNewWindow) {
     DragSlider(IDC_SLIDER_MASTER, 256);
     EXPECT_EQ(Value(custom::Entry::MasterVolume), 0x1F1Fu);
     EXPECT_EQ(Text(IDC_DEFTEXT_MASTER), L"-46.5");
+}
+
+namespace {
+
+// A drop handle as any process could make one: `pFiles` where the list is
+// said to start, then `list` as its bytes.
+HGLOBAL MakeBlock(std::size_t size, DWORD pFiles, const std::wstring& list) {
+    HGLOBAL memory = ::GlobalAlloc(GHND, size);
+    auto* bytes = static_cast<BYTE*>(::GlobalLock(memory));
+    if (size >= sizeof(DROPFILES)) {
+        auto* drop = reinterpret_cast<DROPFILES*>(bytes);
+        drop->pFiles = pFiles;
+        drop->fWide = TRUE;
+        std::memcpy(bytes + sizeof(DROPFILES), list.data(), std::min(list.size() * 2, size - sizeof(DROPFILES)));
+    }
+    ::GlobalUnlock(memory);
+    return memory;
+}
+
+BOOL CALLBACK CountDialog(HWND window, LPARAM count) {
+    if (::IsWindowVisible(window) && test_support::ClassName(window) == L"#32770") ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+}  // namespace
+
+// Drops and DPI changes that carry a handle or a pointer to something that
+// is not what the message says: the dialog ignores them, shows no box and
+// stays as it was. The last row is a real drop, which is taken.
+TEST_F(DialogTest, ForgedDropsAndDpiChangesAreIgnored) {
+    void* gone = ::VirtualAlloc(nullptr, 4096, MEM_COMMIT, PAGE_READWRITE);
+    ::VirtualFree(gone, 0, MEM_RELEASE);
+    const std::wstring oneFile(L"C:\\x.dat\0\0", 10);
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wp;
+        LPARAM lp;
+    } cases[] = {
+        {"drop into the program's image", WM_DROPFILES, reinterpret_cast<WPARAM>(::GetModuleHandleW(nullptr)), 0},
+        {"drop of a made-up handle", WM_DROPFILES, 0x7FF0000C, 0},
+        {"drop of a low number", WM_DROPFILES, 0x10, 0},
+        {"drop smaller than DROPFILES", WM_DROPFILES, reinterpret_cast<WPARAM>(MakeBlock(8, 0, L"")), 0},
+        {"drop list past its block", WM_DROPFILES, reinterpret_cast<WPARAM>(MakeBlock(64, 4096, oneFile)), 0},
+        {"drop list inside DROPFILES", WM_DROPFILES, reinterpret_cast<WPARAM>(MakeBlock(64, 4, oneFile)), 0},
+        {"drop list without its end", WM_DROPFILES,
+         reinterpret_cast<WPARAM>(MakeBlock(sizeof(DROPFILES) + 16, sizeof(DROPFILES), L"C:\\abcdefgh")), 0},
+        {"DPI change with a freed rectangle", 0x02E0, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(gone)},
+        {"DPI change with a rectangle in no memory", 0x02E0, MAKEWPARAM(144, 144), 0x10},
+    };
+    RECT before;
+    ::GetWindowRect(hwnd, &before);
+    const auto table = dialog.WorkingEntryTable();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
+        ::SendMessageW(hwnd, c.message, c.wp, c.lp);
+        EXPECT_TRUE(answerer.Finish().empty());
+        RECT window;
+        ::GetWindowRect(hwnd, &window);
+        EXPECT_TRUE(::EqualRect(&window, &before));
+        EXPECT_EQ(test_support::WindowText(hwnd), L"Tessan Corvaset - v1.0");
+        for (std::size_t i = 0; i < custom::kEntryCount; ++i)
+            EXPECT_EQ(dialog.WorkingEntryTable()[i].value, table[i].value) << table[i].key;
+    }
+    // The same list, well formed, is a drop: "C:\x.dat" cannot be opened.
+    test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
+    ::SendMessageW(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeBlock(64, sizeof(DROPFILES), oneFile)), 0);
+    EXPECT_EQ(answerer.Finish().size(), 1u);
+}
+
+// While a box of the dialog is up, the commands that open a window of their
+// own may still arrive, posted by another program: none opens a second
+// window, and the dialog stays greyed under the box.
+TEST_F(WithAboutBox, CommandsThatOpenAWindowAreIgnoredWhileOneIsUp) {
+    const DWORD thread = ::GetCurrentThreadId();
+    for (const bool fromSave : {true, false}) {
+        SCOPED_TRACE(fromSave ? "the box Save shows" : "the About box");
+        int dialogsSeen = 0;
+        bool enabledUnderBox = true;
+        std::thread other([&] {
+            HWND outer = nullptr;
+            for (int i = 0; i < 500 && outer == nullptr; ++i, ::Sleep(10))
+                outer = test_support::FindDialogOfThread(thread, hwnd);
+            for (WPARAM command : {IDM_OPENFILE, IDM_SAVEAS, IDM_CHANGES, IDM_ABOUTBOX})
+                ::PostMessageW(hwnd, WM_SYSCOMMAND, command, 0);
+            ::PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, IDOK)));
+            ::Sleep(500);
+            ::EnumThreadWindows(thread, CountDialog, reinterpret_cast<LPARAM>(&dialogsSeen));
+            enabledUnderBox = ::IsWindowEnabled(hwnd) != FALSE;
+            // Closes whatever is up, the outer box last.
+            for (int quiet = 0, i = 0; quiet < 20 && i < 1000; ++i, ::Sleep(10)) {
+                HWND box = test_support::FindDialogOfThread(thread, hwnd);
+                quiet = box == nullptr ? quiet + 1 : 0;
+                if (box != nullptr) ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+            }
+        });
+        if (fromSave)
+            ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, IDOK)));
+        else
+            ::SendMessageW(hwnd, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        other.join();
+        EXPECT_EQ(dialogsSeen, 2) << "the dialog and its box";
+        EXPECT_FALSE(enabledUnderBox);
+        ::ShowWindow(hwnd, SW_SHOW);  // Save ended the dialog, which hides it
+    }
 }

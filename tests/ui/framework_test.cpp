@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/dialog.h"
+#include "framework/sender_check.h"
 #include "framework/text.h"
 #include "res/resource.h"
 #include "tests/support/win_test_support.h"
@@ -18,7 +19,8 @@ namespace {
 
 constexpr UINT kNoControl = 40001;  // an ID no control of template 102 has
 
-// Template 102 under a bare dialog class whose table takes every command.
+// Template 102 under a bare dialog class that checks senders and whose table
+// takes every command.
 class LoggingDialog : public fw::CDialog {
 public:
     LoggingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
@@ -26,6 +28,7 @@ public:
     UINT failOn = 0;             // the handler throws after logging this ID
 
 protected:
+    bool AcceptsMessage(const fw::Message& m) const override { return m_senderCheck.Passes(*this, m); }
     bool RouteMessage(fw::Message& m) override {
         static constexpr fw::MessageEntry<LoggingDialog> kTable[] = {
             fw::OnWindowMessage<LoggingDialog>(WM_COMMAND, &LoggingDialog::OnAnyCommand),
@@ -38,6 +41,7 @@ private:
         commands.push_back(m.id);
         if (failOn != 0 && m.id == failOn) throw std::runtime_error("handler failed");
     }
+    fw::SenderCheck m_senderCheck;
 };
 
 class FrameworkTest : public ::testing::Test {
