@@ -61,6 +61,7 @@ add_library(corvaset_framework STATIC
     framework/keyboard.cpp
     framework/sender_check.cpp
     framework/shell.cpp
+    framework/file_dialogs.cpp
     framework/system_library.cpp
     framework/tooltips.cpp
     framework/wnd.cpp)

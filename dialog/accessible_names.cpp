@@ -18,7 +18,7 @@ using namespace columns;
 namespace {
 
 // The controls that show a level: their value is that level.
-bool ShowsLevel(int id) { return Lists(kAllSliders, id) || Lists(kAllSpins, id) || Lists(kAllValueTexts, id); }
+bool ShowsLevel(int id) { return Contains(kAllSliders, id) || Contains(kAllSpins, id) || Contains(kAllValueTexts, id); }
 
 // A window's rectangle in the coordinates of its parent.
 RECT PlaceOf(HWND window) {
@@ -73,7 +73,7 @@ BOOL CALLBACK ConsiderLabel(HWND w, LPARAM lp) {
 // shows no such pair of labels around it.
 std::wstring NameOf(HWND control) {
     HWND place = control;
-    if (Lists(kAllSpins, ::GetDlgCtrlID(control)))
+    if (Contains(kAllSpins, ::GetDlgCtrlID(control)))
         if (HWND text = SpinText(control)) place = text;
     LabelSearch search{PlaceOf(place)};
     ::EnumChildWindows(::GetParent(control), ConsiderLabel, reinterpret_cast<LPARAM>(&search));
@@ -86,8 +86,8 @@ std::wstring NameOf(HWND control) {
 // sliders without a level.
 HWND LevelTextOf(HWND control) {
     const int id = ::GetDlgCtrlID(control);
-    if (Lists(kAllValueTexts, id)) return control;
-    if (Lists(kAllSpins, id)) return SpinText(control);
+    if (Contains(kAllValueTexts, id)) return control;
+    if (Contains(kAllSpins, id)) return SpinText(control);
     for (const auto& c : kLevelColumns)
         if (c.slider == id) return ::GetDlgItem(::GetParent(control), c.defaultText);
     return nullptr;
@@ -105,7 +105,7 @@ std::wstring ValueOf(HWND control) {
 // A control with a caption keeps it as its name.
 bool HasCaption(HWND control) { return ::GetWindowTextLengthW(control) != 0 && !ShowsLevel(::GetDlgCtrlID(control)); }
 
-bool Describe(HWND control, fw::AccessibleText which, std::wstring& text) {
+bool AccessibleTextOf(HWND control, fw::AccessibleText which, std::wstring& text) {
     if (which == fw::AccessibleText::Description) {
         const auto* dialog = static_cast<const CCorvasetDlg*>(fw::CDialog::FromHandle(::GetParent(control)));
         if (dialog == nullptr) return false;
@@ -124,7 +124,7 @@ bool Describe(HWND control, fw::AccessibleText which, std::wstring& text) {
 
 void NameIfWithoutText(HWND control) {
     const int id = ::GetDlgCtrlID(control);
-    if (ShowsLevel(id) || CCorvasetDlg::HasHelpText(id)) fw::SetAccessibleTextSource(control, Describe);
+    if (ShowsLevel(id) || CCorvasetDlg::HasHelpText(id)) fw::SetAccessibleTextSource(control, AccessibleTextOf);
 }
 
 }  // namespace

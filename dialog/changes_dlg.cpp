@@ -17,7 +17,7 @@ CChangesDlg::CChangesDlg(const std::wstring& list) : fw::CDialog(IDD_CHANGES) {
 // show` prints them.
 BOOL CChangesDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
-    const fw::CWnd list = GetItem(IDC_CHANGES_LIST);
+    const fw::CWnd list(FindItem(IDC_CHANGES_LIST));
     list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(ANSI_FIXED_FONT)));
     list.SetWindowText(m_list);
     return TRUE;

@@ -90,7 +90,7 @@ constexpr std::uint16_t RecordSelectValueOf(unsigned source) {
 constexpr bool IsSelectRadio(int id) { return id >= SelectRadioOf(0) && id <= SelectRadioOf(custom::kRecordSources - 1); }
 
 // Whether `ids` holds `id`.
-constexpr bool Lists(std::span<const int> ids, int id) {
+constexpr bool Contains(std::span<const int> ids, int id) {
     for (int listed : ids)
         if (listed == id) return true;
     return false;

@@ -27,15 +27,15 @@ std::optional<custom::Entry> EntryShownBy(int id) {
 }  // namespace
 
 bool CCorvasetDlg::HasHelpText(int id) {
-    return EntryShownBy(id) || Lists(kInertControls, id) || ModelOfCodecRadio(id) != custom::CodecModel::None;
+    return EntryShownBy(id) || Contains(kInertControls, id) || ModelOfCodecRadio(id) != custom::CodecModel::None;
 }
 
 // Why a greyed control is greyed, in the order the refresh applies the causes.
 custom::Greying CCorvasetDlg::GreyingOf(int id, custom::CodecModel model) const {
-    if (Lists(kInertControls, id))
+    if (Contains(kInertControls, id))
         return {EntryShownBy(id) ? custom::Greyed::ShownOnly : custom::Greyed::NoSetting};
     for (const auto& line : kDisablingBoxes) {
-        if (m_working[line.flag].value != 0 && (Lists(line.controls, id) || SelectRadioOfLine(line) == id))
+        if (m_working[line.flag].value != 0 && (Contains(line.controls, id) || SelectRadioOfLine(line) == id))
             return {custom::Greyed::LineDisabled, line.flag};
     }
     for (const auto& feature : kModel3Controls)

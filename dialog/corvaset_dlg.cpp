@@ -50,7 +50,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
     // The template came with the factory table's texts and greying.
     LoadChecksAndPositions();
     fw::StartupStep("refreshed");
-    m_unchanged = m_working;
+    m_loaded = m_working;
     // A dialog larger than the work area is sized to it and scrolls.
     m_scroller.Attach(m_hWnd, IDD_CORVASET_DIALOG, Controls());
     m_scroller.Fit();

@@ -94,20 +94,20 @@ private:
 
 
     // Loading the controls from the table
-    // The texts and greying go to `look`: the live controls (*this), or the
+    // The texts and greying go to `target`: the live controls (*this), or the
     // template before the dialog is created.
     void PrepareTemplate(fw::DialogTemplate& dialogTemplate) override;
     void RefreshControls();
     void LoadChecksAndPositions();
-    void ShowTextsAndGreying(fw::ControlLook& look, custom::CodecModel model);
-    void ShowLineDisabled(fw::ControlLook& look, const columns::DisablingBox& line, bool disabled,
+    void ShowTextsAndGreying(fw::ItemStateTarget& target, custom::CodecModel model);
+    void ShowLineDisabled(fw::ItemStateTarget& target, const columns::DisablingBox& line, bool disabled,
                           custom::CodecModel model);
     bool IsHeldDisabled(int control, const columns::DisablingBox& except, custom::CodecModel model) const;
-    void ShowDefaultLevelText(fw::ControlLook& look, const columns::LevelColumn& column);
-    void ShowMaxLevelText(fw::ControlLook& look, const columns::LevelColumn& column);
-    void ShowMaxLevelText(fw::ControlLook& look, const columns::WaveColumn& column);
+    void ShowDefaultLevelText(fw::ItemStateTarget& target, const columns::LevelColumn& column);
+    void ShowMaxLevelText(fw::ItemStateTarget& target, const columns::LevelColumn& column);
+    void ShowMaxLevelText(fw::ItemStateTarget& target, const columns::WaveColumn& column);
     void PlaceLevelSlider(const columns::LevelColumn& column);
-    void ShowRecordMaxGainText(fw::ControlLook& look, const columns::RecordColumn& column);
+    void ShowRecordMaxGainText(fw::ItemStateTarget& target, const columns::RecordColumn& column);
 
     // Fitting the screen: the dialog's own scroll bars, the wheel, a new
     // display or DPI
@@ -153,7 +153,7 @@ private:
     custom::EntryTable m_working;
     custom::CodecModel m_codecModel = custom::kStartCodecModel;
     // The table as last loaded (factory or opened file): edits are what differ.
-    custom::EntryTable m_unchanged;
+    custom::EntryTable m_loaded;
     // The opened file's records and full path; none: "corvaset.dat" here.
     std::optional<custom::CustomFileRecords> m_opened;
     std::wstring m_target;

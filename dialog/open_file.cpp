@@ -8,6 +8,7 @@
 #include "dialog/corvaset_dlg.h"
 #include "dialog/open_messages.h"
 #include "framework/file_read.h"
+#include "framework/file_dialogs.h"
 #include "framework/shell.h"
 #include "framework/text.h"
 
@@ -76,7 +77,7 @@ void CCorvasetDlg::ChooseAndOpenFile() {
 
 bool CCorvasetDlg::HasUnsavedEdits() const {
     for (std::size_t i = 0; i < custom::kEntryCount; ++i)
-        if (m_working[i].value != m_unchanged[i].value) return true;
+        if (m_working[i].value != m_loaded[i].value) return true;
     return false;
 }
 
@@ -124,7 +125,7 @@ bool CCorvasetDlg::OpenCustomFile(const std::wstring& given, bool mayBeNew) {
     }
 
     m_working = report.working;
-    m_unchanged = report.working;
+    m_loaded = report.working;
     m_opened = *report.records;
     m_seen = fw::LookAtFile(path, custom::kCustomFileSize);
     m_codecModel = custom::ModelForOpenedFile(*m_opened, m_codecModel);

@@ -70,35 +70,35 @@ void CCorvasetDlg::LoadChecksAndPositions() {
 
 // The value texts and which controls are greyed, as the table and `model`
 // have them.
-void CCorvasetDlg::ShowTextsAndGreying(fw::ControlLook& look, custom::CodecModel model) {
+void CCorvasetDlg::ShowTextsAndGreying(fw::ItemStateTarget& target, custom::CodecModel model) {
     // Each line enabled or greyed as its "Disable Line" box says.
     for (const auto& line : kDisablingBoxes) {
-        if (!line.followsCodecModel) ShowLineDisabled(look, line, m_working[line.flag].value != 0, model);
+        if (!line.followsCodecModel) ShowLineDisabled(target, line, m_working[line.flag].value != 0, model);
     }
-    for (const auto& column : kLevelColumns) ShowDefaultLevelText(look, column);
-    for (const auto& column : kWaveColumns) ShowMaxLevelText(look, column);
-    for (const auto& column : kLevelColumns) ShowMaxLevelText(look, column);
-    for (const auto& column : kRecordColumns) ShowRecordMaxGainText(look, column);
+    for (const auto& column : kLevelColumns) ShowDefaultLevelText(target, column);
+    for (const auto& column : kWaveColumns) ShowMaxLevelText(target, column);
+    for (const auto& column : kLevelColumns) ShowMaxLevelText(target, column);
+    for (const auto& column : kRecordColumns) ShowRecordMaxGainText(target, column);
 
-    for (int id : kInertControls) look.SetItemEnabled(id, false);
+    for (int id : kInertControls) target.SetItemEnabled(id, false);
 
     const bool model3 = model == custom::CodecModel::Model3;
     for (const auto& control : kModel3Controls)
-        if (control.refreshFollowsModel) look.SetItemEnabled(control.id, model3);
+        if (control.refreshFollowsModel) target.SetItemEnabled(control.id, model3);
 }
 
 // `model` is the codec model the radio buttons show.
-void CCorvasetDlg::ShowLineDisabled(fw::ControlLook& look, const DisablingBox& line, bool disabled,
+void CCorvasetDlg::ShowLineDisabled(fw::ItemStateTarget& target, const DisablingBox& line, bool disabled,
                                     custom::CodecModel model) {
-    for (int id : line.controls) look.SetItemEnabled(id, !disabled && !IsHeldDisabled(id, line, model));
-    if (const int radio = SelectRadioOfLine(line)) look.SetItemEnabled(radio, !disabled);
+    for (int id : line.controls) target.SetItemEnabled(id, !disabled && !IsHeldDisabled(id, line, model));
+    if (const int radio = SelectRadioOfLine(line)) target.SetItemEnabled(radio, !disabled);
 }
 
 // A control stays greyed while another ticked box greys it too, or while it
 // belongs to a QM-3 feature under another codec model.
 bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except, custom::CodecModel model) const {
     for (const auto& other : kDisablingBoxes) {
-        if (other.box != except.box && m_working[other.flag].value != 0 && Lists(other.controls, control)) return true;
+        if (other.box != except.box && m_working[other.flag].value != 0 && Contains(other.controls, control)) return true;
     }
     if (model != custom::CodecModel::Model3) {
         for (const auto& feature : kModel3Controls)
@@ -107,18 +107,18 @@ bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except, custo
     return false;
 }
 
-void CCorvasetDlg::ShowDefaultLevelText(fw::ControlLook& look, const LevelColumn& column) {
-    look.SetItemText(column.defaultText,
+void CCorvasetDlg::ShowDefaultLevelText(fw::ItemStateTarget& target, const LevelColumn& column) {
+    target.SetItemText(column.defaultText,
                      DbText(custom::LowByte(m_working[column.level].value), LineOf(column).scale));
 }
 
-void CCorvasetDlg::ShowMaxLevelText(fw::ControlLook& look, const LevelColumn& column) {
+void CCorvasetDlg::ShowMaxLevelText(fw::ItemStateTarget& target, const LevelColumn& column) {
     const custom::EntryMeaning& line = LineOf(column);
-    look.SetItemText(column.maxText, DbText(custom::LowByte(m_working[line.maxLevel].value), line.scale));
+    target.SetItemText(column.maxText, DbText(custom::LowByte(m_working[line.maxLevel].value), line.scale));
 }
 
-void CCorvasetDlg::ShowMaxLevelText(fw::ControlLook& look, const WaveColumn& column) {
-    look.SetItemText(column.maxText, DbText(custom::LowByte(m_working[kWaveLevel].value), custom::MeaningOf(kWaveLevel).scale));
+void CCorvasetDlg::ShowMaxLevelText(fw::ItemStateTarget& target, const WaveColumn& column) {
+    target.SetItemText(column.maxText, DbText(custom::LowByte(m_working[kWaveLevel].value), custom::MeaningOf(kWaveLevel).scale));
 }
 
 void CCorvasetDlg::PlaceLevelSlider(const LevelColumn& column) {
@@ -130,6 +130,6 @@ void CCorvasetDlg::PlaceLevelSlider(const LevelColumn& column) {
     m_placed[IndexOf(column)] = {slider.GetPos(), m_working[column.level].value & custom::kStereoLevelFields};
 }
 
-void CCorvasetDlg::ShowRecordMaxGainText(fw::ControlLook& look, const RecordColumn& column) {
-    look.SetItemText(column.maxText, DbText(custom::LowByte(m_working[column.maxGain].value), LevelScale::RecordGainScale));
+void CCorvasetDlg::ShowRecordMaxGainText(fw::ItemStateTarget& target, const RecordColumn& column) {
+    target.SetItemText(column.maxText, DbText(custom::LowByte(m_working[column.maxGain].value), LevelScale::RecordGainScale));
 }

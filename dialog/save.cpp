@@ -6,7 +6,7 @@
 #include "dialog/corvaset_dlg.h"
 #include "dialog/open_messages.h"
 #include "dialog/save_messages.h"
-#include "framework/shell.h"
+#include "framework/file_dialogs.h"
 #include "custom/listing.h"
 #include "framework/text.h"
 

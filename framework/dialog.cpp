@@ -116,11 +116,11 @@ void CDialog::CheckRadioButton(int first, int last, int check) const {
 }
 
 void CDialog::SetItemEnabled(int id, bool enabled) {
-    const CWnd control = GetItem(id);
+    const CWnd control(FindItem(id));
     if (control.IsWindowEnabled() != enabled) control.EnableWindow(enabled);
 }
 
-void CDialog::SetItemText(int id, const std::wstring& text) { GetItem(id).SetWindowText(text); }
+void CDialog::SetItemText(int id, const std::wstring& text) { CWnd(FindItem(id)).SetWindowText(text); }
 
 HWND CDialog::FindItem(int id) const {
     for (std::size_t i = 0; i < m_controlIds.size(); ++i)

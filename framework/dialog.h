@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/control_look.h"
+#include "framework/item_state_target.h"
 #include "framework/dialog_template.h"
 #include "framework/message_map.h"
 #include "framework/wnd.h"
@@ -42,7 +42,7 @@ void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 // listed once, a control's state is set only when it differs, radio buttons
 // are checked without walking the dialog, and the first texts and greying
 // go into the template (DialogTemplate) before the controls exist.
-class CDialog : public CWnd, public ControlLook {
+class CDialog : public CWnd, public ItemStateTarget {
 public:
     explicit CDialog(UINT templateId) : m_templateId(templateId) {}
     virtual ~CDialog();
@@ -64,8 +64,6 @@ public:
     void CheckRadioButton(int first, int last, int check) const;
     bool IsDlgButtonChecked(int id) const { return ::SendMessageW(FindItem(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-    // The dialog's control `id`; an empty window when it has none.
-    CWnd GetItem(int id) const { return CWnd(FindItem(id)); }
     // The first of the controls with `id`, as GetDlgItem finds it; null when none has it.
     HWND FindItem(int id) const;
     // Greys the control `id` or makes it usable, or sets its text. A control

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/control_look.h"
+#include "framework/item_state_target.h"
 
 namespace fw {
 
@@ -17,7 +17,7 @@ namespace fw {
 // extended; none when the program has no template `id`.
 std::optional<SIZE> DialogTemplateSize(UINT id);
 
-class DialogTemplate : public ControlLook {
+class DialogTemplate : public ItemStateTarget {
 public:
     // Copies the extended template `id` (DIALOGEX). A plain one is left as
     // it is, unchanged by the calls below.

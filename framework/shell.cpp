@@ -1,6 +1,5 @@
 #include "framework/shell.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include "framework/system_library.h"
@@ -8,8 +7,7 @@
 namespace fw {
 namespace {
 
-// The shell's and the common dialogs' DLLs load only when a command line,
-// a drop or the Open dialog needs them.
+// The shell's DLL loads only when a command line or a drop needs it.
 struct ShellCalls {
     decltype(&::CommandLineToArgvW) splitCommandLine = nullptr;
     decltype(&::DragQueryFileW) queryDroppedFile = nullptr;
@@ -75,46 +73,6 @@ std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
     }
     shell.finishDrop(drop);
     return files;
-}
-
-namespace {
-
-std::optional<std::wstring> ChooseFile(HWND owner, const wchar_t* filter, const wchar_t* extension) {
-    using Call = decltype(&::GetOpenFileNameW);
-    static Call calls[2] = {};
-    static bool loaded = false;
-    if (!loaded) {
-        const HMODULE comdlg32 = LoadSystemLibrary(L"comdlg32.dll");
-        FindCall(comdlg32, "GetOpenFileNameW", calls[0]);
-        FindCall(comdlg32, "GetSaveFileNameW", calls[1]);
-        loaded = true;
-    }
-    const bool save = extension != nullptr;
-    if (calls[save] == nullptr) return std::nullopt;
-    std::wstring path(32768, L'\0');  // the longest path Windows has
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = path.data();
-    ofn.nMaxFile = static_cast<DWORD>(path.size());
-    ofn.lpstrDefExt = extension;
-    ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    if (!calls[save](&ofn)) return std::nullopt;
-    path.resize(path.find(L'\0'));
-    return path;
-}
-
-}  // namespace
-
-std::optional<std::wstring> ChooseFileToOpen(HWND owner, const wchar_t* filter) {
-    return ChooseFile(owner, filter, nullptr);
-}
-
-std::optional<std::wstring> ChooseFileToSave(HWND owner, const wchar_t* filter, const wchar_t* extension) {
-    return ChooseFile(owner, filter, extension);
 }
 
 }  // namespace fw

@@ -94,10 +94,10 @@ TEST_P(SenderCheck, OnlyCommandsFromWhereTheySayReachTheTable) {
 INSTANTIATE_TEST_SUITE_P(Commands, SenderCheck, ::testing::ValuesIn(kCommands),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(FrameworkTest, GetItemIsTheControlWithThatIdOrNothing) {
-    EXPECT_EQ(test_support::WindowText(dialog.GetItem(IDC_DEFAULT).GetSafeHwnd()), L"Default");
-    EXPECT_EQ(test_support::WindowText(dialog.GetItem(IDCANCEL).GetSafeHwnd()), L"Cancel");
-    EXPECT_EQ(dialog.GetItem(kNoControl).GetSafeHwnd(), nullptr);
+TEST_F(FrameworkTest, FindItemIsTheControlWithThatIdOrNothing) {
+    EXPECT_EQ(test_support::WindowText(dialog.FindItem(IDC_DEFAULT)), L"Default");
+    EXPECT_EQ(test_support::WindowText(dialog.FindItem(IDCANCEL)), L"Cancel");
+    EXPECT_EQ(dialog.FindItem(kNoControl), nullptr);
 }
 
 TEST_F(FrameworkTest, SetItemEnabledGreysAndRestoresOneControl) {
@@ -160,7 +160,7 @@ TEST(DialogTemplateTest, ChangesOnlyTheNamedControls) {
     };
     change(IDC_DEFAULT, L"\"Default\"", L"\"Four\"");
     change(IDC_MAXTEXT_MASTER, L"\"X\"", L"\"-10.5\"");
-    const LONG mute = ::GetWindowLongW(prepared.GetItem(IDC_MUTE_MIC).GetSafeHwnd(), GWL_STYLE);
+    const LONG mute = ::GetWindowLongW(prepared.FindItem(IDC_MUTE_MIC), GWL_STYLE);
     change(IDC_MUTE_MIC, std::to_wstring(mute & ~WS_DISABLED), std::to_wstring(mute | WS_DISABLED));
     EXPECT_NE(mute & WS_DISABLED, 0);
     EXPECT_EQ(DescribeControls(prepared.GetSafeHwnd()), expected);

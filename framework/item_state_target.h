@@ -6,14 +6,14 @@
 
 namespace fw {
 
-class ControlLook {
+class ItemStateTarget {
 public:
     // The first control with `id` greyed or usable, or showing `text`.
     virtual void SetItemEnabled(int id, bool enabled) = 0;
     virtual void SetItemText(int id, const std::wstring& text) = 0;
 
 protected:
-    ~ControlLook() = default;
+    ~ItemStateTarget() = default;
 };
 
 }  // namespace fw
