@@ -23,11 +23,11 @@ BOOL CChangesDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CChangesDlg::OnCopy(fw::Message&, int) { fw::CopyTextToClipboard(m_hWnd, m_list); }
+void CChangesDlg::OnCopy() { fw::CopyTextToClipboard(m_hWnd, m_list); }
 
 struct ChangesMessageTable {
     static constexpr std::array<fw::MessageEntry<CChangesDlg>, 1> kAll = {{
-        fw::OnCommand<CChangesDlg>(IDC_CHANGES_COPY, BN_CLICKED, &CChangesDlg::OnCopy),
+        fw::OnClicked<&CChangesDlg::OnCopy>(IDC_CHANGES_COPY),
     }};
 };
 

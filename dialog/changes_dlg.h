@@ -17,7 +17,7 @@ protected:
 
 private:
     friend struct ChangesMessageTable;
-    void OnCopy(fw::Message& m, int);
+    void OnCopy();
 
     std::wstring m_list;  // lines ending in "\r\n", as an edit control and the clipboard take them
 };

@@ -6,9 +6,9 @@ using namespace columns;
 
 // The radio group has already moved the check. A click notification for a
 // radio that is not checked cannot come from a click, so it does nothing.
-void CCorvasetDlg::OnCodecModel(fw::Message& m, int) {
-    if (!IsDlgButtonChecked(static_cast<int>(m.id))) return;
-    m_codecModel = ModelOfCodecRadio(static_cast<int>(m.id));
+void CCorvasetDlg::OnCodecModel(UINT radio) {
+    if (!IsDlgButtonChecked(static_cast<int>(radio))) return;
+    m_codecModel = ModelOfCodecRadio(static_cast<int>(radio));
     ApplyCodecModel(m_codecModel);
 }
 
@@ -25,9 +25,9 @@ void CCorvasetDlg::ApplyCodecModel(custom::CodecModel model) {
         if (line.followsCodecModel) ShowLineDisabled(*this, line, IsTicked(line.box), model);
 }
 
-void CCorvasetDlg::OnSelectRecordSource(fw::Message& m, int) {
-    if (!IsDlgButtonChecked(static_cast<int>(m.id))) return;
-    SelectRecordSource(m.id - static_cast<unsigned>(IDC_SELECT_MIC));
+void CCorvasetDlg::OnSelectRecordSource(UINT radio) {
+    if (!IsDlgButtonChecked(static_cast<int>(radio))) return;
+    SelectRecordSource(radio - static_cast<unsigned>(IDC_SELECT_MIC));
 }
 
 // The radio group has already moved the check; only the entry follows.

@@ -53,17 +53,13 @@ std::wstring CCorvasetDlg::HelpTextOf(HWND control) const {
 }
 
 // The tooltip made after the first paint asks for each text as it shows it.
-void CCorvasetDlg::OnToolTipText(fw::Message& m, int) {
-    auto* request = reinterpret_cast<NMTTDISPINFOW*>(m.lParam);
-    m_tipText = HelpTextOf(m_tips.ControlOf(request->hdr));
-    request->lpszText = m_tipText.data();
-    request->hinst = nullptr;
+void CCorvasetDlg::OnToolTipText(NMTTDISPINFOW& request) {
+    m_tipText = HelpTextOf(m_tips.ControlOf(request.hdr));
+    request.lpszText = m_tipText.data();
+    request.hinst = nullptr;
 }
 
-void CCorvasetDlg::OnDialogMouse(fw::Message& m, int) {
-    m_tips.RelayDialogMouse(m.message, m.wParam, m.lParam);
-    m.handled = false;
-}
+void CCorvasetDlg::OnDialogMouse(UINT message, WPARAM wp, LPARAM lp) { m_tips.RelayDialogMouse(message, wp, lp); }
 
 void CCorvasetDlg::ExplainControls() {
     std::vector<HWND> explained;

@@ -8,7 +8,6 @@
 
 #include "res/resource.h"
 
-using fw::Message;
 
 CCorvasetDlg::CCorvasetDlg(ShowAboutBox showAbout)
     : fw::CDialog(IDD_CORVASET_DIALOG),
@@ -80,13 +79,7 @@ void CCorvasetDlg::ResetToDefaults() {
     RefreshControls();
 }
 
-void CCorvasetDlg::OnDefault(Message&, int) { ResetToDefaults(); }
-
-void CCorvasetDlg::OnTimer(Message& m, int) {
-    if (m.wParam != kOnceShownTimer) {
-        m.handled = false;
-        return;
-    }
+void CCorvasetDlg::OnceShown() {
     ::KillTimer(m_hWnd, kOnceShownTimer);
     m_scroller.WatchControls();
     NameControlsWithoutText(Controls());
@@ -98,33 +91,14 @@ void CCorvasetDlg::ShowChanges() {
     WhileModal([this] { CChangesDlg(ChangesList()).DoModal(m_hWnd); });
 }
 
-// Each of these commands opens a window over the dialog, and none is taken
-// while one is up.
-void CCorvasetDlg::OnSysCommand(Message& m, int) {
-    switch (m.wParam & 0xFFF0) {
-        case IDM_ABOUTBOX:
-            if (m_showAbout != nullptr && !ModalWindowUp()) WhileModal([this] { m_showAbout(m_hWnd); });
-            break;
-        case IDM_OPENFILE:
-            if (!ModalWindowUp()) ChooseAndOpenFile();
-            break;
-        case IDM_SAVEAS:
-            if (!ModalWindowUp()) ChooseAndSaveAs();
-            break;
-        case IDM_CHANGES:
-            if (!ModalWindowUp()) ShowChanges();
-            break;
-        default:
-            m.handled = false;
-    }
+void CCorvasetDlg::ShowAbout() {
+    if (m_showAbout != nullptr) WhileModal([this] { m_showAbout(m_hWnd); });
 }
 
-void CCorvasetDlg::OnPaint(Message& m, int) {
+// Only the icon of a minimized dialog is painted here.
+bool CCorvasetDlg::OnPaint() {
     fw::StartupStep("first-paint");
-    if (!IsIconic()) {
-        m.handled = false;
-        return;
-    }
+    if (!IsIconic()) return false;
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(m_hWnd, &ps);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
@@ -136,22 +110,5 @@ void CCorvasetDlg::OnPaint(Message& m, int) {
     const int y = (client.bottom - client.top - cy + 1) / 2;
     ::DrawIcon(dc, x, y, m_hIcon);
     ::EndPaint(m_hWnd, &ps);
-}
-
-void CCorvasetDlg::OnQueryDragIcon(Message& m, int) { m.result = reinterpret_cast<LRESULT>(m_hIcon); }
-
-void CCorvasetDlg::OnHScroll(Message& m, int) {
-    if (m.lParam == 0) m_scroller.OnScroll(SB_HORZ, LOWORD(m.wParam));
-}
-
-void CCorvasetDlg::OnMouseWheel(Message& m, int) { m_scroller.OnWheel(static_cast<short>(HIWORD(m.wParam))); }
-
-void CCorvasetDlg::OnDisplayChange(Message& m, int) {
-    m_scroller.Fit();
-    fw::StartupStep("fitted");
-    m.handled = false;
-}
-
-void CCorvasetDlg::OnDpiChanged(Message& m, int) {
-    m_scroller.OnDpiChanged(HIWORD(m.wParam), *reinterpret_cast<const RECT*>(m.lParam));
+    return true;
 }

@@ -72,18 +72,18 @@ private:
     friend struct MessageTable;
 
     // Window chrome
-    void OnSysCommand(fw::Message& m, int);
-    void OnPaint(fw::Message& m, int);
-    void OnTimer(fw::Message& m, int);
-    void OnQueryDragIcon(fw::Message& m, int);
-    void OnDefault(fw::Message& m, int);
+    void ShowAbout();
+    bool OnPaint();
+    HICON OnQueryDragIcon() const { return m_hIcon; }
+    // Once the dialog has first been painted.
+    void OnceShown();
 
     // Opening a file
     static constexpr UINT kOpenStartFile = WM_APP + 1;
     // Set as the dialog starts; its message comes once the dialog is painted.
-    static constexpr UINT_PTR kOnceShownTimer = 1;
-    void OpenFromStartArguments(fw::Message& m, int);
-    void OnDropFiles(fw::Message& m, int);
+    static constexpr UINT kOnceShownTimer = 1;
+    void OpenFromStartArguments();
+    void OnDropFiles(const std::vector<std::wstring>& files);
     void ChooseAndOpenFile();
     void ChooseAndSaveAs();
     bool HasUnsavedEdits() const;
@@ -109,37 +109,30 @@ private:
     void PlaceLevelSlider(const columns::LevelColumn& column);
     void ShowRecordMaxGainText(fw::ItemStateTarget& target, const columns::RecordColumn& column);
 
-    // Fitting the screen: the dialog's own scroll bars, the wheel, a new
-    // display or DPI
-    void OnHScroll(fw::Message& m, int);
-    void OnMouseWheel(fw::Message& m, int);
-    void OnDisplayChange(fw::Message& m, int);
-    void OnDpiChanged(fw::Message& m, int);
-
     // Sliders and spins
-    void OnVScroll(fw::Message& m, int);
-    void OnMaxLevelSpin(fw::Message& m, int column);
-    void OnWaveLevelSpin(fw::Message& m, int column);
-    void OnRecordMaxGainSpin(fw::Message& m, int column);
+    void OnSliderMove(HWND slider, WORD code);
+    void OnMaxLevelSpin(int delta, int column);
+    void OnWaveLevelSpin(int delta, int column);
+    void OnRecordMaxGainSpin(int delta, int column);
 
     // Check boxes
     bool IsTicked(int box);
-    void OnSwitchBox(fw::Message& m, int box);
-    void OnDisablingBox(fw::Message& m, int box);
+    void OnSwitchBox(int box);
+    void OnDisablingBox(int box);
 
     // Codec model and record source
-    void OnCodecModel(fw::Message& m, int);
+    void OnCodecModel(UINT radio);
     void ApplyCodecModel(custom::CodecModel model);
     void ShowCodecModel();
-    void OnSelectRecordSource(fw::Message& m, int);
+    void OnSelectRecordSource(UINT radio);
     void SelectRecordSource(unsigned source);
     void ShowRecordSource();
 
     // Explaining the controls, and listing what "Save" would write
     void ExplainControls();
     custom::Greying GreyingOf(int id, custom::CodecModel model) const;
-    void OnToolTipText(fw::Message& m, int);
-    void OnDialogMouse(fw::Message& m, int);
+    void OnToolTipText(NMTTDISPINFOW& request);
+    void OnDialogMouse(UINT message, WPARAM wp, LPARAM lp);
     void ShowChanges();
     std::optional<custom::CustomFileImage> FileToSave(custom::CodecModel model) const;
 

@@ -10,19 +10,12 @@ using namespace columns;
 
 namespace {
 
-// The spin handlers move the up-down themselves and always refuse the
-// control's own move, so that it cannot step a second time.
-constexpr int kRefuse = 1;
-
 // The position a spin press asks for: the up-down's own position moved by
 // the press, or nothing when that leaves 0..lowest. The position the
 // notification reports is not used, so that a notification from another
 // program can only do what a press could. Summed wide: it may carry any delta.
-std::optional<int> RequestedPosition(fw::Message& m, const fw::CSpinButtonCtrl& spin, int lowest) {
-    m.result = kRefuse;
-    const auto* press = fw::NotifyRecord<NMUPDOWN>(m);
-    if (press == nullptr) return std::nullopt;
-    const long long position = static_cast<long long>(spin.GetPos()) + press->iDelta;
+std::optional<int> RequestedPosition(int delta, const fw::CSpinButtonCtrl& spin, int lowest) {
+    const long long position = static_cast<long long>(spin.GetPos()) + delta;
     if (position < 0 || position > lowest) return std::nullopt;
     return static_cast<int>(position);
 }
@@ -30,14 +23,8 @@ std::optional<int> RequestedPosition(fw::Message& m, const fw::CSpinButtonCtrl& 
 }  // namespace
 
 // Every slider move, whatever its kind (line, page, thumb drag, end of drag).
-void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
-    m.handled = false;  // the default handling runs as well
-    if (m.lParam == 0) {  // the dialog's own scroll bar
-        m_scroller.OnScroll(SB_VERT, LOWORD(m.wParam));
-        return;
-    }
-    const auto from = reinterpret_cast<HWND>(m.lParam);
-    if (from == nullptr || !::IsChild(m_hWnd, from)) return;
+void CCorvasetDlg::OnSliderMove(HWND from, WORD code) {
+    if (!::IsChild(m_hWnd, from)) return;
     // Another program can change a trackbar's range: only the dialog's own
     // range 0..256 has a level.
     int position = std::clamp(static_cast<int>(::SendMessageW(from, TBM_GETPOS, 0, 0)), custom::kSliderMin,
@@ -52,7 +39,7 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
         const std::uint8_t minLevel = custom::LowByte(m_working[line.minLevel].value);
         // An arrow key (a line) moves on to the next level the slider shows:
         // a line of the slider is far less than a step of the level.
-        if (const WORD code = LOWORD(m.wParam); code == TB_LINEUP || code == TB_LINEDOWN) {
+        if (code == TB_LINEUP || code == TB_LINEDOWN) {
             position = custom::NextLevelStepPosition(position, custom::LowByte(entry.value), code == TB_LINEDOWN,
                                                      maxLevel, minLevel, line.scale);
             slider.SetPos(position);
@@ -73,10 +60,10 @@ void CCorvasetDlg::OnVScroll(fw::Message& m, int) {
     }
 }
 
-void CCorvasetDlg::OnMaxLevelSpin(fw::Message& m, int index) {
+void CCorvasetDlg::OnMaxLevelSpin(int delta, int index) {
     const auto& column = kLevelColumns[index];
     auto& spin = m_spins[column.maxSpin];
-    const auto requested = RequestedPosition(m, spin, custom::kPlaybackSpinLowest);
+    const auto requested = RequestedPosition(delta, spin, custom::kPlaybackSpinLowest);
     if (!requested) return;
 
     const custom::EntryMeaning& line = LineOf(column);
@@ -89,8 +76,8 @@ void CCorvasetDlg::OnMaxLevelSpin(fw::Message& m, int index) {
 }
 
 // Wave and SW Synth edit the output level itself and keep each other in step.
-void CCorvasetDlg::OnWaveLevelSpin(fw::Message& m, int index) {
-    const auto requested = RequestedPosition(m, m_spins[kWaveColumns[index].maxSpin], custom::kPlaybackSpinLowest);
+void CCorvasetDlg::OnWaveLevelSpin(int delta, int index) {
+    const auto requested = RequestedPosition(delta, m_spins[kWaveColumns[index].maxSpin], custom::kPlaybackSpinLowest);
     if (!requested) return;
 
     custom::StoreLevelField(m_working[kWaveLevel], static_cast<unsigned>(*requested), Channels::Stereo);
@@ -100,10 +87,10 @@ void CCorvasetDlg::OnWaveLevelSpin(fw::Message& m, int index) {
     }
 }
 
-void CCorvasetDlg::OnRecordMaxGainSpin(fw::Message& m, int index) {
+void CCorvasetDlg::OnRecordMaxGainSpin(int delta, int index) {
     const auto& column = kRecordColumns[index];
     auto& spin = m_spins[column.maxSpin];
-    const auto requested = RequestedPosition(m, spin, custom::kRecordSpinLowest);
+    const auto requested = RequestedPosition(delta, spin, custom::kRecordSpinLowest);
     if (!requested) return;
 
     custom::StoreByte(m_working[column.maxGain], custom::MaxGainFromSpinPosition(*requested));

@@ -14,14 +14,10 @@ using namespace columns;
 namespace {
 
 // One entry per column: `id` picks the control, the column's index rides along.
-template <class Column, std::size_t N>
-constexpr auto PerColumn(const Column (&table)[N], int Column::*id, UINT message, UINT code,
-                         TableEntry::Handler handler) {
+template <auto MakeEntry, class Column, std::size_t N>
+constexpr auto PerColumn(const Column (&table)[N], int Column::*id) {
     std::array<TableEntry, N> entries{};
-    for (std::size_t i = 0; i < N; ++i) {
-        const auto control = static_cast<UINT>(table[i].*id);
-        entries[i] = {message, code, control, control, handler, static_cast<int>(i)};
-    }
+    for (std::size_t i = 0; i < N; ++i) entries[i] = MakeEntry(static_cast<UINT>(table[i].*id), static_cast<int>(i));
     return entries;
 }
 
@@ -29,50 +25,55 @@ constexpr std::size_t kSwitchCount = static_cast<std::size_t>(
     std::count_if(std::begin(kCheckBoxes), std::end(kCheckBoxes), [](const CheckBox& b) { return b.onClick == OnClick::WritesBack; }));
 
 // The check boxes whose click writes their state back, by index in kCheckBoxes.
-constexpr auto SwitchBoxes(TableEntry::Handler handler) {
+template <auto MakeEntry>
+constexpr auto SwitchBoxes() {
     std::array<TableEntry, kSwitchCount> entries{};
     std::size_t n = 0;
     for (std::size_t i = 0; i < std::size(kCheckBoxes); ++i) {
         if (kCheckBoxes[i].onClick != OnClick::WritesBack) continue;
-        const auto box = static_cast<UINT>(kCheckBoxes[i].box);
-        entries[n++] = {WM_COMMAND, BN_CLICKED, box, box, handler, static_cast<int>(i)};
+        entries[n++] = MakeEntry(static_cast<UINT>(kCheckBoxes[i].box), static_cast<int>(i));
     }
     return entries;
 }
 
+using fw::Opens;
+
 }  // namespace
 
 struct MessageTable {
-    static constexpr std::array<TableEntry, 17> kWindow = {{
-        fw::OnWindowMessage<Dlg>(WM_SYSCOMMAND, &Dlg::OnSysCommand),
-        fw::OnWindowMessage<Dlg>(WM_PAINT, &Dlg::OnPaint),
-        fw::OnWindowMessage<Dlg>(WM_TIMER, &Dlg::OnTimer),
-        fw::OnWindowMessage<Dlg>(WM_QUERYDRAGICON, &Dlg::OnQueryDragIcon),
-        fw::OnWindowMessage<Dlg>(WM_VSCROLL, &Dlg::OnVScroll),
-        fw::OnWindowMessage<Dlg>(WM_HSCROLL, &Dlg::OnHScroll),
-        fw::OnWindowMessage<Dlg>(WM_MOUSEWHEEL, &Dlg::OnMouseWheel),
-        fw::OnWindowMessage<Dlg>(WM_DISPLAYCHANGE, &Dlg::OnDisplayChange),
-        fw::OnWindowMessage<Dlg>(fw::kDpiChangedMessage, &Dlg::OnDpiChanged),
-        fw::OnWindowMessage<Dlg>(WM_DROPFILES, &Dlg::OnDropFiles),
-        fw::OnWindowMessage<Dlg>(Dlg::kOpenStartFile, &Dlg::OpenFromStartArguments),
-        fw::OnWindowMessage<Dlg>(WM_MOUSEMOVE, &Dlg::OnDialogMouse),
-        fw::OnWindowMessage<Dlg>(WM_LBUTTONDOWN, &Dlg::OnDialogMouse),
+    static constexpr std::array<TableEntry, 11> kWindowMessages = {{
+        fw::OnSysCommand<&Dlg::ShowAbout>(IDM_ABOUTBOX, Opens::ModalWindow),
+        fw::OnSysCommand<&Dlg::ChooseAndOpenFile>(IDM_OPENFILE, Opens::ModalWindow),
+        fw::OnSysCommand<&Dlg::ChooseAndSaveAs>(IDM_SAVEAS, Opens::ModalWindow),
+        fw::OnSysCommand<&Dlg::ShowChanges>(IDM_CHANGES, Opens::ModalWindow),
+        fw::OnMessage<&Dlg::OnPaint>(WM_PAINT),
+        fw::OnTimer<&Dlg::OnceShown>(Dlg::kOnceShownTimer),
+        fw::OnMessage<&Dlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+        fw::OnDropFiles<&Dlg::OnDropFiles>(Opens::ModalWindow),
+        fw::OnMessage<&Dlg::OpenFromStartArguments>(Dlg::kOpenStartFile, Opens::ModalWindow),
+        fw::WatchMessage<&Dlg::OnDialogMouse>(WM_MOUSEMOVE),
+        fw::WatchMessage<&Dlg::OnDialogMouse>(WM_LBUTTONDOWN),
+    }};
+
+    static constexpr std::array<TableEntry, 5> kControls = {{
         // The tooltip asks for a control's text naming the control's window.
-        {WM_NOTIFY, TTN_GETDISPINFOW, 0, 0xFFFFFFFFu, &Dlg::OnToolTipText, 0},
-        fw::OnCommand<Dlg>(IDC_DEFAULT, BN_CLICKED, &Dlg::OnDefault),
-        fw::OnCommandRange<Dlg>(IDC_CODEC_QM1, IDC_CODEC_QM3, BN_CLICKED, &Dlg::OnCodecModel),
-        fw::OnCommandRange<Dlg>(IDC_SELECT_MIC, IDC_SELECT_PHONE, BN_CLICKED, &Dlg::OnSelectRecordSource),
+        fw::OnNotify<&Dlg::OnToolTipText>(fw::kAnyControl, TTN_GETDISPINFOW),
+        fw::OnControlScroll<&Dlg::OnSliderMove>(WM_VSCROLL),
+        fw::OnClicked<&Dlg::ResetToDefaults>(IDC_DEFAULT),
+        fw::OnClickedRange<&Dlg::OnCodecModel>(IDC_CODEC_QM1, IDC_CODEC_QM3),
+        fw::OnClickedRange<&Dlg::OnSelectRecordSource>(IDC_SELECT_MIC, IDC_SELECT_PHONE),
     }};
 
     static constexpr auto kAll = fw::JoinTables<Dlg>(
-        kWindow,
-        PerColumn(kLevelColumns, &LevelColumn::maxSpin, WM_NOTIFY, UDN_DELTAPOS, &Dlg::OnMaxLevelSpin),
-        PerColumn(kWaveColumns, &WaveColumn::maxSpin, WM_NOTIFY, UDN_DELTAPOS, &Dlg::OnWaveLevelSpin),
-        PerColumn(kRecordColumns, &RecordColumn::maxSpin, WM_NOTIFY, UDN_DELTAPOS, &Dlg::OnRecordMaxGainSpin),
-        SwitchBoxes(&Dlg::OnSwitchBox),
-        PerColumn(kDisablingBoxes, &DisablingBox::box, WM_COMMAND, BN_CLICKED, &Dlg::OnDisablingBox));
+        kWindowMessages, kControls,
+        PerColumn<&fw::OnSpinPress<&Dlg::OnMaxLevelSpin>>(kLevelColumns, &LevelColumn::maxSpin),
+        PerColumn<&fw::OnSpinPress<&Dlg::OnWaveLevelSpin>>(kWaveColumns, &WaveColumn::maxSpin),
+        PerColumn<&fw::OnSpinPress<&Dlg::OnRecordMaxGainSpin>>(kRecordColumns, &RecordColumn::maxSpin),
+        SwitchBoxes<&fw::OnColumnClicked<&Dlg::OnSwitchBox>>(),
+        PerColumn<&fw::OnColumnClicked<&Dlg::OnDisablingBox>>(kDisablingBoxes, &DisablingBox::box));
 };
 
+// The scroller's table comes first, as its own part of the dialog.
 bool CCorvasetDlg::RouteMessage(fw::Message& m) {
-    return fw::DispatchMessageTable<Dlg>(*this, std::span(MessageTable::kAll), m);
+    return m_scroller.RouteMessage(m) || fw::DispatchMessageTable<Dlg>(*this, std::span(MessageTable::kAll), m);
 }

@@ -49,7 +49,7 @@ void CCorvasetDlg::SetStartArguments(std::vector<std::wstring> arguments) { m_st
 
 // No argument: the factory defaults as always. One file: opened over them.
 // Anything else is told, and the dialog starts on the factory defaults.
-void CCorvasetDlg::OpenFromStartArguments(fw::Message&, int) {
+void CCorvasetDlg::OpenFromStartArguments() {
     if (m_startArguments.empty()) return;
     const std::wstring& first = m_startArguments[0];
     const bool option = first.empty() || first[0] == L'-' || first[0] == L'/';
@@ -60,9 +60,7 @@ void CCorvasetDlg::OpenFromStartArguments(fw::Message&, int) {
     OpenCustomFile(first, true);
 }
 
-void CCorvasetDlg::OnDropFiles(fw::Message& m, int) {
-    if (ModalWindowUp()) return;  // opening shows boxes of its own
-    const std::vector<std::wstring> files = fw::TakeDroppedFiles(reinterpret_cast<HDROP>(m.wParam));
+void CCorvasetDlg::OnDropFiles(const std::vector<std::wstring>& files) {
     if (files.size() != 1) {
         MessageBox(open_messages::kSeveralDropped, nullptr, MB_OK | MB_ICONEXCLAMATION);
         return;

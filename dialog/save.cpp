@@ -99,7 +99,6 @@ void CCorvasetDlg::ReportSaveFailure(const fw::FileError& error, const std::wstr
 }
 
 void CCorvasetDlg::OnOK() {
-    if (ModalWindowUp()) return;  // saving shows boxes of its own
     switch (WriteCustomFile()) {
         case SaveResult::NothingToSave: {
             // An opened file keeps what it holds: the user is not to think it clean.

@@ -6,7 +6,7 @@ using namespace columns;
 bool CCorvasetDlg::IsTicked(int box) { return m_boxes[box].GetCheck() == BST_CHECKED; }
 
 // A box that writes one bit of a register image or one switch.
-void CCorvasetDlg::OnSwitchBox(fw::Message&, int index) {
+void CCorvasetDlg::OnSwitchBox(int index) {
     const auto& box = kCheckBoxes[index];
     auto& entry = m_working[box.entry];
     const bool ticked = IsTicked(box.box);
@@ -19,7 +19,7 @@ void CCorvasetDlg::OnSwitchBox(fw::Message&, int index) {
 // A box that greys controls while ticked. Ticking a "Disable Line" box of a
 // line that can be recorded also moves the recording source off it: the
 // driver must not record from a line it has disabled.
-void CCorvasetDlg::OnDisablingBox(fw::Message&, int index) {
+void CCorvasetDlg::OnDisablingBox(int index) {
     const auto& line = kDisablingBoxes[index];
     const bool ticked = IsTicked(line.box);
     custom::StoreByte(m_working[line.flag], ticked ? 1 : 0);

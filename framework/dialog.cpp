@@ -179,8 +179,7 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnInitDialog();
     }
 
-    // 2. The arguments, and the derived class's filter.
-    if (!HasSoundArguments(msg, wp, lp)) return FALSE;
+    // 2. The derived class's filter.
     Message m = DecodeMessage(msg, wp, lp);
     if (!AcceptsMessage(m)) return FALSE;
 
@@ -191,8 +190,9 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     }
 
-    // 4. OK and Cancel.
-    if (msg == WM_COMMAND && m.code == BN_CLICKED) {
+    // 4. OK and Cancel, unless a modal window the dialog opened is up: the
+    //    dialog would end under it.
+    if (msg == WM_COMMAND && m.code == BN_CLICKED && !ModalWindowUp()) {
         if (m.id == IDOK) { OnOK(); return TRUE; }
         if (m.id == IDCANCEL) { OnCancel(); return TRUE; }
     }

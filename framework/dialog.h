@@ -29,11 +29,12 @@ void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 
 // The dialog procedure runs these steps for each message, in this order:
 //  1. WM_INITDIALOG: the controls are listed (Controls), then OnInitDialog.
-//  2. A message whose handle or pointer is not what it claims
-//     (HasSoundArguments) is dropped, and so is one the derived class's
-//     filter (AcceptsMessage) refuses, before any handler sees it.
-//  3. The derived class's message table (RouteMessage).
-//  4. OK and Cancel end the dialog (OnOK, OnCancel).
+//  2. A message the derived class's filter (AcceptsMessage) refuses is
+//     dropped before any handler sees it.
+//  3. The derived class's message table (RouteMessage), whose entries check
+//     the arguments any process could forge.
+//  4. OK and Cancel end the dialog (OnOK, OnCancel), but not while a modal
+//     window it opened is up.
 // No exception leaves a step: the procedure catches them all.
 //
 // Under Wine nearly every call that reaches a window (its text, state, place
@@ -78,9 +79,8 @@ public:
     int MessageBox(const std::wstring& text, const wchar_t* caption = nullptr, UINT type = MB_OK) const;
 
     // Whether a modal window the dialog opened (a message box, or one shown
-    // through WhileModal) is up. Messages still reach the dialog then, posted
-    // by any process; one that opened a second modal window would enable the
-    // dialog again when that window closed, under the first.
+    // through WhileModal) is up; table entries that open one are ignored
+    // then (Opens::ModalWindow).
     bool ModalWindowUp() const { return m_modalWindows != 0; }
     // Calls `show`, which opens a modal window over the dialog, and returns what it returns.
     template <class Show>

@@ -209,6 +209,23 @@ void CDialogScroller::ScrollTo(int x, int y) {
     if (m_scrollsY) ::SetScrollPos(m_hwnd, SB_VERT, y, TRUE);
 }
 
+bool CDialogScroller::RouteMessage(Message& m) {
+    using S = CDialogScroller;
+    static constexpr MessageEntry<S> kTable[] = {
+        fw::OnOwnScroll<&S::OnVerticalBar>(WM_VSCROLL),
+        fw::OnOwnScroll<&S::OnHorizontalBar>(WM_HSCROLL),
+        fw::OnMouseWheel<&S::OnWheel>(),
+        fw::OnMessage<&S::OnDisplayChange>(WM_DISPLAYCHANGE),
+        fw::OnDpiChanged<&S::OnDpiChanged>(),
+    };
+    return fw::DispatchMessageTable<S>(*this, kTable, m);
+}
+
+bool CDialogScroller::OnDisplayChange() {
+    Fit();
+    return false;
+}
+
 void CDialogScroller::OnScroll(int bar, WORD code) {
     const bool vertical = bar == SB_VERT;
     if (vertical ? !m_scrollsY : !m_scrollsX) return;

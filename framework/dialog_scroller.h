@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "framework/message_map.h"
+
 namespace fw {
 
 class CDialogScroller {
@@ -31,14 +33,9 @@ public:
     void Fit();
     void Fit(const RECT& workArea);
 
-    // The dialog's own scroll bars (WM_VSCROLL/WM_HSCROLL with no control).
-    void OnScroll(int bar, WORD code);
-    // WM_MOUSEWHEEL over the dialog: scrolls when there is something to scroll.
-    void OnWheel(short delta);
-    // WM_DPICHANGED: the content grows or shrinks with the controls; the
-    // window takes the suggested rectangle and is fitted again. The dialog
-    // passes only a DPI a monitor can have (HasSoundArguments).
-    void OnDpiChanged(UINT newDpi, const RECT& suggested);
+    // The dialog chains this table ahead of its own: the dialog's own scroll
+    // bars, the mouse wheel, a new display or DPI.
+    bool RouteMessage(Message& m);
 
     // Scrolls so that `child` lies wholly inside the client area when it can.
     void ScrollIntoView(HWND child);
@@ -49,6 +46,16 @@ public:
     bool Watching() const { return m_watching; }
 
 private:
+    void OnScroll(int bar, WORD code);
+    void OnVerticalBar(WORD code) { OnScroll(SB_VERT, code); }
+    void OnHorizontalBar(WORD code) { OnScroll(SB_HORZ, code); }
+    // Scrolls when there is something to scroll.
+    void OnWheel(short delta);
+    // Fits again; the default handling runs as well.
+    bool OnDisplayChange();
+    // The content grows or shrinks with the controls; the window takes the
+    // suggested rectangle and is fitted again.
+    void OnDpiChanged(UINT newDpi, const RECT& suggested);
     static LRESULT CALLBACK ChildProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     void ScrollTo(int x, int y);
     void UpdateBars();

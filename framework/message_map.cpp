@@ -3,6 +3,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "framework/shell.h"
+
 namespace fw {
 namespace {
 
@@ -37,16 +39,16 @@ bool IsReadableDrop(HDROP drop) {
 
 }  // namespace
 
-bool HasSoundArguments(UINT message, WPARAM wp, LPARAM lp) {
-    switch (message) {
-        case WM_DROPFILES:
-            return IsReadableDrop(reinterpret_cast<HDROP>(wp));
-        case kDpiChangedMessage:
-            return HIWORD(wp) >= kLowestDpi && HIWORD(wp) <= kHighestDpi &&
-                   IsReadable(reinterpret_cast<const RECT*>(lp), sizeof(RECT));
-        default:
-            return true;
-    }
+const RECT* SuggestedDpiRect(WPARAM wp, LPARAM lp) {
+    const auto* suggested = reinterpret_cast<const RECT*>(lp);
+    const bool sound = HIWORD(wp) >= kLowestDpi && HIWORD(wp) <= kHighestDpi && IsReadable(suggested, sizeof(RECT));
+    return sound ? suggested : nullptr;
+}
+
+std::optional<std::vector<std::wstring>> TakeDrop(WPARAM wp) {
+    const auto drop = reinterpret_cast<HDROP>(wp);
+    if (!IsReadableDrop(drop)) return std::nullopt;
+    return TakeDroppedFiles(drop);
 }
 
 Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp) {
@@ -64,6 +66,12 @@ Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp) {
             }
             break;
         }
+        case WM_SYSCOMMAND:
+            m.id = static_cast<UINT>(wp & 0xFFF0);
+            break;
+        case WM_TIMER:
+            m.id = static_cast<UINT>(wp);
+            break;
         case WM_VSCROLL:
         case WM_HSCROLL:
             m.id = lp != 0 ? static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(lp))) : 0;
@@ -75,19 +83,30 @@ Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp) {
     return m;
 }
 
-bool IsReadable(const void* p, std::size_t size) {
+namespace {
+
+bool HasAccess(const void* p, std::size_t size, DWORD access) {
     if (p == nullptr) return false;
     const auto* at = static_cast<const BYTE*>(p);
     const auto* end = at + size;
     while (at < end) {
         MEMORY_BASIC_INFORMATION info;
         if (::VirtualQuery(at, &info, sizeof(info)) == 0 || info.State != MEM_COMMIT) return false;
-        const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
-                               PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-        if (!(info.Protect & readable) || (info.Protect & PAGE_GUARD)) return false;
+        if (!(info.Protect & access) || (info.Protect & PAGE_GUARD)) return false;
         at = static_cast<const BYTE*>(info.BaseAddress) + info.RegionSize;
     }
     return true;
+}
+
+}  // namespace
+
+bool IsReadable(const void* p, std::size_t size) {
+    return HasAccess(p, size, PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
+                                  PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY);
+}
+
+bool IsWritable(void* p, std::size_t size) {
+    return HasAccess(p, size, PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY);
 }
 
 }  // namespace fw

@@ -1,18 +1,27 @@
 // Static message tables: from a message, notification code and control ID to
-// a member handler. A column number rides along so that one handler can serve
-// every control of the same kind.
+// a typed member handler. Each entry kind takes its message apart into the
+// handler's own arguments, and checks the ones any process could forge (a
+// pointer, a handle, a DPI) first: no handler sees a bad one. A column
+// number rides along so that one handler can serve every control of a kind.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
+#include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace fw {
 
-// One window message as a handler sees it.
+// One window message as the dialog decoded it, and the answer to it.
 struct Message {
     UINT message;
     WPARAM wParam;
@@ -20,7 +29,7 @@ struct Message {
     UINT id;     // the control that sent it (command, notify, scroll), else 0
     UINT code;   // its notification code, else 0
     LRESULT result = 0;
-    bool handled = true;  // a handler clears it to let the default handling run
+    bool handled = true;  // false lets the default handling run
 };
 
 // How an entry compares notification codes. Every UINT is some message's
@@ -31,49 +40,36 @@ enum class CodeMatch : unsigned char {
     Any,    // every code; the entry's code is not looked at
 };
 
+// Whether the handler opens a modal window. Such an entry is ignored while
+// a modal window the dialog opened is up: messages still reach the dialog
+// then, posted by any process, and a second modal window would enable the
+// dialog again when it closed, under the first.
+enum class Opens : unsigned char { Nothing, ModalWindow };
+
 template <class T>
 struct MessageEntry {
-    using Handler = void (T::*)(Message&, int column);
+    // Takes the message apart and calls the handler. False: the entry does
+    // not take this message after all (another timer, another system
+    // command), and the next entry is tried.
+    using Call = bool (*)(T&, Message&, const MessageEntry&);
     UINT message;
     UINT code;
     UINT firstId;
     UINT lastId;
-    Handler handler;
-    int column;
+    Call call;
+    int column = 0;
     CodeMatch codeMatch = CodeMatch::Exact;
+    Opens opens = Opens::Nothing;
 };
 
-template <class T>
-constexpr MessageEntry<T> OnCommand(UINT id, UINT code, typename MessageEntry<T>::Handler h, int column = 0) {
-    return {WM_COMMAND, code, id, id, h, column};
-}
-
-template <class T>
-constexpr MessageEntry<T> OnCommandRange(UINT first, UINT last, UINT code, typename MessageEntry<T>::Handler h) {
-    return {WM_COMMAND, code, first, last, h, 0};
-}
-
-template <class T>
-constexpr MessageEntry<T> OnNotify(UINT id, UINT code, typename MessageEntry<T>::Handler h, int column = 0) {
-    return {WM_NOTIFY, code, id, id, h, column};
-}
-
-// A message for the window itself (paint, system command), or from any of
-// its controls (scroll messages): the handler looks at the sender.
-template <class T>
-constexpr MessageEntry<T> OnWindowMessage(UINT message, typename MessageEntry<T>::Handler h) {
-    return {message, 0, 0, 0xFFFFFFFFu, h, 0, CodeMatch::Any};
-}
-
-// Calls the first matching entry. Returns whether one matched.
+// Calls the first matching entry that takes the message. Returns whether one did.
 template <class T>
 bool DispatchMessageTable(T& target, std::span<const MessageEntry<T>> table, Message& m) {
     for (const auto& e : table) {
         if (e.message != m.message) continue;
         if (e.codeMatch == CodeMatch::Exact && e.code != m.code) continue;
         if (m.id < e.firstId || m.id > e.lastId) continue;
-        (target.*e.handler)(m, e.column);
-        return true;
+        if (e.call(target, m, e)) return true;
     }
     return false;
 }
@@ -85,21 +81,221 @@ constexpr UINT kDpiChangedMessage = 0x02E0;
 // cannot be read is decoded with id and code 0, so that no entry takes it.
 Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp);
 
-// Whether `size` bytes at `p` can be read: a notification's lParam is a
-// pointer that another program may have forged.
+// Whether `size` bytes at `p` can be read, or written: a notification's
+// lParam is a pointer that another program may have forged.
 bool IsReadable(const void* p, std::size_t size);
+bool IsWritable(void* p, std::size_t size);
 
-// Whether the handle or pointer a message carries is what the message says
-// it is. Any process can post a drop or a DPI change to the dialog, with a
-// handle into the program's image or a rectangle nowhere; such a message is
-// dropped before a handler sees it. Messages that carry neither pass.
-bool HasSoundArguments(UINT message, WPARAM wp, LPARAM lp);
+// The rectangle a WM_DPICHANGED suggests, or null when its DPI is not one a
+// monitor can have (a forged one would shrink the dialog to nothing or park
+// its controls in the far corner) or the rectangle cannot be read.
+const RECT* SuggestedDpiRect(WPARAM wp, LPARAM lp);
 
-// The notification record of a WM_NOTIFY message, or null if it is not readable.
-template <class Record>
-const Record* NotifyRecord(const Message& m) {
-    const auto* record = reinterpret_cast<const Record*>(m.lParam);
-    return m.message == WM_NOTIFY && IsReadable(record, sizeof(Record)) ? record : nullptr;
+// The files a WM_DROPFILES carries, with the drop released; nothing when the
+// handle is not a drop of this process (one forged into the program's image).
+std::optional<std::vector<std::wstring>> TakeDrop(WPARAM wp);
+
+namespace crack {
+
+template <class>
+struct Handler;
+template <class T, class R, class... A>
+struct Handler<R (T::*)(A...)> {
+    using Class = T;
+    using First = std::tuple_element_t<0, std::tuple<A..., void>>;
+};
+template <class T, class R, class... A>
+struct Handler<R (T::*)(A...) const> : Handler<R (T::*)(A...)> {};
+template <auto H>
+using ClassOf = typename Handler<decltype(H)>::Class;
+
+template <class T>
+bool ModalWindowUp(const T& target) {
+    if constexpr (requires { target.ModalWindowUp(); })
+        return target.ModalWindowUp();
+    else
+        return false;
+}
+
+// Calls the handler and records its answer: a bool says whether it handled
+// the message (false lets the default handling run as well), a handle is
+// the message's result. An entry that opens a modal window takes the
+// message and ignores it while one is up.
+template <auto H, class T, class... A>
+bool Answer(T& target, Message& m, const MessageEntry<T>& e, A&&... args) {
+    if (e.opens == Opens::ModalWindow && ModalWindowUp(target)) return true;
+    using R = decltype((target.*H)(std::forward<A>(args)...));
+    if constexpr (std::is_void_v<R>)
+        (target.*H)(std::forward<A>(args)...);
+    else if constexpr (std::is_same_v<R, bool>)
+        m.handled = (target.*H)(std::forward<A>(args)...);
+    else
+        m.result = reinterpret_cast<LRESULT>((target.*H)(std::forward<A>(args)...));
+    return true;
+}
+
+template <class T>
+constexpr MessageEntry<T> Entry(UINT message, UINT code, UINT first, UINT last, typename MessageEntry<T>::Call call,
+                                int column = 0, CodeMatch match = CodeMatch::Exact, Opens opens = Opens::Nothing) {
+    return {message, code, first, last, call, column, match, opens};
+}
+
+constexpr UINT kAnyId = 0xFFFFFFFFu;
+
+}  // namespace crack
+
+// ---- The window's own messages, whoever sends them ----
+
+// H(): paint, a display change, a message of the program's own.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnMessage(UINT message, Opens opens = Opens::Nothing) {
+    return crack::Entry<T>(message, 0, 0, crack::kAnyId,
+                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e); }, 0,
+                           CodeMatch::Any, opens);
+}
+
+// H(message, wParam, lParam) sees the message go by; the default handling runs as well.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> WatchMessage(UINT message) {
+    return crack::Entry<T>(message, 0, 0, crack::kAnyId,
+                           [](T& t, Message& m, const MessageEntry<T>&) {
+                               (t.*H)(m.message, m.wParam, m.lParam);
+                               m.handled = false;
+                               return true;
+                           },
+                           0, CodeMatch::Any);
+}
+
+// H() for one system-menu command; the others go on to the default handling.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnSysCommand(UINT command, Opens opens = Opens::Nothing) {
+    return crack::Entry<T>(WM_SYSCOMMAND, 0, command, command,
+                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e); }, 0,
+                           CodeMatch::Any, opens);
+}
+
+// H() for the window's timer `id`; other timers go on to the default handling.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnTimer(UINT id) {
+    return crack::Entry<T>(WM_TIMER, 0, id, id,
+                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e); }, 0,
+                           CodeMatch::Any);
+}
+
+// H(code) for the window's own scroll bar (WM_VSCROLL or WM_HSCROLL).
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnOwnScroll(UINT message) {
+    return crack::Entry<T>(message, 0, 0, 0,
+                           [](T& t, Message& m, const MessageEntry<T>& e) {
+                               return m.lParam == 0 && crack::Answer<H>(t, m, e, LOWORD(m.wParam));
+                           },
+                           0, CodeMatch::Any);
+}
+
+// H(control, code) for a scroll message from a control (a trackbar); the
+// default handling runs as well.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnControlScroll(UINT message) {
+    return crack::Entry<T>(message, 0, 0, crack::kAnyId,
+                           [](T& t, Message& m, const MessageEntry<T>&) {
+                               if (m.lParam == 0) return false;
+                               (t.*H)(reinterpret_cast<HWND>(m.lParam), LOWORD(m.wParam));
+                               m.handled = false;
+                               return true;
+                           },
+                           0, CodeMatch::Any);
+}
+
+// H(delta) for the mouse wheel.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnMouseWheel() {
+    return crack::Entry<T>(WM_MOUSEWHEEL, 0, 0, crack::kAnyId,
+                           [](T& t, Message& m, const MessageEntry<T>& e) {
+                               return crack::Answer<H>(t, m, e, static_cast<short>(HIWORD(m.wParam)));
+                           },
+                           0, CodeMatch::Any);
+}
+
+// H(dpi, suggested) for a DPI a monitor can have and a readable rectangle;
+// any other WM_DPICHANGED is dropped.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnDpiChanged() {
+    return crack::Entry<T>(kDpiChangedMessage, 0, 0, crack::kAnyId,
+                           [](T& t, Message& m, const MessageEntry<T>& e) {
+                               const RECT* suggested = SuggestedDpiRect(m.wParam, m.lParam);
+                               return suggested == nullptr || crack::Answer<H>(t, m, e, UINT{HIWORD(m.wParam)}, *suggested);
+                           },
+                           0, CodeMatch::Any);
+}
+
+// H(files) for a drop of this process's; a forged handle is dropped unread.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnDropFiles(Opens opens = Opens::Nothing) {
+    return crack::Entry<T>(WM_DROPFILES, 0, 0, crack::kAnyId,
+                           [](T& t, Message& m, const MessageEntry<T>& e) {
+                               const auto files = TakeDrop(m.wParam);
+                               return !files || crack::Answer<H>(t, m, e, *files);
+                           },
+                           0, CodeMatch::Any, opens);
+}
+
+// ---- Commands and notifications from the controls ----
+
+// H() for a click on button `id`.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnClicked(UINT id, Opens opens = Opens::Nothing) {
+    return crack::Entry<T>(WM_COMMAND, BN_CLICKED, id, id,
+                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e); }, 0,
+                           CodeMatch::Exact, opens);
+}
+
+// H(id) for a click on any button from `first` to `last`.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnClickedRange(UINT first, UINT last) {
+    return crack::Entry<T>(WM_COMMAND, BN_CLICKED, first, last,
+                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, m.id); });
+}
+
+// H(column) for a click on the button of one column of a kind.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnColumnClicked(UINT id, int column) {
+    return crack::Entry<T>(WM_COMMAND, BN_CLICKED, id, id,
+                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, e.column); },
+                           column);
+}
+
+// H(record) for notification `code` from control `id` (kAnyControl: from
+// any). The record's type is the handler's parameter; a record that cannot
+// be read (or, when the handler fills it in, written) is dropped.
+constexpr UINT kAnyControl = crack::kAnyId;
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnNotify(UINT id, UINT code) {
+    return crack::Entry<T>(WM_NOTIFY, code, id == kAnyControl ? 0 : id, id,
+                           [](T& t, Message& m, const MessageEntry<T>& e) {
+                               using Ref = typename crack::Handler<decltype(H)>::First;
+                               using Record = std::remove_reference_t<Ref>;
+                               auto* record = reinterpret_cast<Record*>(m.lParam);
+                               const bool sound = std::is_const_v<Record>
+                                                      ? IsReadable(record, sizeof(Record))
+                                                      : IsWritable(const_cast<std::remove_const_t<Record>*>(record),
+                                                                   sizeof(Record));
+                               return !sound || crack::Answer<H>(t, m, e, *record);
+                           });
+}
+
+// H(delta, column) for a press on the spin of one column. The handler moves
+// the up-down itself: the control's own move is refused, so that it cannot
+// step a second time.
+template <auto H, class T = crack::ClassOf<H>>
+constexpr MessageEntry<T> OnSpinPress(UINT id, int column) {
+    return crack::Entry<T>(WM_NOTIFY, UDN_DELTAPOS, id, id,
+                           [](T& t, Message& m, const MessageEntry<T>& e) {
+                               m.result = 1;
+                               const auto* press = reinterpret_cast<const NMUPDOWN*>(m.lParam);
+                               return !IsReadable(press, sizeof(NMUPDOWN)) ||
+                                      crack::Answer<H>(t, m, e, press->iDelta, e.column);
+                           },
+                           column);
 }
 
 // Joins message tables made of parts into one constant table.

@@ -31,15 +31,20 @@ protected:
     bool AcceptsMessage(const fw::Message& m) const override { return m_senderCheck.Passes(*this, m); }
     bool RouteMessage(fw::Message& m) override {
         static constexpr fw::MessageEntry<LoggingDialog> kTable[] = {
-            fw::OnWindowMessage<LoggingDialog>(WM_COMMAND, &LoggingDialog::OnAnyCommand),
+            {WM_COMMAND, 0, 0, 0xFFFF,
+             [](LoggingDialog& d, fw::Message& m, const auto&) {
+                 d.OnAnyCommand(m.id);
+                 return true;
+             },
+             0, fw::CodeMatch::Any},
         };
         return fw::DispatchMessageTable<LoggingDialog>(*this, kTable, m);
     }
 
 private:
-    void OnAnyCommand(fw::Message& m, int) {
-        commands.push_back(m.id);
-        if (failOn != 0 && m.id == failOn) throw std::runtime_error("handler failed");
+    void OnAnyCommand(UINT id) {
+        commands.push_back(id);
+        if (failOn != 0 && id == failOn) throw std::runtime_error("handler failed");
     }
     fw::SenderCheck m_senderCheck;
 };
@@ -268,7 +273,8 @@ TEST_F(FrameworkTest, CheckRadioButtonChecksOneClearsTheRestAndKeepsThemAutomati
 // Every UINT is a notification code of its own: 0xFFFFFFFF is NM_OUTOFMEMORY.
 struct Target {
     int calls = 0;
-    void Handle(fw::Message&, int) { ++calls; }
+    void Handle(const NMHDR&) { ++calls; }
+    void HandleAny() { ++calls; }
 };
 
 struct CodeMatch {
@@ -279,12 +285,12 @@ struct CodeMatch {
 };
 
 const CodeMatch kCodeMatches[] = {
-    {"OutOfMemoryEntryTakesOutOfMemory", fw::OnNotify<Target>(7, 0xFFFFFFFFu, &Target::Handle), 0xFFFFFFFFu, true},
-    {"OutOfMemoryEntryLeavesAClick", fw::OnNotify<Target>(7, 0xFFFFFFFFu, &Target::Handle), 0xFFFFFFFEu, false},
-    {"OutOfMemoryEntryLeavesCodeZero", fw::OnNotify<Target>(7, 0xFFFFFFFFu, &Target::Handle), 0, false},
-    {"ClickEntryLeavesOutOfMemory", fw::OnNotify<Target>(7, 0xFFFFFFFEu, &Target::Handle), 0xFFFFFFFFu, false},
-    {"WindowMessageEntryTakesOutOfMemory", fw::OnWindowMessage<Target>(WM_NOTIFY, &Target::Handle), 0xFFFFFFFFu, true},
-    {"WindowMessageEntryTakesCodeZero", fw::OnWindowMessage<Target>(WM_NOTIFY, &Target::Handle), 0, true},
+    {"OutOfMemoryEntryTakesOutOfMemory", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFFu), 0xFFFFFFFFu, true},
+    {"OutOfMemoryEntryLeavesAClick", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFFu), 0xFFFFFFFEu, false},
+    {"OutOfMemoryEntryLeavesCodeZero", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFFu), 0, false},
+    {"ClickEntryLeavesOutOfMemory", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFEu), 0xFFFFFFFFu, false},
+    {"WindowMessageEntryTakesOutOfMemory", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY), 0xFFFFFFFFu, true},
+    {"WindowMessageEntryTakesCodeZero", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY), 0, true},
 };
 
 void PrintTo(const CodeMatch& c, std::ostream* os) { *os << c.name; }
@@ -294,7 +300,8 @@ class MessageTableCodes : public ::testing::TestWithParam<CodeMatch> {};
 TEST_P(MessageTableCodes, EntryTakesExactlyItsCode) {
     Target target;
     const fw::MessageEntry<Target> table[] = {GetParam().entry};
-    fw::Message m{WM_NOTIFY, 7, 0, 7, GetParam().code};
+    const NMHDR header{nullptr, 7, GetParam().code};
+    fw::Message m{WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header), 7, GetParam().code};
     EXPECT_EQ(fw::DispatchMessageTable<Target>(target, table, m), GetParam().matches);
     EXPECT_EQ(target.calls, GetParam().matches ? 1 : 0);
 }
