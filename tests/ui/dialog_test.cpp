@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <thread>
 
 #include "app/about_dlg.h"
@@ -257,10 +258,11 @@ TEST_F(DialogTest, ForgedDropsAndDpiChangesAreIgnored) {
 
 // While a box of the dialog is up, the commands that open a window of their
 // own may still arrive, posted by another program: none opens a second
-// window, and the dialog stays greyed under the box.
+// window, the dialog stays greyed under the box, and Cancel does not end
+// the dialog under it.
 TEST_F(WithAboutBox, CommandsThatOpenAWindowAreIgnoredWhileOneIsUp) {
     const DWORD thread = ::GetCurrentThreadId();
-    for (const bool fromSave : {true, false}) {
+    for (const bool fromSave : {false, true}) {
         SCOPED_TRACE(fromSave ? "the box Save shows" : "the About box");
         int dialogsSeen = 0;
         bool enabledUnderBox = true;
@@ -270,8 +272,9 @@ TEST_F(WithAboutBox, CommandsThatOpenAWindowAreIgnoredWhileOneIsUp) {
                 outer = test_support::FindDialogOfThread(thread, hwnd);
             for (WPARAM command : {IDM_OPENFILE, IDM_SAVEAS, IDM_CHANGES, IDM_ABOUTBOX})
                 ::PostMessageW(hwnd, WM_SYSCOMMAND, command, 0);
-            ::PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, IDOK)));
+            for (int button : {IDOK, IDCANCEL})
+                ::PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, button)));
             ::Sleep(500);
             ::EnumThreadWindows(thread, CountDialog, reinterpret_cast<LPARAM>(&dialogsSeen));
             enabledUnderBox = ::IsWindowEnabled(hwnd) != FALSE;
@@ -289,6 +292,7 @@ TEST_F(WithAboutBox, CommandsThatOpenAWindowAreIgnoredWhileOneIsUp) {
         other.join();
         EXPECT_EQ(dialogsSeen, 2) << "the dialog and its box";
         EXPECT_FALSE(enabledUnderBox);
+        EXPECT_EQ(dialog.EndResult(), fromSave ? std::optional<int>(IDOK) : std::nullopt);
         ::ShowWindow(hwnd, SW_SHOW);  // Save ended the dialog, which hides it
     }
 }
