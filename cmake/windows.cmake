@@ -62,6 +62,8 @@ add_library(corvaset_framework STATIC
     framework/sender_check.cpp
     framework/shell.cpp
     framework/file_dialogs.cpp
+    framework/centred_box.cpp
+    framework/radio_check.cpp
     framework/system_library.cpp
     framework/tooltips.cpp
     framework/wnd.cpp)

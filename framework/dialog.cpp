@@ -1,6 +1,8 @@
 #include "framework/dialog.h"
 
 #include "framework/app.h"
+#include "framework/centred_box.h"
+#include "framework/radio_check.h"
 #include "framework/startup_trace.h"
 
 namespace fw {
@@ -57,62 +59,14 @@ void CDialog::EndDialog(int result) {
         ::EndDialog(m_hWnd, result);
 }
 
-namespace {
-
-// The dialog whose message box is to be centred on it, until it is.
-HWND s_boxOwner = nullptr;
-
-LRESULT CALLBACK CentreBoxOnOwner(int code, WPARAM wp, LPARAM lp) {
-    const auto box = reinterpret_cast<HWND>(wp);
-    if (code == HCBT_ACTIVATE && s_boxOwner != nullptr && ::GetWindow(box, GW_OWNER) == s_boxOwner) {
-        CenterWindow(box, s_boxOwner);
-        s_boxOwner = nullptr;  // once: a box the user has moved stays where it is
-    }
-    return ::CallNextHookEx(nullptr, code, wp, lp);
-}
-
-}  // namespace
-
 int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT type) const {
     const std::wstring appName = CWinApp::AppName();
-    // The system puts a message box in the middle of the screen and lets no
-    // caller say where: only a hook sees the box before it shows. This one
-    // watches this thread for the length of this one call.
-    s_boxOwner = m_hWnd;
-    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, CentreBoxOnOwner, nullptr, ::GetCurrentThreadId());
-    const int result = WhileModal(
-        [&] { return ::MessageBoxW(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type); });
-    if (hook != nullptr) ::UnhookWindowsHookEx(hook);
-    s_boxOwner = nullptr;
-    return result;
+    return WhileModal(
+        [&] { return CentredMessageBox(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type); });
 }
 
-// Button by button: the system's CheckRadioButton visits every control of
-// the dialog, and an automatic radio button being checked walks around all
-// of them twice to clear the rest of its group. Here the rest are cleared
-// one by one anyway, so the button to check is checked as a plain radio
-// button (its type switched there and back with BM_SETSTYLE, without a
-// redraw): the same check and tab stop, without the walk. A button that
-// already has its check and tab stop is left as it is.
 void CDialog::CheckRadioButton(int first, int last, int check) const {
-    for (int id = first; id <= last; ++id) {
-        const HWND button = FindItem(id);
-        const bool checked = ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        const bool tabStop = (::GetWindowLongW(button, GWL_STYLE) & WS_TABSTOP) != 0;
-        if (checked == (id == check) && tabStop == (id == check)) continue;
-        if (id != check) {
-            ::SendMessageW(button, BM_SETCHECK, BST_UNCHECKED, 0);
-            continue;
-        }
-        const auto setType = [button](LONG type) {
-            const LONG style = ::GetWindowLongW(button, GWL_STYLE);
-            ::SendMessageW(button, BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | type), FALSE);
-        };
-        const bool automatic = (::GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-        if (automatic) setType(BS_RADIOBUTTON);
-        ::SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
-        if (automatic) setType(BS_AUTORADIOBUTTON);
-    }
+    for (int id = first; id <= last; ++id) SetRadioCheck(FindItem(id), id == check);
 }
 
 void CDialog::SetItemEnabled(int id, bool enabled) {

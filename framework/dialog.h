@@ -61,7 +61,8 @@ public:
     std::optional<int> EndResult() const { return m_endResult; }
 
     // Checks the radio button `check` and clears the others from `first` to
-    // `last`, leaving checks and tab stops as the system's CheckRadioButton does.
+    // `last`, leaving checks and tab stops as the system's CheckRadioButton
+    // does, without its walk of the dialog (SetRadioCheck).
     void CheckRadioButton(int first, int last, int check) const;
     bool IsDlgButtonChecked(int id) const { return ::SendMessageW(FindItem(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
