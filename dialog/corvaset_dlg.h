@@ -102,7 +102,6 @@ private:
     void ShowTextsAndGreying(fw::ItemStateTarget& target, custom::CodecModel model);
     void ShowLineDisabled(fw::ItemStateTarget& target, const columns::DisablingBox& line, bool disabled,
                           custom::CodecModel model);
-    bool IsHeldDisabled(int control, const columns::DisablingBox& except, custom::CodecModel model) const;
     void ShowDefaultLevelText(fw::ItemStateTarget& target, const columns::LevelColumn& column);
     void ShowMaxLevelText(fw::ItemStateTarget& target, const columns::LevelColumn& column);
     void ShowMaxLevelText(fw::ItemStateTarget& target, const columns::WaveColumn& column);
@@ -130,7 +129,7 @@ private:
 
     // Explaining the controls, and listing what "Save" would write
     void ExplainControls();
-    custom::Greying GreyingOf(int id, custom::CodecModel model) const;
+    custom::Greying GreyingOf(int id, custom::CodecModel model, const columns::DisablingBox* except = nullptr) const;
     void OnToolTipText(NMTTDISPINFOW& request);
     void OnDialogMouse(UINT message, WPARAM wp, LPARAM lp);
     void ShowChanges();

@@ -90,21 +90,11 @@ void CCorvasetDlg::ShowTextsAndGreying(fw::ItemStateTarget& target, custom::Code
 // `model` is the codec model the radio buttons show.
 void CCorvasetDlg::ShowLineDisabled(fw::ItemStateTarget& target, const DisablingBox& line, bool disabled,
                                     custom::CodecModel model) {
-    for (int id : line.controls) target.SetItemEnabled(id, !disabled && !IsHeldDisabled(id, line, model));
+    // A control stays greyed while something else greys it too: another
+    // ticked box, or a QM-3 feature under another codec model.
+    for (int id : line.controls)
+        target.SetItemEnabled(id, !disabled && GreyingOf(id, model, &line).why == custom::Greyed::No);
     if (const int radio = SelectRadioOfLine(line)) target.SetItemEnabled(radio, !disabled);
-}
-
-// A control stays greyed while another ticked box greys it too, or while it
-// belongs to a QM-3 feature under another codec model.
-bool CCorvasetDlg::IsHeldDisabled(int control, const DisablingBox& except, custom::CodecModel model) const {
-    for (const auto& other : kDisablingBoxes) {
-        if (other.box != except.box && m_working[other.flag].value != 0 && Contains(other.controls, control)) return true;
-    }
-    if (model != custom::CodecModel::Model3) {
-        for (const auto& feature : kModel3Controls)
-            if (feature.id == control) return true;
-    }
-    return false;
 }
 
 void CCorvasetDlg::ShowDefaultLevelText(fw::ItemStateTarget& target, const LevelColumn& column) {
