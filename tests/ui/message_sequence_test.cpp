@@ -107,8 +107,9 @@ TEST_F(StartupSequenceTest, NoControlGetsTextOrGreyingBeforeItShows) {
     EXPECT_EQ(changes, std::vector<Seen>{});
 }
 
-// Each kind of control gets only the messages that load it. Moving them
-// (the dialog larger than the screen scrolls) may come on top.
+// Each kind of control gets only the messages that load it, and the first
+// one the focus. Moving them (a dialog larger than the screen scrolls) and
+// the input method's note that goes with the focus may come on top.
 TEST_F(StartupSequenceTest, EachKindOfControlGetsOnlyWhatLoadsIt) {
     const std::set<UINT> kMayCome = {WM_MOVE, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_IME_SETCONTEXT};
     std::map<std::wstring, std::set<UINT>> kinds;
