@@ -137,6 +137,7 @@ add_executable(corvaset_ui_tests
     tests/ui/accessibility_test.cpp
     tests/ui/keyboard_test.cpp
     tests/ui/control_help_test.cpp
+    tests/ui/message_sequence_test.cpp
     tests/ui/test_templates.rc
     $<TARGET_OBJECTS:corvaset_resources>)
 # The About box test opens the application's About box over the dialog.
