@@ -22,7 +22,8 @@ constexpr auto PerColumn(const Column (&table)[N], int Column::*id) {
 }
 
 constexpr std::size_t kSwitchCount = static_cast<std::size_t>(
-    std::count_if(std::begin(kCheckBoxes), std::end(kCheckBoxes), [](const CheckBox& b) { return b.onClick == OnClick::WritesBack; }));
+    std::count_if(std::begin(kCheckBoxes), std::end(kCheckBoxes),
+                  [](const CheckBox& b) { return b.onClick == OnClick::WritesBack; }));
 
 // The check boxes whose click writes their state back, by index in kCheckBoxes.
 template <auto MakeEntry>

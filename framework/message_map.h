@@ -134,6 +134,11 @@ bool Answer(T& target, Message& m, const MessageEntry<T>& e, A&&... args) {
     return true;
 }
 
+template <auto H, class T>
+bool CallWithNoArguments(T& target, Message& m, const MessageEntry<T>& e) {
+    return Answer<H>(target, m, e);
+}
+
 template <class T>
 constexpr MessageEntry<T> Entry(UINT message, UINT code, UINT first, UINT last, typename MessageEntry<T>::Call call,
                                 int column = 0, CodeMatch match = CodeMatch::Exact, Opens opens = Opens::Nothing) {
@@ -150,8 +155,7 @@ constexpr UINT kAnyId = 0xFFFFFFFFu;
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnMessage(UINT message, Opens opens = Opens::Nothing) {
     return crack::Entry<T>(message, 0, 0, crack::kAnyId,
-                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e); }, 0,
-                           CodeMatch::Any, opens);
+                           crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any, opens);
 }
 
 // H(message, wParam, lParam) sees the message go by; the default handling runs as well.
@@ -170,16 +174,14 @@ constexpr MessageEntry<T> WatchMessage(UINT message) {
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnSysCommand(UINT command, Opens opens = Opens::Nothing) {
     return crack::Entry<T>(WM_SYSCOMMAND, 0, command, command,
-                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e); }, 0,
-                           CodeMatch::Any, opens);
+                           crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any, opens);
 }
 
 // H() for the window's timer `id`; other timers go on to the default handling.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnTimer(UINT id) {
     return crack::Entry<T>(WM_TIMER, 0, id, id,
-                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e); }, 0,
-                           CodeMatch::Any);
+                           crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any);
 }
 
 // H(code) for the window's own scroll bar (WM_VSCROLL or WM_HSCROLL).
@@ -223,7 +225,8 @@ constexpr MessageEntry<T> OnDpiChanged() {
     return crack::Entry<T>(kDpiChangedMessage, 0, 0, crack::kAnyId,
                            [](T& t, Message& m, const MessageEntry<T>& e) {
                                const RECT* suggested = SuggestedDpiRect(m.wParam, m.lParam);
-                               return suggested == nullptr || crack::Answer<H>(t, m, e, UINT{HIWORD(m.wParam)}, *suggested);
+                               const UINT dpi = HIWORD(m.wParam);
+                               return suggested == nullptr || crack::Answer<H>(t, m, e, dpi, *suggested);
                            },
                            0, CodeMatch::Any);
 }
@@ -245,8 +248,7 @@ constexpr MessageEntry<T> OnDropFiles(Opens opens = Opens::Nothing) {
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnClicked(UINT id, Opens opens = Opens::Nothing) {
     return crack::Entry<T>(WM_COMMAND, BN_CLICKED, id, id,
-                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e); }, 0,
-                           CodeMatch::Exact, opens);
+                           crack::CallWithNoArguments<H, T>, 0, CodeMatch::Exact, opens);
 }
 
 // H(id) for a click on any button from `first` to `last`.
@@ -260,7 +262,9 @@ constexpr MessageEntry<T> OnClickedRange(UINT first, UINT last) {
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnColumnClicked(UINT id, int column) {
     return crack::Entry<T>(WM_COMMAND, BN_CLICKED, id, id,
-                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, e.column); },
+                           [](T& t, Message& m, const MessageEntry<T>& e) {
+                               return crack::Answer<H>(t, m, e, e.column);
+                           },
                            column);
 }
 
