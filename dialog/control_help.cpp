@@ -30,13 +30,11 @@ bool CCorvasetDlg::HasHelpText(int id) {
     return EntryShownBy(id) || Contains(kInertControls, id) || ModelOfCodecRadio(id) != custom::CodecModel::None;
 }
 
-// Why control `id` is greyed, the first cause first; the box of `except`,
-// the line being ticked or cleared, is not counted.
-custom::Greying CCorvasetDlg::GreyingOf(int id, custom::CodecModel model, const DisablingBox* except) const {
+// Why control `id` is greyed, the first cause first.
+custom::Greying CCorvasetDlg::GreyingOf(int id, custom::CodecModel model) const {
     if (Contains(kInertControls, id))
         return {EntryShownBy(id) ? custom::Greyed::ShownOnly : custom::Greyed::NoSetting};
     for (const auto& line : kDisablingBoxes) {
-        if (&line == except) continue;
         if (m_working[line.flag].value != 0 && (Contains(line.controls, id) || SelectRadioOfLine(line) == id))
             return {custom::Greyed::LineDisabled, line.flag};
     }

@@ -129,7 +129,7 @@ private:
 
     // Explaining the controls, and listing what "Save" would write
     void ExplainControls();
-    custom::Greying GreyingOf(int id, custom::CodecModel model, const columns::DisablingBox* except = nullptr) const;
+    custom::Greying GreyingOf(int id, custom::CodecModel model) const;
     void OnToolTipText(NMTTDISPINFOW& request);
     void OnDialogMouse(UINT message, WPARAM wp, LPARAM lp);
     void ShowChanges();

@@ -91,9 +91,10 @@ void CCorvasetDlg::ShowTextsAndGreying(fw::ItemStateTarget& target, custom::Code
 void CCorvasetDlg::ShowLineDisabled(fw::ItemStateTarget& target, const DisablingBox& line, bool disabled,
                                     custom::CodecModel model) {
     // A control stays greyed while something else greys it too: another
-    // ticked box, or a QM-3 feature under another codec model.
+    // ticked box, or a QM-3 feature under another codec model. (The line's
+    // own flag already says `disabled`.)
     for (int id : line.controls)
-        target.SetItemEnabled(id, !disabled && GreyingOf(id, model, &line).why == custom::Greyed::No);
+        target.SetItemEnabled(id, !disabled && GreyingOf(id, model).why == custom::Greyed::No);
     if (const int radio = SelectRadioOfLine(line)) target.SetItemEnabled(radio, !disabled);
 }
 
