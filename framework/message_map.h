@@ -246,9 +246,8 @@ constexpr MessageEntry<T> OnDropFiles(Opens opens = Opens::Nothing) {
 
 // H() for a click on button `id`.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnClicked(UINT id, Opens opens = Opens::Nothing) {
-    return crack::Entry<T>(WM_COMMAND, BN_CLICKED, id, id,
-                           crack::CallWithNoArguments<H, T>, 0, CodeMatch::Exact, opens);
+constexpr MessageEntry<T> OnClicked(UINT id) {
+    return crack::Entry<T>(WM_COMMAND, BN_CLICKED, id, id, crack::CallWithNoArguments<H, T>);
 }
 
 // H(id) for a click on any button from `first` to `last`.
