@@ -29,4 +29,5 @@ corvaset_native_tests(corvaset_core_tests core corvaset_custom
     tests/core/value_text_test.cpp
     tests/core/description_test.cpp
     tests/core/session_files_test.cpp
-    tests/core/control_help_test.cpp)
+    tests/core/control_help_test.cpp
+    tests/core/settings_test.cpp)

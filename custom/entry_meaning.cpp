@@ -12,17 +12,29 @@ using S = LevelScale;
 
 constexpr std::uint32_t kMute = 1u << kMuteBit;
 
-constexpr EntryMeaning Level(E self, S scale, Channels channels, std::uint32_t changeable, E max, E min) {
-    return {EntryKind::Level, changeable, scale, channels, self, max, min, kNoSource, false};
+constexpr E kNone = E::Count;
+
+constexpr EntryMeaning Level(E self, S scale, Channels channels, std::uint32_t changeable, E max, E min,
+                             E lineSwitch) {
+    return {EntryKind::Level, changeable, scale, channels, self, max, min, kNoSource, false, false, lineSwitch};
 }
-constexpr EntryMeaning Plain(EntryKind kind, std::uint32_t changeable, E self) {
-    return {kind, changeable, S::Gain, Channels::Mono, self, self, self, kNoSource, false};
+constexpr EntryMeaning Plain(EntryKind kind, std::uint32_t changeable, E self, E lineSwitch = kNone) {
+    return {kind, changeable, S::Gain, Channels::Mono, self, self, self, kNoSource, false, false, lineSwitch};
 }
-constexpr EntryMeaning Switch(E self, bool changed) { return Plain(EntryKind::Switch, changed ? 1 : 0, self); }
+constexpr EntryMeaning Switch(E self, bool changed, E lineSwitch = kNone) {
+    return Plain(EntryKind::Switch, changed ? 1 : 0, self, lineSwitch);
+}
 // A QM-3 feature's switch, which the file carries only for that family.
-constexpr EntryMeaning Model3Switch(E self) {
-    EntryMeaning m = Switch(self, true);
+constexpr EntryMeaning Model3Switch(E self, E lineSwitch = kNone) {
+    EntryMeaning m = Switch(self, true, lineSwitch);
     m.model3Only = true;
+    m.model3Feature = true;
+    return m;
+}
+// The S/PDIF line's "Disable" switch: offered under QM-3 only, written under every model.
+constexpr EntryMeaning SpdifLineSwitch(E self) {
+    EntryMeaning m = Switch(self, true);
+    m.model3Feature = true;
     return m;
 }
 // The "Disable Line" switch of a line that can be recorded: ticking it moves
@@ -37,49 +49,55 @@ constexpr EntryMeaning Carried(E self) { return Plain(EntryKind::Register, 0, se
 // in whole 3 dB steps and so stays even; min-level rows are never changed.
 constexpr EntryMeaning MaxLevel(E level, S scale) {
     return {EntryKind::MaxLevel, scale == S::Beep ? kBeepLevelMask : kLevelMask, scale, Channels::Mono, level, level, level,
-            kNoSource, false};
+            kNoSource, false, false, kNone};
 }
 constexpr EntryMeaning MinLevel(E level, S scale) {
-    return {EntryKind::MinLevel, 0, scale, Channels::Mono, level, level, level, kNoSource, false};
+    return {EntryKind::MinLevel, 0, scale, Channels::Mono, level, level, level, kNoSource, false, false, kNone};
 }
 constexpr EntryMeaning MaxGain(unsigned source, E self) {
-    return {EntryKind::MaxGain, 0x0F, S::RecordGainScale, Channels::Mono, self, self, self, source, false};
+    return {EntryKind::MaxGain, 0x0F, S::RecordGainScale, Channels::Mono, self, self, self, source, false, false, kNone};
 }
 constexpr EntryMeaning MinGain(unsigned source, E self) {
-    return {EntryKind::MinGain, 0, S::RecordGainScale, Channels::Mono, self, self, self, source, false};
+    return {EntryKind::MinGain, 0, S::RecordGainScale, Channels::Mono, self, self, self, source, false, false, kNone};
 }
 
 // In table order. The CD mute bit and the Wave mute bit are shown at most,
 // never changed; the Mic row also carries the boost bit.
 constexpr std::array<EntryMeaning, kEntryCount> kMeanings = {{
-    Level(E::MasterVolume, S::Attenuation, Channels::Stereo, kStereoLevelFields | kMute, E::MasVMax, E::MasVMin),
-    Level(E::HeadphoneVolume, S::Attenuation, Channels::Stereo, kStereoLevelFields | kMute, E::HP_VMax, E::HP_VMin),
-    Level(E::BeepVolume, S::Beep, Channels::Mono, kLevelMask | kMute, E::PCBVMax, E::PCBVMin),
-    Level(E::PhoneVolume, S::Gain, Channels::Mono, kLevelMask | kMute, E::PhoVMax, E::PhoVMin),
-    Level(E::MicVolume, S::Gain, Channels::Mono, kLevelMask | kMute | (1u << kMicBoostBit), E::MicVMax, E::MicVMin),
-    Level(E::LineInVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::LinVMax, E::LinVMin),
-    Level(E::CDVolume, S::Gain, Channels::Stereo, kStereoLevelFields, E::ACDVMax, E::ACDVMin),
-    Level(E::VideoVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::VidVMax, E::VidVMin),
-    Level(E::AUXVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::AuxVMax, E::AuxVMin),
-    Level(E::WaveOutVolume, S::Gain, Channels::Stereo, kStereoLevelFields, E::WaveOutVolume, E::WaveOutVolume),
+    // The CD line's "Disable" switch is carried, never changed: it greys nothing.
+    Level(E::MasterVolume, S::Attenuation, Channels::Stereo, kStereoLevelFields | kMute, E::MasVMax, E::MasVMin, kNone),
+    Level(E::HeadphoneVolume, S::Attenuation, Channels::Stereo, kStereoLevelFields | kMute, E::HP_VMax, E::HP_VMin,
+          E::DisableHeadphone),
+    Level(E::BeepVolume, S::Beep, Channels::Mono, kLevelMask | kMute, E::PCBVMax, E::PCBVMin, E::DisablePCBeep),
+    Level(E::PhoneVolume, S::Gain, Channels::Mono, kLevelMask | kMute, E::PhoVMax, E::PhoVMin, E::DisablePhone),
+    Level(E::MicVolume, S::Gain, Channels::Mono, kLevelMask | kMute | (1u << kMicBoostBit), E::MicVMax, E::MicVMin,
+          E::DisableMic),
+    Level(E::LineInVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::LinVMax, E::LinVMin, E::DisableLineIn),
+    Level(E::CDVolume, S::Gain, Channels::Stereo, kStereoLevelFields, E::ACDVMax, E::ACDVMin, kNone),
+    Level(E::VideoVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::VidVMax, E::VidVMin, E::DisableVideo),
+    Level(E::AUXVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::AuxVMax, E::AuxVMin, E::DisableAUX),
+    Level(E::WaveOutVolume, S::Gain, Channels::Stereo, kStereoLevelFields, E::WaveOutVolume, E::WaveOutVolume, kNone),
     Carried(E::MonooutVolume),
     Carried(E::ToneControls),
     Plain(EntryKind::RecordSource, 0x0707, E::RecordSelect),
     Carried(E::RecordGain),
     Carried(E::RecordGainMic),
-    Plain(EntryKind::MicSelect, 1u << kMic2SelectBit, E::GeneralPurpose),
+    Plain(EntryKind::MicSelect, 1u << kMic2SelectBit, E::GeneralPurpose, E::DisableMic),
     Carried(E::ThreeDControl),
     Carried(E::PowerDown),
 
     // Record sources: Mic 0, Video 2, AUX 3, Line In 4, Phone 7. CD (1) is
     // never disabled; Stereo Mix and Mono Mix are no playback lines.
-    Model3Switch(E::SpdifMute),        Model3Switch(E::SpdifSrc),         Switch(E::DisablePCBeep, true),
-    LineSwitch(E::DisablePhone, 7),    Switch(E::DisableMic2, true),      LineSwitch(E::DisableVideo, 2),
+    // The Mic line's own "Disable Control" boxes go with that line.
+    Model3Switch(E::SpdifMute, E::DisableSPDIF), Model3Switch(E::SpdifSrc, E::DisableSPDIF),
+    Switch(E::DisablePCBeep, true),    LineSwitch(E::DisablePhone, 7),
+    Switch(E::DisableMic2, true, E::DisableMic), LineSwitch(E::DisableVideo, 2),
     LineSwitch(E::DisableAUX, 3),      Switch(E::DisableHeadphone, true), Switch(E::DisableMonoOut, false),
     Switch(E::DisableMicIn, false),    LineSwitch(E::DisableMic, 0),      LineSwitch(E::DisableLineIn, 4),
-    Switch(E::DisableCD, false),       Switch(E::DisableMicBoost, true),  Switch(E::DisableSPDIF, true),
+    Switch(E::DisableCD, false),       Switch(E::DisableMicBoost, true, E::DisableMic),
+    SpdifLineSwitch(E::DisableSPDIF),
     Model3Switch(E::Enable33VSupport), Switch(E::EnableAutoPowerDown, false),
-    Model3Switch(E::EnableJackDetect), Model3Switch(E::Enable48KSpdif),   Switch(E::EnableLoudness, false),
+    Model3Switch(E::EnableJackDetect), Model3Switch(E::Enable48KSpdif, E::DisableSPDIF), Switch(E::EnableLoudness, false),
 
     MaxLevel(E::MasterVolume, S::Attenuation),    MinLevel(E::MasterVolume, S::Attenuation),
     MaxLevel(E::HeadphoneVolume, S::Attenuation), MinLevel(E::HeadphoneVolume, S::Attenuation),
@@ -220,6 +238,17 @@ std::optional<Entry> DisableSwitchOfSource(unsigned source) {
         if (m.kind == EntryKind::Switch && m.source == source) return static_cast<Entry>(i);
     }
     return std::nullopt;
+}
+
+Entry LineSwitchOf(Entry e) {
+    const EntryMeaning& m = MeaningOf(e);
+    switch (m.kind) {
+        case EntryKind::MaxLevel:
+        case EntryKind::MinLevel: return MeaningOf(m.level).lineSwitch;
+        case EntryKind::MaxGain:
+        case EntryKind::MinGain: return DisableSwitchOfSource(m.source).value_or(Entry::Count);
+        default: return m.lineSwitch;
+    }
 }
 
 std::optional<unsigned> SourceDisabledBy(Entry disableSwitch) {

@@ -49,11 +49,28 @@ struct EntryMeaning {
     // A feature only the QM-3 family has: under the other models the driver
     // must not see it, so the file leaves it out whatever its value.
     bool model3Only;
+    // Offered by the dialog only under QM-3/QM-3A: every model3Only row, and
+    // the S/PDIF line's own "Disable" switch, which the file carries under
+    // every model.
+    bool model3Feature;
+    // The "Disable" switch that turns the row's line off: while it is on, the
+    // dialog greys the row's controls. Count for a row of no such line (the
+    // limit rows ask their line, see LineSwitchOf).
+    Entry lineSwitch;
 };
 
 const EntryMeaning& MeaningOf(std::size_t index);
 inline const EntryMeaning& MeaningOf(Entry e) { return MeaningOf(IndexOf(e)); }
 inline bool IsModel3Only(std::size_t index) { return MeaningOf(index).model3Only; }
+// The switch that turns off the line of row `e`, a limit row's too; Count for none.
+Entry LineSwitchOf(Entry e);
+// The "Disable Control" switch that turns off one feature bit of a row
+// (Mic boost, Mic2 Select); Count for every other bit.
+constexpr Entry FeatureSwitchOf(Entry e, unsigned bit) {
+    if (e == Entry::MicVolume && bit == kMicBoostBit) return Entry::DisableMicBoost;
+    if (e == Entry::GeneralPurpose && bit == kMic2SelectBit) return Entry::DisableMic2;
+    return Entry::Count;
+}
 inline bool DialogChanges(std::size_t index) { return MeaningOf(index).changeable != 0; }
 inline bool HasLimitRows(std::size_t index) { return MeaningOf(index).maxLevel != static_cast<Entry>(index); }
 

@@ -1,0 +1,119 @@
+// The settings as the dialog edits them, without a window: the working table
+// and the table as last loaded, the opened file's records, the codec model
+// and where each level slider's thumb stands. Each thing a user can do is one
+// method; what every control shows, whether it is greyed and why, its tip,
+// and what "Save" would write all follow from here. Platform-free, no I/O.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "custom/control_help.h"
+#include "custom/custom_file.h"
+#include "custom/entry_table.h"
+
+namespace custom {
+
+// What a control of the settings dialog shows.
+enum class Shows : std::uint8_t {
+    Nothing,   // a setting the driver does not have for the control's line
+    Bit,       // a box, ticked while `bit` of the row is set
+    ClearBit,  // a box, ticked while `bit` is clear
+    Switch,    // a box, ticked while the switch is on
+    Level,     // a playback line's level (the row is its level row): a slider or a dB text
+    Limit,     // a limit row (max level, the Wave level, max gain): its spin or dB text
+    Source,    // the "Select" radio of record source `bit`
+    Codec,     // the Codec radio of the model numbered `bit`
+};
+
+struct ControlMeaning {
+    Shows shows = Shows::Nothing;
+    Entry entry = Entry::Count;
+    unsigned bit = 0;
+};
+
+// What a control shows, as the settings are now.
+struct ControlView {
+    std::string text;  // Level, Limit: the level in dB ("-7.5")
+    int position = 0;  // Level: the thumb; Limit: the spin; a box or radio: 1 when ticked
+    Greying greying;   // greyed unless greying.why is Greyed::No
+    bool Enabled() const { return greying.why == Greyed::No; }
+};
+
+// A limit's "Max Volume (dB)" spin: positions 0 (top, the loudest or largest)
+// to `lowest`, `step` a press.
+struct LimitSpin {
+    int lowest;
+    int step;
+};
+LimitSpin LimitSpinOf(Entry limit);
+
+class Settings {
+public:
+    // The factory table under the start model.
+    Settings();
+
+    // ---- What a user does. A greyed control does nothing. ----
+    // A click on a box: it flips its bit or switch. Turning a recordable
+    // line off moves the record source to Stereo Mix: the driver must not
+    // record from a line it has disabled.
+    void ToggleBox(const ControlMeaning& box);
+    // A press on a limit's spin, `delta` positions; refused when it would
+    // leave the spin's range. A lower max level pulls the level down to it.
+    void PressSpin(Entry limit, int delta);
+    // The slider of the line whose level row is `level` moved to `position`
+    // (a drag, a page, Home, End); the thumb stays there.
+    void MoveSlider(Entry level, int position);
+    // An arrow key moved it one line to `position`: it goes on to the next
+    // position that shows another level, `down` quieter or up louder.
+    void StepSlider(Entry level, int position, bool down);
+    void ChooseCodecModel(CodecModel model);
+    void ChooseRecordSource(unsigned source);
+    // "Default": the factory table; the codec model and the file stay.
+    void ResetToDefaults();
+    // A file the user opened: its settings, as the checker read them, and its records.
+    void TakeOpenedFile(const EntryTable& working, const CustomFileRecords& records);
+
+    // ---- What follows from them. ----
+    const EntryTable& Working() const { return m_working; }
+    CodecModel Model() const { return m_model; }
+    // The opened file's records; none: no file was opened.
+    const std::optional<CustomFileRecords>& Opened() const { return m_opened; }
+    // An opened file holds customizations that "Save" would keep.
+    bool OpenedHoldsRecords() const;
+    // Edits since the factory table or the file was last loaded.
+    bool HasUnsavedEdits() const;
+    // What "Save" writes: nothing when no entry is customized.
+    std::optional<CustomFileImage> FileToSave() const;
+    // The same, a line per record, as "Changes..." lists it.
+    std::string ChangesList() const;
+
+    ControlView ViewOf(const ControlMeaning& control) const;
+    // Why the control is greyed: one rule for the dialog and the tips.
+    Greying GreyingOf(const ControlMeaning& control) const;
+    // Its tip and accessible description.
+    std::string TipOf(const ControlMeaning& control) const;
+
+private:
+    // Where the thumb of a level slider stands, and where the program put
+    // it for which level fields: placing a thumb and reading it back are not
+    // exact inverses at the bottom of a scale, so a move to that very
+    // position (a click on the thumb) keeps the level.
+    struct Thumb {
+        int position = 0;
+        int placedAt = -1;  // -1: moved by the user since
+        std::uint32_t placedFor = 0;
+    };
+    void PlaceThumbs();
+    void PlaceThumb(Entry level);
+
+    EntryTable m_working;
+    EntryTable m_loaded;
+    std::optional<CustomFileRecords> m_opened;
+    CodecModel m_model = kStartCodecModel;
+    std::array<Thumb, kEntryCount> m_thumbs{};  // by level row
+};
+
+}  // namespace custom
