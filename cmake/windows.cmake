@@ -80,10 +80,8 @@ add_library(corvaset_dialog STATIC
     dialog/save.cpp
     dialog/open_file.cpp
     dialog/message_table.cpp
-    dialog/refresh.cpp
-    dialog/codec_and_source.cpp
-    dialog/level_handlers.cpp
-    dialog/switch_handlers.cpp
+    dialog/view.cpp
+    dialog/handlers.cpp
     dialog/control_help.cpp
     dialog/changes_dlg.cpp)
 target_link_libraries(corvaset_dialog PUBLIC corvaset_framework corvaset_custom PRIVATE corvaset_warnings)
@@ -128,10 +126,8 @@ add_executable(corvaset_ui_tests
     tests/ui/layout_test.cpp
     tests/ui/save_test.cpp
     tests/ui/refresh_test.cpp
-    tests/ui/codec_source_test.cpp
-    tests/ui/level_handlers_test.cpp
-    tests/ui/switch_handlers_test.cpp
-    tests/ui/invariants_test.cpp
+    tests/ui/forged_input_test.cpp
+    tests/ui/model_view_test.cpp
     tests/ui/open_file_test.cpp
     tests/ui/fit_test.cpp
     tests/ui/accessibility_test.cpp

@@ -72,8 +72,9 @@ void Settings::PressSpin(Entry limit, int delta) {
     if (GreyingOf({Shows::Limit, limit}).why != Greyed::No) return;
     const LimitSpin spin = LimitSpinOf(limit);
     // Summed wide: a notification from another program may carry any delta.
+    // A press moves whole steps: the PC Speaker limit stays on 3 dB steps.
     const long long requested = static_cast<long long>(LimitSpinPosition(limit, m_working[limit].value)) + delta;
-    if (requested < 0 || requested > spin.lowest) return;
+    if (requested < 0 || requested > spin.lowest || delta % spin.step != 0) return;
     const int position = static_cast<int>(requested);
 
     const EntryMeaning& m = MeaningOf(limit);

@@ -6,19 +6,30 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
-#include "dialog/columns.h"
+#include "dialog/control_table.h"
 #include "dialog/corvaset_dlg.h"
 #include "framework/accessible_name.h"
 #include "framework/wnd.h"
 
-using namespace columns;
+using namespace controls;
 
 namespace {
 
+// The kind of control `id`; a label or push button is none of the table's.
+std::optional<Kind> KindOf(int id) {
+    const std::size_t index = IndexOfId(id);
+    if (index == kControlCount) return std::nullopt;
+    return kControls[index].kind;
+}
+
 // The controls that show a level: their value is that level.
-bool ShowsLevel(int id) { return Contains(kAllSliders, id) || Contains(kAllSpins, id) || Contains(kAllValueTexts, id); }
+bool ShowsLevel(int id) {
+    const auto kind = KindOf(id);
+    return kind == Kind::Slider || kind == Kind::Spin || kind == Kind::Text;
+}
 
 // A window's rectangle in the coordinates of its parent.
 RECT PlaceOf(HWND window) {
@@ -73,7 +84,7 @@ BOOL CALLBACK ConsiderLabel(HWND w, LPARAM lp) {
 // shows no such pair of labels around it.
 std::wstring NameOf(HWND control) {
     HWND place = control;
-    if (Contains(kAllSpins, ::GetDlgCtrlID(control)))
+    if (KindOf(::GetDlgCtrlID(control)) == Kind::Spin)
         if (HWND text = SpinText(control)) place = text;
     LabelSearch search{PlaceOf(place)};
     ::EnumChildWindows(::GetParent(control), ConsiderLabel, reinterpret_cast<LPARAM>(&search));
@@ -85,11 +96,15 @@ std::wstring NameOf(HWND control) {
 // spin's text, a live slider's "Default Volume (dB)" text. None for the
 // sliders without a level.
 HWND LevelTextOf(HWND control) {
-    const int id = ::GetDlgCtrlID(control);
-    if (Contains(kAllValueTexts, id)) return control;
-    if (Contains(kAllSpins, id)) return SpinText(control);
-    for (const auto& c : kLevelColumns)
-        if (c.slider == id) return ::GetDlgItem(::GetParent(control), c.defaultText);
+    const std::size_t index = IndexOfId(::GetDlgCtrlID(control));
+    if (index == kControlCount) return nullptr;
+    const Control& shown = kControls[index];
+    if (shown.kind == Kind::Text) return control;
+    if (shown.kind == Kind::Spin) return SpinText(control);
+    if (shown.kind != Kind::Slider || shown.shows.shows != custom::Shows::Level) return nullptr;
+    for (const Control& c : kControls)
+        if (c.kind == Kind::Text && c.shows.shows == custom::Shows::Level && c.shows.entry == shown.shows.entry)
+            return ::GetDlgItem(::GetParent(control), c.id);
     return nullptr;
 }
 

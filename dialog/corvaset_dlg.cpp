@@ -4,6 +4,7 @@
 #include "framework/keyboard.h"
 #include "framework/shell.h"
 #include "framework/startup_trace.h"
+#include "framework/text.h"
 
 
 #include "res/resource.h"
@@ -13,12 +14,6 @@ CCorvasetDlg::CCorvasetDlg(ShowAboutBox showAbout)
     : fw::CDialog(IDD_CORVASET_DIALOG),
       m_showAbout(showAbout),
       m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
-
-void CCorvasetDlg::DoDataExchange(fw::CDataExchange& dx) {
-    m_sliders.Bind(dx);
-    m_spins.Bind(dx);
-    m_boxes.Bind(dx);
-}
 
 BOOL CCorvasetDlg::OnInitDialog() {
     fw::StartupStep("controls-listed");
@@ -44,12 +39,12 @@ BOOL CCorvasetDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    ShowCodecModel();
-    fw::StartupStep("menu-icons-codec");
-    // The template came with the factory table's texts and greying.
-    LoadChecksAndPositions();
-    fw::StartupStep("refreshed");
-    m_loaded = m_working;
+    fw::StartupStep("menu-icons");
+    // The template came with the texts and greying; the checks and
+    // positions follow.
+    SetUpControls();
+    ShowSettings();
+    fw::StartupStep("shown");
     // A dialog larger than the work area is sized to it and scrolls.
     m_scroller.Attach(m_hWnd, IDD_CORVASET_DIALOG, Controls());
     m_scroller.Fit();
@@ -74,11 +69,6 @@ BOOL CCorvasetDlg::OnInitDialog() {
     return first == nullptr;
 }
 
-void CCorvasetDlg::ResetToDefaults() {
-    custom::CopyDefaults(m_working);
-    RefreshControls();
-}
-
 void CCorvasetDlg::OnceShown() {
     ::KillTimer(m_hWnd, kOnceShownTimer);
     m_scroller.WatchControls();
@@ -88,7 +78,7 @@ void CCorvasetDlg::OnceShown() {
 }
 
 void CCorvasetDlg::ShowChanges() {
-    WhileModal([this] { CChangesDlg(ChangesList()).DoModal(m_hWnd); });
+    WhileModal([this] { CChangesDlg(fw::WidenAscii(m_settings.ChangesList())).DoModal(m_hWnd); });
 }
 
 void CCorvasetDlg::ShowAbout() {

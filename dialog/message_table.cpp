@@ -1,5 +1,5 @@
 // Which handler answers which message, notification and control. The entries
-// for the columns are made from the column tables, one per control.
+// for the boxes and spins are made from the control table, one per control.
 #include <algorithm>
 #include <array>
 #include <span>
@@ -9,31 +9,25 @@
 
 using Dlg = CCorvasetDlg;
 using TableEntry = fw::MessageEntry<Dlg>;
-using namespace columns;
+using namespace controls;
 
 namespace {
 
-// One entry per column: `id` picks the control, the column's index rides along.
-template <auto MakeEntry, class Column, std::size_t N>
-constexpr auto PerColumn(const Column (&table)[N], int Column::*id) {
-    std::array<TableEntry, N> entries{};
-    for (std::size_t i = 0; i < N; ++i) entries[i] = MakeEntry(static_cast<UINT>(table[i].*id), static_cast<int>(i));
-    return entries;
+// Whether a control of the table has a handler of `kind`: every box (the
+// model refuses what a box cannot change) and the spins of a limit.
+constexpr bool Handled(const Control& c, Kind kind) {
+    return c.kind == kind && (kind == Kind::Box || c.shows.shows == custom::Shows::Limit);
 }
 
-constexpr std::size_t kSwitchCount = static_cast<std::size_t>(
-    std::count_if(std::begin(kCheckBoxes), std::end(kCheckBoxes),
-                  [](const CheckBox& b) { return b.onClick == OnClick::WritesBack; }));
-
-// The check boxes whose click writes their state back, by index in kCheckBoxes.
-template <auto MakeEntry>
-constexpr auto SwitchBoxes() {
-    std::array<TableEntry, kSwitchCount> entries{};
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < std::size(kCheckBoxes); ++i) {
-        if (kCheckBoxes[i].onClick != OnClick::WritesBack) continue;
-        entries[n++] = MakeEntry(static_cast<UINT>(kCheckBoxes[i].box), static_cast<int>(i));
-    }
+// One entry per control of `kind`; its row in the table rides along.
+template <Kind kind, auto MakeEntry>
+constexpr auto PerControl() {
+    constexpr std::size_t n = static_cast<std::size_t>(
+        std::count_if(std::begin(kControls), std::end(kControls), [](const Control& c) { return Handled(c, kind); }));
+    std::array<TableEntry, n> entries{};
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        if (Handled(kControls[i], kind)) entries[at++] = MakeEntry(static_cast<UINT>(kControls[i].id), static_cast<int>(i));
     return entries;
 }
 
@@ -56,22 +50,18 @@ struct MessageTable {
         fw::WatchMessage<&Dlg::OnDialogMouse>(WM_LBUTTONDOWN),
     }};
 
-    static constexpr std::array<TableEntry, 5> kControls = {{
+    static constexpr std::array<TableEntry, 5> kSettings = {{
         // The tooltip asks for a control's text naming the control's window.
         fw::OnNotify<&Dlg::OnToolTipText>(fw::kAnyControl, TTN_GETDISPINFOW),
         fw::OnControlScroll<&Dlg::OnSliderMove>(WM_VSCROLL),
         fw::OnClicked<&Dlg::ResetToDefaults>(IDC_DEFAULT),
-        fw::OnClickedRange<&Dlg::OnCodecModel>(IDC_CODEC_QM1, IDC_CODEC_QM3),
-        fw::OnClickedRange<&Dlg::OnSelectRecordSource>(IDC_SELECT_MIC, IDC_SELECT_PHONE),
+        fw::OnClickedRange<&Dlg::OnRadio>(IDC_CODEC_QM1, IDC_CODEC_QM3),
+        fw::OnClickedRange<&Dlg::OnRadio>(IDC_SELECT_MIC, IDC_SELECT_PHONE),
     }};
 
-    static constexpr auto kAll = fw::JoinTables<Dlg>(
-        kWindowMessages, kControls,
-        PerColumn<&fw::OnSpinPress<&Dlg::OnMaxLevelSpin>>(kLevelColumns, &LevelColumn::maxSpin),
-        PerColumn<&fw::OnSpinPress<&Dlg::OnWaveLevelSpin>>(kWaveColumns, &WaveColumn::maxSpin),
-        PerColumn<&fw::OnSpinPress<&Dlg::OnRecordMaxGainSpin>>(kRecordColumns, &RecordColumn::maxSpin),
-        SwitchBoxes<&fw::OnColumnClicked<&Dlg::OnSwitchBox>>(),
-        PerColumn<&fw::OnColumnClicked<&Dlg::OnDisablingBox>>(kDisablingBoxes, &DisablingBox::box));
+    static constexpr auto kAll = fw::JoinTables<Dlg>(kWindowMessages, kSettings,
+                                                     PerControl<Kind::Spin, &fw::OnSpinPress<&Dlg::OnSpin>>(),
+                                                     PerControl<Kind::Box, &fw::OnColumnClicked<&Dlg::OnBox>>());
 };
 
 // The scroller's table comes first, as its own part of the dialog.

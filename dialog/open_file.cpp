@@ -73,12 +73,6 @@ void CCorvasetDlg::ChooseAndOpenFile() {
     if (path) OpenCustomFile(*path);
 }
 
-bool CCorvasetDlg::HasUnsavedEdits() const {
-    for (std::size_t i = 0; i < custom::kEntryCount; ++i)
-        if (m_working[i].value != m_loaded[i].value) return true;
-    return false;
-}
-
 std::wstring CCorvasetDlg::ShownPath(const std::wstring& path) {
     // About the widest line a box on this screen has room for.
     return fw::CompactPath(path, static_cast<std::size_t>(std::max(::GetSystemMetrics(SM_CXSCREEN) / 9, 40)));
@@ -93,7 +87,7 @@ bool CCorvasetDlg::OpenCustomFile(const std::wstring& given, bool mayBeNew) {
     const std::wstring path = fw::FullPathName(given);
     // A device name as the user wrote it, not as \\.\NAME.
     const std::wstring shown = ShownPath(path.starts_with(L"\\\\.\\") ? given : path);
-    if (HasUnsavedEdits() &&
+    if (m_settings.HasUnsavedEdits() &&
         MessageBox(fw::FormatInserts(open_messages::kUnsavedEdits, {shown}), nullptr, MB_YESNO | MB_ICONQUESTION) !=
             IDYES)
         return false;
@@ -122,14 +116,9 @@ bool CCorvasetDlg::OpenCustomFile(const std::wstring& given, bool mayBeNew) {
         if (MessageBox(text, nullptr, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return false;
     }
 
-    m_working = report.working;
-    m_loaded = report.working;
-    m_opened = *report.records;
+    m_settings.TakeOpenedFile(report.working, *report.records);
     m_seen = fw::LookAtFile(path, custom::kCustomFileSize);
-    m_codecModel = custom::ModelForOpenedFile(*m_opened, m_codecModel);
-    ShowCodecModel();
-    RefreshControls();
-    ApplyCodecModel(m_codecModel);
+    ShowSettings();
     SetTarget(path);
     return true;
 }

@@ -7,7 +7,6 @@
 #include "dialog/open_messages.h"
 #include "dialog/save_messages.h"
 #include "framework/file_dialogs.h"
-#include "custom/listing.h"
 #include "framework/text.h"
 
 namespace {
@@ -59,8 +58,7 @@ bool CCorvasetDlg::MayReplace(const std::wstring& path) {
 }
 
 CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
-    const custom::CodecModel model = m_codecModel;
-    const std::optional<custom::CustomFileImage> image = FileToSave(model);
+    const std::optional<custom::CustomFileImage> image = m_settings.FileToSave();
     if (!image) return SaveResult::NothingToSave;
 
     const std::wstring here = fw::FullPathName(L"corvaset.dat");
@@ -80,19 +78,6 @@ CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
     return SaveResult::Saved;
 }
 
-// What "Save" writes under `model`: nothing when no entry is customized.
-// "Changes..." lists the same, so the list and the file cannot differ.
-std::optional<custom::CustomFileImage> CCorvasetDlg::FileToSave(custom::CodecModel model) const {
-    if (!custom::AnyCustomized(m_working, model)) return std::nullopt;
-    return custom::EncodeCustomFile(m_working, model, m_opened ? &*m_opened : nullptr);
-}
-
-std::wstring CCorvasetDlg::ChangesList() const {
-    const custom::CodecModel model = m_codecModel;
-    const std::optional<custom::CustomFileImage> image = FileToSave(model);
-    return fw::WidenAscii(custom::SavedRecordsList(image ? *image : custom::CustomFileImage{}, m_working, model));
-}
-
 void CCorvasetDlg::ReportSaveFailure(const fw::FileError& error, const std::wstring& path) const {
     const save_messages::FailureBox box = save_messages::FailureBoxFor(error, ShownPath(path));
     MessageBox(box.text, box.caption, MB_OK | MB_ICONHAND);
@@ -102,9 +87,7 @@ void CCorvasetDlg::OnOK() {
     switch (WriteCustomFile()) {
         case SaveResult::NothingToSave: {
             // An opened file keeps what it holds: the user is not to think it clean.
-            const bool holds = m_opened && std::any_of(m_opened->begin(), m_opened->end(),
-                                                       [](const auto& record) { return record.present != 0; });
-            MessageBox(holds ? fw::FormatInserts(save_messages::kNothingToSaveOpenedText, {ShownPath(m_target)})
+            MessageBox(m_settings.OpenedHoldsRecords() ? fw::FormatInserts(save_messages::kNothingToSaveOpenedText, {ShownPath(m_target)})
                              : std::wstring(save_messages::kNothingToSaveText),
                        nullptr, MB_OK);
             EndDialog(IDOK);

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "custom/entry_meaning.h"
+#include "custom/value_rules.h"
 
 using custom::ControlMeaning;
 using custom::Entry;
@@ -312,6 +314,7 @@ TEST(Settings, SliderPositionsGiveLevelsAndAPlacedThumbKeepsItsOwn) {
 // even code; Wave and SW Synth share one level; record gains run 15..0.
 TEST(Settings, PcSpeakerWaveAndRecordSpins) {
     Settings s;
+    s.PressSpin(Entry::PCBVMax, 1);  // half a step: no press can do that
     s.PressSpin(Entry::PCBVMax, 2);
     EXPECT_EQ(Value(s, Entry::PCBVMax), 2u);
     EXPECT_EQ(s.ViewOf(Limit(Entry::PCBVMax)).text, "-3.0");
@@ -389,4 +392,27 @@ TEST(Settings, SaveChangesAndAnOpenedFile) {
     EXPECT_TRUE(s.HasUnsavedEdits());
     EXPECT_FALSE(s.FileToSave());
     EXPECT_TRUE(s.OpenedHoldsRecords());
+}
+
+// Whatever a user does, the table stays one the dialog could have written:
+// the file checker finds nothing in it.
+TEST(Settings, RandomSessionsKeepTheTableValid) {
+    const std::vector<ControlMeaning> all = EveryChangeableControl();
+    for (unsigned seed : {1u, 2u, 3u}) {
+        std::mt19937 random(seed);
+        Settings s;
+        for (int step = 0; step < 3000; ++step) {
+            const ControlMeaning& c = all[random() % all.size()];
+            const int to = static_cast<int>(random() % 257);
+            switch (c.shows) {
+                case Shows::Level: (random() % 2 ? s.MoveSlider(c.entry, to) : s.StepSlider(c.entry, to, to % 2)); break;
+                case Shows::Limit: s.PressSpin(c.entry, static_cast<int>(random() % 5) - 2); break;
+                case Shows::Source: s.ChooseRecordSource(c.bit); break;
+                default: s.ToggleBox(c); break;
+            }
+            if (random() % 200 == 0) s.ChooseCodecModel(static_cast<custom::CodecModel>(random() % 3));
+            const auto findings = custom::CheckWorkingTable(s.Working());
+            ASSERT_TRUE(findings.empty()) << "seed " << seed << " step " << step << ": " << findings[0].message;
+        }
+    }
 }

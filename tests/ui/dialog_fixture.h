@@ -53,10 +53,11 @@ protected:
         return answerer.Finish();
     }
 
-    // One edit of the working table that "Save" writes under every model.
+    // One edit that "Save" writes under every model: the Mic line unmuted.
     void UnmuteMic() { UnmuteMicOf(dialog); }
     static void UnmuteMicOf(CCorvasetDlg& d) {
-        custom::StoreBit(d.WorkingEntryTable()[custom::Entry::MicVolume], custom::kMuteBit, false);
+        if (d.Settings().Working()[custom::Entry::MicVolume].value & 0x8000)
+            ::SendMessageW(::GetDlgItem(d.GetSafeHwnd(), IDC_MUTE_MIC), BM_CLICK, 0, 0);
     }
 
     // Presses a spin's up or down arrow with the mouse.
@@ -102,11 +103,11 @@ protected:
     std::wstring Text(int id) const { return test_support::WindowText(::GetDlgItem(hwnd, id)); }
     int SliderPos(int id) const { return static_cast<int>(::SendDlgItemMessageW(hwnd, id, TBM_GETPOS, 0, 0)); }
     int SpinPos(int id) const { return static_cast<int>(::SendDlgItemMessageW(hwnd, id, UDM_GETPOS32, 0, 0)); }
-    std::uint32_t Value(custom::Entry e) { return dialog.WorkingEntryTable()[e].value; }
+    std::uint32_t Value(custom::Entry e) { return dialog.Settings().Working()[e].value; }
 
     bool WorkingEqualsDefaults() {
         for (std::size_t i = 0; i < custom::kEntryCount; ++i)
-            if (dialog.WorkingEntryTable()[i].value != custom::DefaultEntryTable[i].value) return false;
+            if (dialog.Settings().Working()[i].value != custom::DefaultEntryTable[i].value) return false;
         return true;
     }
 

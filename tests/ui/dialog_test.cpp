@@ -92,17 +92,17 @@ TEST_F(DialogTest, InitialisationSetsIconsModelThreeAndTheFactoryTable) {
     EXPECT_FALSE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM1));
     EXPECT_FALSE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM2));
     EXPECT_TRUE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM3));
-    EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::Model3);
+    EXPECT_EQ(dialog.Settings().Model(), custom::CodecModel::Model3);
 
     EXPECT_TRUE(WorkingEqualsDefaults());
 }
 
 TEST_F(DialogTest, CodecModelIsTheClickedRadio) {
     Click(IDC_CODEC_QM2);
-    EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::Model2);
+    EXPECT_EQ(dialog.Settings().Model(), custom::CodecModel::Model2);
     EXPECT_FALSE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM3));
     Click(IDC_CODEC_QM1);
-    EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::Model1);
+    EXPECT_EQ(dialog.Settings().Model(), custom::CodecModel::Model1);
 }
 
 // The dialog as the application makes it, with the application's About box.
@@ -112,7 +112,7 @@ protected:
 };
 
 TEST_F(WithAboutBox, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
-    custom::StoreBit(dialog.WorkingEntryTable()[custom::Entry::MicVolume], custom::kMuteBit, false);
+    UnmuteMic();
     Click(IDC_CODEC_QM2);
 
     std::vector<SeenBox> seen;
@@ -128,14 +128,13 @@ TEST_F(WithAboutBox, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
 
     EXPECT_FALSE(dialog.EndResult().has_value());
     EXPECT_TRUE(::IsWindowVisible(hwnd));
-    EXPECT_EQ(dialog.WorkingEntryTable()[custom::Entry::MicVolume].value, 0x0004u);
+    EXPECT_EQ(Value(custom::Entry::MicVolume), 0x0004u);
     EXPECT_TRUE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM2));
 }
 
 TEST_F(DialogTest, DefaultRestoresTheFactoryTableButKeepsTheModel) {
-    auto& working = dialog.WorkingEntryTable();
-    custom::StoreRegister(working[custom::Entry::RecordSelect], 0x0000);
-    custom::StoreByte(working[custom::Entry::DisableHeadphone], 0);
+    Click(IDC_SELECT_MIC);
+    Click(IDC_DISABLE_HEADPHONE);
     Click(IDC_CODEC_QM2);
     ASSERT_FALSE(WorkingEqualsDefaults());
 
@@ -151,7 +150,7 @@ class EndWithoutSaving : public DialogTest, public ::testing::WithParamInterface
 TEST_P(EndWithoutSaving, EndsWithCancelAndWritesNothing) {
     test_support::ScratchDir folder;
     test_support::CurrentDirectory cwd(folder.Path());
-    custom::StoreBit(dialog.WorkingEntryTable()[custom::Entry::MasterVolume], custom::kMuteBit, true);
+    Click(IDC_MUTE_MASTER);
 
     test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
     switch (GetParam()) {
@@ -237,7 +236,7 @@ TEST_F(DialogTest, ForgedDropsAndDpiChangesAreIgnored) {
     };
     RECT before;
     ::GetWindowRect(hwnd, &before);
-    const auto table = dialog.WorkingEntryTable();
+    const auto table = dialog.Settings().Working();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
@@ -248,7 +247,7 @@ TEST_F(DialogTest, ForgedDropsAndDpiChangesAreIgnored) {
         EXPECT_TRUE(::EqualRect(&window, &before));
         EXPECT_EQ(test_support::WindowText(hwnd), L"Tessan Corvaset - v1.0");
         for (std::size_t i = 0; i < custom::kEntryCount; ++i)
-            EXPECT_EQ(dialog.WorkingEntryTable()[i].value, table[i].value) << table[i].key;
+            EXPECT_EQ(Value(static_cast<custom::Entry>(i)), table[i].value) << table[i].key;
     }
     // The same list, well formed, is a drop: "C:\x.dat" cannot be opened.
     test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);

@@ -237,7 +237,7 @@ TEST(StartArguments, OneFileOpensAnythingElseIsToldAndTheDialogStartsAsAlways) {
         test_support::BoxAnswerer answerer(::GetCurrentThreadId(), dialog.GetSafeHwnd());
         MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
-        EXPECT_EQ(dialog.WorkingEntryTable()[Entry::MasterVolume].value, s.master);
+        EXPECT_EQ(dialog.Settings().Working()[Entry::MasterVolume].value, s.master);
         const auto seen = answerer.Finish();
         EXPECT_EQ(seen.size(), s.told ? 1u : 0u);
         if (s.told && !seen.empty()) {

@@ -95,18 +95,16 @@ TEST_F(RefreshTest, FreshDialogShowsTheFactoryTable) {
 }
 
 TEST_F(RefreshTest, DefaultAfterEditsGivesTheFreshStateAgain) {
-    // Edits the table and the controls behind the dialog's back, as handlers would.
-    auto& working = dialog.WorkingEntryTable();
-    custom::StoreByte(working[custom::Entry::DisableHeadphone], 0);
-    custom::StoreByte(working[custom::Entry::MicVMax], 7);
-    custom::StoreLevelField(working[custom::Entry::MasterVolume], 20, custom::Channels::Stereo);
+    // An edit of every kind of control.
+    Click(IDC_DISABLE_HEADPHONE);
+    for (int i = 0; i < 7; ++i) PressSpin(IDC_MAXSPIN_MIC, false);
+    PressSpin(IDC_RECSPIN_CD, false);
+    DragSlider(IDC_SLIDER_MASTER, 200);
     Click(IDC_SELECT_MIC);
     Click(IDC_MUTE_MASTER);
     Click(IDC_DISABLE_AUX);
-    ::SendDlgItemMessageW(hwnd, IDC_SLIDER_AUX, TBM_SETPOS, TRUE, 3);
-    ::SendDlgItemMessageW(hwnd, IDC_RECSPIN_CD, UDM_SETPOS32, 0, 9);
-    ::EnableWindow(::GetDlgItem(hwnd, IDC_SELECT_AUX), FALSE);
-    ::SetDlgItemTextW(hwnd, IDC_DEFTEXT_MIC, L"?");
+    Click(IDC_CODEC_QM1);
+    Click(IDC_CODEC_QM3);
 
     Click(IDC_DEFAULT);
     EXPECT_TRUE(WorkingEqualsDefaults());
@@ -119,5 +117,5 @@ TEST_F(RefreshTest, DefaultUnderQm2KeepsTheModelAndItsGreyedBoxes) {
     std::set<int> greyed = kGreyedAtStart;
     greyed.insert({1024, 1036, 1037, 1078, 1065, 1038});
     ExpectFactoryState(greyed, IDC_CODEC_QM2);
-    EXPECT_EQ(dialog.CurrentCodecModel(), custom::CodecModel::Model2);
+    EXPECT_EQ(dialog.Settings().Model(), custom::CodecModel::Model2);
 }

@@ -56,7 +56,7 @@ TEST_F(SaveTest, NothingChangedSaysSoClosesAndLeavesAnOldFileAlone) {
 }
 
 TEST_F(SaveTest, ModelThreeOnlyChangeUnderQm2IsNothingToSave) {
-    custom::StoreByte(dialog.WorkingEntryTable()[Entry::EnableJackDetect], 1);
+    Click(IDC_JACK_DETECT);
     Click(IDC_CODEC_QM2);
     const auto seen = ClickAndAnswer(IDOK);
     ASSERT_EQ(seen.size(), 1u);
@@ -67,7 +67,7 @@ TEST_F(SaveTest, ModelThreeOnlyChangeUnderQm2IsNothingToSave) {
 TEST_F(SaveTest, ChangeIsWrittenReportedAndEndsTheDialog) {
     ASSERT_TRUE(test_support::WriteFileBytes(datPath, kOldBytes));
     UnmuteMic();
-    custom::StoreByte(dialog.WorkingEntryTable()[Entry::Enable48KSpdif], 1);
+    Click(IDC_ENABLE_48K_SPDIF);
 
     const auto seen = ClickAndAnswer(IDOK, {IDYES});
     ASSERT_EQ(seen.size(), 2u);
@@ -116,7 +116,7 @@ TEST_P(SaveObstacleTest, ShowsErrorKeepsOldFileAndDialogThenRetrySucceeds) {
     EXPECT_EQ(seen.back().icon, BoxIcon::Stop);
 
     EXPECT_FALSE(dialog.EndResult().has_value());
-    EXPECT_EQ(dialog.WorkingEntryTable()[Entry::MicVolume].value, 0x0004u);
+    EXPECT_EQ(Value(Entry::MicVolume), 0x0004u);
     EXPECT_EQ(test_support::ListFolder(inPlace.Folder()), listing);
     const DWORD attributes = ::GetFileAttributesW(dat.c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
@@ -356,7 +356,7 @@ TEST_F(SaveTargetTest, AnUnseenOrChangedFileIsAskedAboutNoKeepsFileAndEdits) {
         EXPECT_EQ(seen[0].text, path + c.question);
         EXPECT_EQ(seen[0].icon, BoxIcon::Other);
         EXPECT_FALSE(mine.EndResult().has_value());
-        EXPECT_EQ(mine.WorkingEntryTable()[Entry::MicVolume].value, 0x0004u) << "the edit stays";
+        EXPECT_EQ(mine.Settings().Working()[Entry::MicVolume].value, 0x0004u) << "the edit stays";
         EXPECT_EQ(test_support::ReadFileBytes(path), before);
 
         seen = OpenEditSave(mine, L"", {IDYES});

@@ -1,0 +1,57 @@
+// What the user does with the settings' controls: each handler hands the
+// action to the model and shows what changed.
+#include <algorithm>
+
+#include "dialog/corvaset_dlg.h"
+
+using namespace controls;
+
+void CCorvasetDlg::OnBox(int index) {
+    m_settings.ToggleBox(kControls[index].shows);
+    ShowSettings();
+}
+
+// The position the notification reports is not used: the model moves from
+// its own, so that a notification from another program can only do what a
+// press could.
+void CCorvasetDlg::OnSpin(int delta, int index) {
+    m_settings.PressSpin(kControls[index].shows.entry, delta);
+    ShowSettings();
+}
+
+// Every slider move, whatever its kind (line, page, thumb drag, end of drag).
+void CCorvasetDlg::OnSliderMove(HWND from, WORD code) {
+    const auto at = std::find(m_windows.begin(), m_windows.end(), from);
+    if (from == nullptr || at == m_windows.end()) return;
+    const std::size_t index = static_cast<std::size_t>(at - m_windows.begin());
+    const Control& c = kControls[index];
+    if (c.kind != Kind::Slider || c.shows.shows != custom::Shows::Level) return;
+    // The trackbar already stands where the user put it.
+    const int position = static_cast<int>(::SendMessageW(from, TBM_GETPOS, 0, 0));
+    m_shown[index].position = position;
+    // An arrow key (a line) moves on to the next level the slider shows: a
+    // line of the slider is far less than a step of the level.
+    if (code == TB_LINEUP || code == TB_LINEDOWN)
+        m_settings.StepSlider(c.shows.entry, position, code == TB_LINEDOWN);
+    else
+        m_settings.MoveSlider(c.shows.entry, position);
+    ShowSettings();
+}
+
+// The radio group has already moved the check. A click notification for a
+// radio that is not checked cannot come from a click, so it does nothing.
+void CCorvasetDlg::OnRadio(UINT radio) {
+    const std::size_t index = IndexOfId(static_cast<int>(radio));
+    if (index == kControlCount || !IsDlgButtonChecked(static_cast<int>(radio))) return;
+    const custom::ControlMeaning& shows = kControls[index].shows;
+    if (shows.shows == custom::Shows::Codec)
+        m_settings.ChooseCodecModel(static_cast<custom::CodecModel>(shows.bit));
+    else
+        m_settings.ChooseRecordSource(shows.bit);
+    ShowSettings();
+}
+
+void CCorvasetDlg::ResetToDefaults() {
+    m_settings.ResetToDefaults();
+    ShowSettings();
+}

@@ -1,0 +1,70 @@
+// The settings as the controls show them. Every control's state is what the
+// model says; the dialog remembers what it last showed and touches only
+// what differs, so a click costs a few window calls and start-up none for a
+// control that already shows its state.
+#include "custom/level_scale.h"
+#include "dialog/corvaset_dlg.h"
+#include "framework/radio_check.h"
+#include "framework/text.h"
+
+using namespace controls;
+
+// The dialog is created with the first texts and greying in its template.
+void CCorvasetDlg::PrepareTemplate(fw::DialogTemplate& dialogTemplate) {
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const Control& c = kControls[i];
+        custom::ControlView view = m_settings.ViewOf(c.shows);
+        dialogTemplate.SetItemEnabled(c.id, view.Enabled());
+        if (c.kind == Kind::Text && c.shows.shows != custom::Shows::Nothing)
+            dialogTemplate.SetItemText(c.id, fw::WidenAscii(view.text));
+        // A new window is unchecked and at position 0 until shown otherwise;
+        // a radio's tab stop, which the template gives the group's first, is
+        // set with its first check.
+        view.position = c.kind == Kind::Radio ? -1 : 0;
+        m_shown[i] = view;
+    }
+}
+
+// What never changes: the sliders' scale, the spins' ranges and steps.
+void CCorvasetDlg::SetUpControls() {
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const Control& c = kControls[i];
+        const HWND w = m_windows[i] = FindItem(c.id);
+        if (c.kind == Kind::Slider) {
+            ::SendMessageW(w, TBM_SETRANGEMIN, FALSE, custom::kSliderMin);
+            ::SendMessageW(w, TBM_SETRANGEMAX, FALSE, custom::kSliderMax);
+            ::SendMessageW(w, TBM_SETTICFREQ, kSliderTicFrequency, 0);
+            ::SendMessageW(w, TBM_SETPAGESIZE, 0, kSliderPageSize);
+            if (c.shows.shows == custom::Shows::Nothing) ::SendMessageW(w, TBM_SETPOS, TRUE, kSliderMiddle);
+        } else if (c.kind == Kind::Spin && c.shows.shows == custom::Shows::Limit) {
+            // One step per click from the first moment on; the up arrow
+            // moves towards 0, the loudest limit.
+            const custom::LimitSpin spin = custom::LimitSpinOf(c.shows.entry);
+            const UDACCEL accel{0, static_cast<UINT>(spin.step)};
+            ::SendMessageW(w, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
+            ::SendMessageW(w, UDM_SETRANGE32, static_cast<WPARAM>(spin.lowest), 0);
+        }
+    }
+}
+
+void CCorvasetDlg::ShowSettings() {
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const Control& c = kControls[i];
+        if (c.shows.shows == custom::Shows::Nothing) continue;  // greyed for good in the template
+        const custom::ControlView now = m_settings.ViewOf(c.shows);
+        custom::ControlView& shown = m_shown[i];
+        const HWND w = m_windows[i];
+        if (now.Enabled() != shown.Enabled()) ::EnableWindow(w, now.Enabled());
+        if (now.position != shown.position) {
+            switch (c.kind) {
+                case Kind::Box: ::SendMessageW(w, BM_SETCHECK, now.position ? BST_CHECKED : BST_UNCHECKED, 0); break;
+                case Kind::Radio: fw::SetRadioCheck(w, now.position != 0); break;
+                case Kind::Slider: ::SendMessageW(w, TBM_SETPOS, TRUE, now.position); break;
+                case Kind::Spin: ::SendMessageW(w, UDM_SETPOS32, 0, now.position); break;
+                case Kind::Text: break;
+            }
+        }
+        if (c.kind == Kind::Text && now.text != shown.text) ::SetWindowTextW(w, fw::WidenAscii(now.text).c_str());
+        shown = now;
+    }
+}
