@@ -271,6 +271,9 @@ TEST_F(WithAboutBox, CommandsThatOpenAWindowAreIgnoredWhileOneIsUp) {
                 outer = test_support::FindDialogOfThread(thread, hwnd);
             for (WPARAM command : {IDM_OPENFILE, IDM_SAVEAS, IDM_CHANGES, IDM_ABOUTBOX})
                 ::PostMessageW(hwnd, WM_SYSCOMMAND, command, 0);
+            // A file dropped meanwhile: opening it would tell that it cannot be.
+            ::PostMessageW(hwnd, WM_DROPFILES,
+                           reinterpret_cast<WPARAM>(MakeBlock(64, sizeof(DROPFILES), std::wstring(L"C:\\x.dat\0\0", 10))), 0);
             for (int button : {IDOK, IDCANCEL})
                 ::PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                                reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, button)));

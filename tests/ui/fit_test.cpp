@@ -133,7 +133,8 @@ TEST_F(FitTest, AWindowTooLargeForTheWorkAreaIsPulledInsideWithTheBarsItNeeds) {
 
 // On a monitor of another DPI the content grows with it: moved to 144 DPI
 // from 96, the scroll ranges cover the template at one and a half times its
-// size (from this screen's DPI where the test runs on another).
+// size (from this screen's DPI where the test runs on another), and moved
+// back, at its own size.
 TEST_F(FitTest, ADpiChangeScalesTheContent) {
     HDC dc = ::GetDC(hwnd);
     const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
@@ -152,6 +153,14 @@ TEST_F(FitTest, ADpiChangeScalesTheContent) {
     Scroll(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(Client().right + dialog.Scroller().Position().x, at144.right);
     EXPECT_EQ(Client().bottom + dialog.Scroller().Position().y, at144.bottom);
+
+    // Back on the first monitor the ranges are the template's own again.
+    RECT smaller{0, 0, 600, 400};
+    ::SendMessageW(hwnd, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&smaller));
+    ASSERT_TRUE(::GetScrollInfo(hwnd, SB_HORZ, &info));
+    EXPECT_EQ(info.nMax + 1, TemplateSize().right);
+    ASSERT_TRUE(::GetScrollInfo(hwnd, SB_VERT, &info));
+    EXPECT_EQ(info.nMax + 1, TemplateSize().bottom);
 }
 
 // WM_DPICHANGED as any process could forge it: no rectangle, or a DPI no

@@ -220,6 +220,29 @@ TEST_F(OpenFileTest, OpenFromTheSystemMenuUsesTheOpenDialog) {
     EXPECT_EQ(Caption(), L"Tessan Corvaset - v1.0 - " + path);
 }
 
+// Browsing into another folder in the Open dialog and cancelling leaves the
+// program's own folder: "Save" still writes corvaset.dat there.
+TEST_F(OpenFileTest, BrowsingInTheOpenDialogLeavesTheProgramsFolder) {
+    test_support::ScratchDir other;
+    test_support::CurrentDirectory here(folder.Path());
+    std::thread user([&] {
+        for (int i = 0; i < 500; ++i, ::Sleep(20)) {
+            HWND open = test_support::FindDialogOfThread(::GetWindowThreadProcessId(hwnd, nullptr), hwnd);
+            if (open == nullptr) continue;
+            ::SetDlgItemTextW(open, 0x47C, other.Path().c_str());  // a folder's name goes into it
+            ::SendMessageW(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            ::PostMessageW(open, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return;
+        }
+    });
+    ::SendMessageW(hwnd, WM_SYSCOMMAND, IDM_OPENFILE, 0);
+    user.join();
+    UnmuteMic();
+    ClickAndAnswer(IDOK);
+    EXPECT_TRUE(test_support::FileExists(folder.File(L"corvaset.dat")));
+    EXPECT_FALSE(test_support::FileExists(other.File(L"corvaset.dat")));
+}
+
 // The program's own arguments, as Windows passes a file for "Open with" or
 // one dropped on the program's icon.
 TEST(StartArguments, OneFileOpensAnythingElseIsToldAndTheDialogStartsAsAlways) {

@@ -322,33 +322,47 @@ protected:
 };
 
 TEST_F(SaveTargetTest, AnUnseenOrChangedFileIsAskedAboutNoKeepsFileAndEdits) {
-    const std::wstring package = folder->File(L"package.dat");
-    const struct { const char* name; bool opened; const wchar_t* question; } kCases[] = {
-        {"corvaset.dat here, never opened", false,
-         L" already exists, and it was not opened here.\n\nReplace it? The customizations it holds are then lost."},
-        {"opened, then saved by another instance", true,
-         L" has changed since it was opened here.\n\nReplace it? The changes made to it are then lost."},
+    const wchar_t kUnseen[] =
+        L" already exists, and it was not opened here.\n\nReplace it? The customizations it holds are then lost.";
+    const wchar_t kChanged[] =
+        L" has changed since it was opened here.\n\nReplace it? The changes made to it are then lost.";
+    enum Setup { NeverOpened, SavedByAnotherInstance, NewNameMadeSince, RewrittenWithItsTimeKept };
+    const struct { const char* name; Setup setup; const wchar_t* question; } kCases[] = {
+        {"corvaset.dat here, never opened", NeverOpened, kUnseen},
+        {"opened, then saved by another instance", SavedByAnotherInstance, kChanged},
+        {"a new name given, made by another program since", NewNameMadeSince, kUnseen},
+        {"opened, then other bytes of the same size with the old time", RewrittenWithItsTimeKept, kChanged},
     };
     ::ShowWindow(hwnd, SW_HIDE);  // a visible dialog counts as a box to answer
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);
-        const std::wstring path = c.opened ? package : datPath;
-        ASSERT_TRUE(test_support::WriteFileBytes(path, FileWithMaster(0x84)));
+        const std::wstring path = c.setup == NeverOpened ? datPath : folder->File(std::to_wstring(c.setup) + L".dat");
+        if (c.setup != NewNameMadeSince) {
+            ASSERT_TRUE(test_support::WriteFileBytes(path, FileWithMaster(0x84)));
+        }
         CCorvasetDlg mine(nullptr);
         ASSERT_TRUE(mine.Create());
-        if (c.opened) {
-            // The other instance opened it too and saved first: not asked.
+        if (c.setup != NeverOpened) {
             test_support::BoxAnswerer answerer(::GetCurrentThreadId(), mine.GetSafeHwnd());
-            mine.OpenCustomFile(path);
+            mine.OpenCustomFile(path, c.setup == NewNameMadeSince);
             EXPECT_TRUE(answerer.Finish().empty());
             ::Sleep(20);
+        }
+        if (c.setup == SavedByAnotherInstance) {
+            // The other instance opened it too and saved first: not asked.
             ::ShowWindow(mine.GetSafeHwnd(), SW_HIDE);
             CCorvasetDlg other(nullptr);
             ASSERT_TRUE(other.Create());
             EXPECT_EQ(OpenEditSave(other, path).size(), 1u) << "only the success box";
             ::ShowWindow(mine.GetSafeHwnd(), SW_SHOW);
         } else {
+            const FILETIME time = test_support::LastWriteTime(path);
             ASSERT_TRUE(test_support::WriteFileBytes(path, FileWithMaster(0x85)));
+            if (c.setup == RewrittenWithItsTimeKept) {
+                HANDLE file = ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+                ASSERT_TRUE(::SetFileTime(file, nullptr, nullptr, &time));
+                ::CloseHandle(file);
+            }
         }
         const auto before = test_support::ReadFileBytes(path);
         auto seen = OpenEditSave(mine, L"", {IDNO});
