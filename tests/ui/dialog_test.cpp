@@ -82,27 +82,12 @@ TEST_F(DialogTest, InitialisationAddsOpenSaveAsChangesAndAboutAtTheEndOfTheSyste
     }
 }
 
-TEST_F(DialogTest, InitialisationSetsIconsModelThreeAndTheFactoryTable) {
+TEST_F(DialogTest, InitialisationSetsTheIcons) {
     const auto appIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
     ASSERT_NE(appIcon, nullptr);
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0)), appIcon);
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0)), appIcon);
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(hwnd, WM_QUERYDRAGICON, 0, 0)), appIcon);
-
-    EXPECT_FALSE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM1));
-    EXPECT_FALSE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM2));
-    EXPECT_TRUE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM3));
-    EXPECT_EQ(dialog.Settings().Model(), custom::CodecModel::Model3);
-
-    EXPECT_TRUE(WorkingEqualsDefaults());
-}
-
-TEST_F(DialogTest, CodecModelIsTheClickedRadio) {
-    Click(IDC_CODEC_QM2);
-    EXPECT_EQ(dialog.Settings().Model(), custom::CodecModel::Model2);
-    EXPECT_FALSE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM3));
-    Click(IDC_CODEC_QM1);
-    EXPECT_EQ(dialog.Settings().Model(), custom::CodecModel::Model1);
 }
 
 // The dialog as the application makes it, with the application's About box.
@@ -130,18 +115,6 @@ TEST_F(WithAboutBox, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
     EXPECT_TRUE(::IsWindowVisible(hwnd));
     EXPECT_EQ(Value(custom::Entry::MicVolume), 0x0004u);
     EXPECT_TRUE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM2));
-}
-
-TEST_F(DialogTest, DefaultRestoresTheFactoryTableButKeepsTheModel) {
-    Click(IDC_SELECT_MIC);
-    Click(IDC_DISABLE_HEADPHONE);
-    Click(IDC_CODEC_QM2);
-    ASSERT_FALSE(WorkingEqualsDefaults());
-
-    Click(IDC_DEFAULT);
-    EXPECT_TRUE(WorkingEqualsDefaults());
-    EXPECT_TRUE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM2));
-    EXPECT_FALSE(dialog.EndResult().has_value());
 }
 
 class EndWithoutSaving : public DialogTest, public ::testing::WithParamInterface<int> {};
