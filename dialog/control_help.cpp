@@ -2,7 +2,7 @@
 // accessible descriptions, made from the core's texts when they are asked for.
 #include "custom/control_help.h"
 #include "dialog/corvaset_dlg.h"
-#include "framework/text.h"
+#include "win32/text.h"
 
 using namespace columns;
 

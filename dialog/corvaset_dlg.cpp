@@ -3,7 +3,7 @@
 #include "dialog/changes_dlg.h"
 #include "framework/keyboard.h"
 #include "framework/shell.h"
-#include "framework/startup_trace.h"
+#include "bench/startup_trace.h"
 
 
 #include "res/resource.h"

@@ -3,7 +3,7 @@
 // opening a file.
 #include "custom/level_scale.h"
 #include "dialog/corvaset_dlg.h"
-#include "framework/text.h"
+#include "win32/text.h"
 
 using namespace columns;
 

@@ -8,7 +8,7 @@
 #include "dialog/save_messages.h"
 #include "framework/file_dialogs.h"
 #include "custom/listing.h"
-#include "framework/text.h"
+#include "win32/text.h"
 
 namespace {
 

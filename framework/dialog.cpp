@@ -1,9 +1,9 @@
 #include "framework/dialog.h"
 
+#include "bench/startup_trace.h"
 #include "framework/app.h"
 #include "framework/centred_box.h"
 #include "framework/radio_check.h"
-#include "framework/startup_trace.h"
 
 namespace fw {
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "framework/dialog_template.h"
-#include "framework/system_library.h"
+#include "win32/system_library.h"
 
 namespace fw {
 namespace {

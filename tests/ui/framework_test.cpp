@@ -11,9 +11,9 @@
 
 #include "framework/dialog.h"
 #include "framework/sender_check.h"
-#include "framework/text.h"
 #include "res/resource.h"
 #include "tests/support/win_test_support.h"
+#include "win32/text.h"
 
 namespace {
 
