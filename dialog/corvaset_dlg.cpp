@@ -95,10 +95,11 @@ void CCorvasetDlg::ShowAbout() {
     if (m_showAbout != nullptr) WhileModal([this] { m_showAbout(m_hWnd); });
 }
 
-// Only the icon of a minimized dialog is painted here.
-bool CCorvasetDlg::OnPaint() {
+// Only the icon of a minimized dialog is painted here; the default painting
+// that follows finds nothing left to paint then.
+void CCorvasetDlg::OnPaint() {
     fw::StartupStep("first-paint");
-    if (!IsIconic()) return false;
+    if (!IsIconic()) return;
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(m_hWnd, &ps);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
@@ -110,5 +111,4 @@ bool CCorvasetDlg::OnPaint() {
     const int y = (client.bottom - client.top - cy + 1) / 2;
     ::DrawIcon(dc, x, y, m_hIcon);
     ::EndPaint(m_hWnd, &ps);
-    return true;
 }

@@ -63,7 +63,9 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void OnOK() override;
+    // "Save" (OK): writes the file and ends the dialog; it stays when the
+    // file was not written.
+    void OnOK();
     void DoDataExchange(fw::CDataExchange& dx) override;
     bool AcceptsMessage(const fw::Message& m) const override { return m_senderCheck.Passes(*this, m); }
     bool RouteMessage(fw::Message& m) override;
@@ -73,7 +75,7 @@ private:
 
     // Window chrome
     void ShowAbout();
-    bool OnPaint();
+    void OnPaint();
     HICON OnQueryDragIcon() const { return m_hIcon; }
     // Once the dialog has first been painted.
     void OnceShown();

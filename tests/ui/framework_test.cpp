@@ -289,8 +289,8 @@ const CodeMatch kCodeMatches[] = {
     {"OutOfMemoryEntryLeavesAClick", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFFu), 0xFFFFFFFEu, false},
     {"OutOfMemoryEntryLeavesCodeZero", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFFu), 0, false},
     {"ClickEntryLeavesOutOfMemory", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFEu), 0xFFFFFFFFu, false},
-    {"WindowMessageEntryTakesOutOfMemory", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY), 0xFFFFFFFFu, true},
-    {"WindowMessageEntryTakesCodeZero", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY), 0, true},
+    {"WindowMessageEntryTakesOutOfMemory", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY, fw::Default::Skipped), 0xFFFFFFFFu, true},
+    {"WindowMessageEntryTakesCodeZero", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY, fw::Default::Skipped), 0, true},
 };
 
 void PrintTo(const CodeMatch& c, std::ostream* os) { *os << c.name; }
