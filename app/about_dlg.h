@@ -9,4 +9,7 @@ public:
 
     // Runs an About box modally over `owner`.
     static void Show(HWND owner);
+
+protected:
+    bool RouteMessage(fw::Message& m) override;
 };

@@ -5,7 +5,7 @@
 #include "app/about_dlg.h"
 #include "dialog/corvaset_dlg.h"
 #include "framework/shell.h"
-#include "framework/startup_trace.h"
+#include "bench/startup_trace.h"
 
 CCorvasetApp theApp;
 

@@ -37,19 +37,21 @@ set(CORVASET_DAT_MAX_BYTES 400000 CACHE INTERNAL "corvaset-dat.exe's size budget
 # refers to left out.
 set(CORVASET_SHIP_LINK_OPTIONS -s -Wl,--gc-sections)
 
-# The framework's part without windows: files, error texts and text
-# conversion, on kernel32 alone. Both programs link it, the command-line
-# tool nothing more of the framework.
+# What both programs need from Windows without a window (win32/): files,
+# error texts, text conversion and system DLLs loaded on first use, on
+# kernel32 alone. The command-line tool links this and nothing of the
+# framework.
 add_library(corvaset_win32 STATIC
-    framework/file.cpp
-    framework/file_read.cpp
-    framework/text.cpp)
+    win32/file.cpp
+    win32/file_read.cpp
+    win32/system_library.cpp
+    win32/text.cpp)
 target_include_directories(corvaset_win32 PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(corvaset_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 target_link_libraries(corvaset_win32 PRIVATE corvaset_warnings)
 corvaset_for_size(corvaset_win32)
 
-# The rest: windows, dialogs and controls, for corvaset.exe.
+# The framework (framework/): windows, dialogs and controls, for corvaset.exe.
 add_library(corvaset_framework STATIC
     framework/accessible_name.cpp
     framework/app.cpp
@@ -64,7 +66,6 @@ add_library(corvaset_framework STATIC
     framework/file_dialogs.cpp
     framework/centred_box.cpp
     framework/radio_check.cpp
-    framework/system_library.cpp
     framework/tooltips.cpp
     framework/wnd.cpp)
 target_link_libraries(corvaset_framework PUBLIC corvaset_win32 comctl32 PRIVATE corvaset_warnings)
@@ -194,7 +195,7 @@ target_compile_definitions(launch_time PRIVATE UNICODE _UNICODE)
 target_link_options(launch_time PRIVATE -municode)
 
 # The same two programs built to stamp their start-up steps
-# (framework/startup_trace.h), for scripts/startup-breakdown.sh. The program's
+# (bench/startup_trace.h), for scripts/startup-breakdown.sh. The program's
 # own libraries are compiled once more here with the stamps switched on; the
 # shipped build has none.
 get_target_property(TRACED_MAIN_SOURCES corvaset SOURCES)

@@ -26,8 +26,10 @@ BOOL CChangesDlg::OnInitDialog() {
 void CChangesDlg::OnCopy() { fw::CopyTextToClipboard(m_hWnd, m_list); }
 
 struct ChangesMessageTable {
-    static constexpr std::array<fw::MessageEntry<CChangesDlg>, 1> kAll = {{
+    static constexpr std::array<fw::MessageEntry<CChangesDlg>, 3> kAll = {{
         fw::OnClicked<&CChangesDlg::OnCopy>(IDC_CHANGES_COPY),
+        fw::OnClickedEnd<CChangesDlg>(IDOK),
+        fw::OnClickedEnd<CChangesDlg>(IDCANCEL),
     }};
 };
 

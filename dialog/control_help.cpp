@@ -1,7 +1,7 @@
 // Each setting explains itself: the tips of the controls and their
 // accessible descriptions, asked of the settings model when they are shown.
 #include "dialog/corvaset_dlg.h"
-#include "framework/text.h"
+#include "win32/text.h"
 
 using namespace controls;
 

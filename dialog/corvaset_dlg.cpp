@@ -3,8 +3,8 @@
 #include "dialog/changes_dlg.h"
 #include "framework/keyboard.h"
 #include "framework/shell.h"
-#include "framework/startup_trace.h"
-#include "framework/text.h"
+#include "bench/startup_trace.h"
+#include "win32/text.h"
 
 
 #include "res/resource.h"
@@ -85,10 +85,11 @@ void CCorvasetDlg::ShowAbout() {
     if (m_showAbout != nullptr) WhileModal([this] { m_showAbout(m_hWnd); });
 }
 
-// Only the icon of a minimized dialog is painted here.
-bool CCorvasetDlg::OnPaint() {
+// Only the icon of a minimized dialog is painted here; the default painting
+// that follows finds nothing left to paint then.
+void CCorvasetDlg::OnPaint() {
     fw::StartupStep("first-paint");
-    if (!IsIconic()) return false;
+    if (!IsIconic()) return;
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(m_hWnd, &ps);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
@@ -100,5 +101,4 @@ bool CCorvasetDlg::OnPaint() {
     const int y = (client.bottom - client.top - cy + 1) / 2;
     ::DrawIcon(dc, x, y, m_hIcon);
     ::EndPaint(m_hWnd, &ps);
-    return true;
 }

@@ -14,8 +14,8 @@
 #include "dialog/control_table.h"
 #include "framework/dialog.h"
 #include "framework/dialog_scroller.h"
-#include "framework/file.h"
-#include "framework/file_read.h"
+#include "win32/file.h"
+#include "win32/file_read.h"
 #include "framework/sender_check.h"
 #include "framework/tooltips.h"
 
@@ -57,7 +57,9 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void OnOK() override;
+    // "Save" (OK): writes the file and ends the dialog; it stays when the
+    // file was not written.
+    void OnOK();
     bool AcceptsMessage(const fw::Message& m) const override { return m_senderCheck.Passes(*this, m); }
     bool RouteMessage(fw::Message& m) override;
 
@@ -66,7 +68,7 @@ private:
 
     // Window chrome
     void ShowAbout();
-    bool OnPaint();
+    void OnPaint();
     HICON OnQueryDragIcon() const { return m_hIcon; }
     // Once the dialog has first been painted.
     void OnceShown();

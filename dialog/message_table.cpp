@@ -31,29 +31,33 @@ constexpr auto PerControl() {
     return entries;
 }
 
+using fw::Default;
 using fw::Opens;
 
 }  // namespace
 
 struct MessageTable {
     static constexpr std::array<TableEntry, 11> kWindowMessages = {{
-        fw::OnSysCommand<&Dlg::ShowAbout>(IDM_ABOUTBOX, Opens::ModalWindow),
-        fw::OnSysCommand<&Dlg::ChooseAndOpenFile>(IDM_OPENFILE, Opens::ModalWindow),
-        fw::OnSysCommand<&Dlg::ChooseAndSaveAs>(IDM_SAVEAS, Opens::ModalWindow),
-        fw::OnSysCommand<&Dlg::ShowChanges>(IDM_CHANGES, Opens::ModalWindow),
-        fw::OnMessage<&Dlg::OnPaint>(WM_PAINT),
-        fw::OnTimer<&Dlg::OnceShown>(Dlg::kOnceShownTimer),
-        fw::OnMessage<&Dlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+        fw::OnId<&Dlg::ShowAbout>(WM_SYSCOMMAND, IDM_ABOUTBOX, Opens::ModalWindow),
+        fw::OnId<&Dlg::ChooseAndOpenFile>(WM_SYSCOMMAND, IDM_OPENFILE, Opens::ModalWindow),
+        fw::OnId<&Dlg::ChooseAndSaveAs>(WM_SYSCOMMAND, IDM_SAVEAS, Opens::ModalWindow),
+        fw::OnId<&Dlg::ShowChanges>(WM_SYSCOMMAND, IDM_CHANGES, Opens::ModalWindow),
+        fw::OnMessage<&Dlg::OnPaint>(WM_PAINT, Default::Runs),
+        fw::OnId<&Dlg::OnceShown>(WM_TIMER, Dlg::kOnceShownTimer),
+        fw::OnMessage<&Dlg::OnQueryDragIcon>(WM_QUERYDRAGICON, Default::Skipped),
         fw::OnDropFiles<&Dlg::OnDropFiles>(Opens::ModalWindow),
-        fw::OnMessage<&Dlg::OpenFromStartArguments>(Dlg::kOpenStartFile, Opens::ModalWindow),
+        fw::OnMessage<&Dlg::OpenFromStartArguments>(Dlg::kOpenStartFile, Default::Skipped, Opens::ModalWindow),
         fw::WatchMessage<&Dlg::OnDialogMouse>(WM_MOUSEMOVE),
         fw::WatchMessage<&Dlg::OnDialogMouse>(WM_LBUTTONDOWN),
     }};
 
-    static constexpr std::array<TableEntry, 5> kSettings = {{
+    static constexpr std::array<TableEntry, 7> kSettings = {{
         // The tooltip asks for a control's text naming the control's window.
         fw::OnNotify<&Dlg::OnToolTipText>(fw::kAnyControl, TTN_GETDISPINFOW),
         fw::OnControlScroll<&Dlg::OnSliderMove>(WM_VSCROLL),
+        // "Save" shows boxes, and ends the dialog when it has saved.
+        fw::OnClicked<&Dlg::OnOK>(IDOK, Opens::ModalWindow),
+        fw::OnClickedEnd<Dlg>(IDCANCEL),
         fw::OnClicked<&Dlg::ResetToDefaults>(IDC_DEFAULT),
         fw::OnClickedRange<&Dlg::OnRadio>(IDC_CODEC_QM1, IDC_CODEC_QM3),
         fw::OnClickedRange<&Dlg::OnRadio>(IDC_SELECT_MIC, IDC_SELECT_PHONE),

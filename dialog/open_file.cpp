@@ -7,10 +7,10 @@
 #include "custom/file_check.h"
 #include "dialog/corvaset_dlg.h"
 #include "dialog/open_messages.h"
-#include "framework/file_read.h"
+#include "win32/file_read.h"
 #include "framework/file_dialogs.h"
 #include "framework/shell.h"
-#include "framework/text.h"
+#include "win32/text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/file.h"
+#include "win32/file.h"
 
 namespace open_messages {
 

@@ -7,7 +7,7 @@
 #include "dialog/open_messages.h"
 #include "dialog/save_messages.h"
 #include "framework/file_dialogs.h"
-#include "framework/text.h"
+#include "win32/text.h"
 
 namespace {
 

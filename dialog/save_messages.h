@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "framework/file.h"
+#include "win32/file.h"
 
 namespace save_messages {
 

@@ -5,7 +5,7 @@
 #include "custom/level_scale.h"
 #include "dialog/corvaset_dlg.h"
 #include "framework/radio_check.h"
-#include "framework/text.h"
+#include "win32/text.h"
 
 using namespace controls;
 

@@ -1,6 +1,6 @@
 #include "framework/accessible_name.h"
 
-#include "framework/system_library.h"
+#include "win32/system_library.h"
 
 #include <commctrl.h>
 #include <oleacc.h>

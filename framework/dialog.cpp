@@ -1,9 +1,9 @@
 #include "framework/dialog.h"
 
+#include "bench/startup_trace.h"
 #include "framework/app.h"
 #include "framework/centred_box.h"
 #include "framework/radio_check.h"
-#include "framework/startup_trace.h"
 
 namespace fw {
 namespace {
@@ -138,19 +138,10 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (!AcceptsMessage(m)) return FALSE;
 
     // 3. The message table.
-    if (RouteMessage(m) && m.handled) {
-        if (ReturnsResultDirectly(msg)) return m.result;
-        ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, m.result);
-        return TRUE;
-    }
-
-    // 4. OK and Cancel, unless a modal window the dialog opened is up: the
-    //    dialog would end under it.
-    if (msg == WM_COMMAND && m.code == BN_CLICKED && !ModalWindowUp()) {
-        if (m.id == IDOK) { OnOK(); return TRUE; }
-        if (m.id == IDCANCEL) { OnCancel(); return TRUE; }
-    }
-    return FALSE;
+    if (!RouteMessage(m) || !m.handled) return FALSE;
+    if (ReturnsResultDirectly(msg)) return m.result;
+    ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, m.result);
+    return TRUE;
 }
 
 }  // namespace fw

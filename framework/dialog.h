@@ -32,9 +32,8 @@ void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 //  2. A message the derived class's filter (AcceptsMessage) refuses is
 //     dropped before any handler sees it.
 //  3. The derived class's message table (RouteMessage), whose entries check
-//     the arguments any process could forge.
-//  4. OK and Cancel end the dialog (OnOK, OnCancel), but not while a modal
-//     window it opened is up.
+//     the arguments any process could forge. OK and Cancel are entries of it
+//     like any other (OnClickedEnd, or a handler of the dialog's own).
 // No exception leaves a step: the procedure catches them all.
 //
 // Under Wine nearly every call that reaches a window (its text, state, place
@@ -96,8 +95,6 @@ public:
 
 protected:
     virtual BOOL OnInitDialog();
-    virtual void OnOK() { EndDialog(IDOK); }
-    virtual void OnCancel() { EndDialog(IDCANCEL); }
     virtual void DoDataExchange(CDataExchange&) {}
     // Before the window exists: the dialog may set its controls' first texts
     // and greying in its template, where they cost nothing.

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "framework/dialog_template.h"
-#include "framework/system_library.h"
+#include "win32/system_library.h"
 
 namespace fw {
 namespace {
@@ -215,15 +215,10 @@ bool CDialogScroller::RouteMessage(Message& m) {
         fw::OnOwnScroll<&S::OnVerticalBar>(WM_VSCROLL),
         fw::OnOwnScroll<&S::OnHorizontalBar>(WM_HSCROLL),
         fw::OnMouseWheel<&S::OnWheel>(),
-        fw::OnMessage<&S::OnDisplayChange>(WM_DISPLAYCHANGE),
+        fw::OnMessage<&S::OnDisplayChange>(WM_DISPLAYCHANGE, Default::Runs),
         fw::OnDpiChanged<&S::OnDpiChanged>(),
     };
     return fw::DispatchMessageTable<S>(*this, kTable, m);
-}
-
-bool CDialogScroller::OnDisplayChange() {
-    Fit();
-    return false;
 }
 
 void CDialogScroller::OnScroll(int bar, WORD code) {

@@ -51,8 +51,8 @@ private:
     void OnHorizontalBar(WORD code) { OnScroll(SB_HORZ, code); }
     // Scrolls when there is something to scroll.
     void OnWheel(short delta);
-    // Fits again; the default handling runs as well.
-    bool OnDisplayChange();
+    // Fits again.
+    void OnDisplayChange() { Fit(); }
     // The content grows or shrinks with the controls; the window takes the
     // suggested rectangle and is fitted again.
     void OnDpiChanged(UINT newDpi, const RECT& suggested);

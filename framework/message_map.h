@@ -3,6 +3,9 @@
 // handler's own arguments, and checks the ones any process could forge (a
 // pointer, a handle, a DPI) first: no handler sees a bad one. A column
 // number rides along so that one handler can serve every control of a kind.
+// Every kind answers through one path (crack::Answer), which does what the
+// entry says: whether it waits out a modal window the dialog opened, and
+// whether the system's default handling runs as well.
 #pragma once
 
 #include <windows.h>
@@ -40,11 +43,17 @@ enum class CodeMatch : unsigned char {
     Any,    // every code; the entry's code is not looked at
 };
 
-// Whether the handler opens a modal window. Such an entry is ignored while
-// a modal window the dialog opened is up: messages still reach the dialog
-// then, posted by any process, and a second modal window would enable the
-// dialog again when it closed, under the first.
+// Whether the handler opens a modal window or ends the dialog. Such an entry
+// is ignored while a modal window the dialog opened is up: messages still
+// reach the dialog then, posted by any process, and a second modal window
+// would enable the dialog again when it closed, under the first, as the
+// dialog would end under it.
 enum class Opens : unsigned char { Nothing, ModalWindow };
+
+// Whether the system's default handling of the message runs after the
+// handler: skipped when the handler answers the message, run when the
+// handler only looks at it on its way.
+enum class Default : unsigned char { Skipped, Runs };
 
 template <class T>
 struct MessageEntry {
@@ -60,6 +69,7 @@ struct MessageEntry {
     int column = 0;
     CodeMatch codeMatch = CodeMatch::Exact;
     Opens opens = Opens::Nothing;
+    Default defaults = Default::Skipped;
 };
 
 // Calls the first matching entry that takes the message. Returns whether one did.
@@ -117,18 +127,16 @@ bool ModalWindowUp(const T& target) {
         return false;
 }
 
-// Calls the handler and records its answer: a bool says whether it handled
-// the message (false lets the default handling run as well), a handle is
-// the message's result. An entry that opens a modal window takes the
-// message and ignores it while one is up.
+// The one way every entry kind answers, with the arguments it took from the
+// message: an entry that opens a modal window takes the message and ignores
+// it while one is up; otherwise the handler runs, a handle it returns is the
+// message's result, and the entry says whether the default handling runs.
 template <auto H, class T, class... A>
 bool Answer(T& target, Message& m, const MessageEntry<T>& e, A&&... args) {
     if (e.opens == Opens::ModalWindow && ModalWindowUp(target)) return true;
-    using R = decltype((target.*H)(std::forward<A>(args)...));
-    if constexpr (std::is_void_v<R>)
+    m.handled = e.defaults == Default::Skipped;
+    if constexpr (std::is_void_v<decltype((target.*H)(std::forward<A>(args)...))>)
         (target.*H)(std::forward<A>(args)...);
-    else if constexpr (std::is_same_v<R, bool>)
-        m.handled = (target.*H)(std::forward<A>(args)...);
     else
         m.result = reinterpret_cast<LRESULT>((target.*H)(std::forward<A>(args)...));
     return true;
@@ -139,132 +147,123 @@ bool CallWithNoArguments(T& target, Message& m, const MessageEntry<T>& e) {
     return Answer<H>(target, m, e);
 }
 
-template <class T>
-constexpr MessageEntry<T> Entry(UINT message, UINT code, UINT first, UINT last, typename MessageEntry<T>::Call call,
-                                int column = 0, CodeMatch match = CodeMatch::Exact, Opens opens = Opens::Nothing) {
-    return {message, code, first, last, call, column, match, opens};
-}
-
 constexpr UINT kAnyId = 0xFFFFFFFFu;
 
 }  // namespace crack
 
 // ---- The window's own messages, whoever sends them ----
 
-// H(): paint, a display change, a message of the program's own.
+// H(): paint, a display change, a message of the program's own; the entry
+// says whether the default handling runs as well.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnMessage(UINT message, Opens opens = Opens::Nothing) {
-    return crack::Entry<T>(message, 0, 0, crack::kAnyId,
-                           crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any, opens);
+constexpr MessageEntry<T> OnMessage(UINT message, Default defaults, Opens opens = Opens::Nothing) {
+    return {message, 0, 0, crack::kAnyId, crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any, opens, defaults};
 }
 
 // H(message, wParam, lParam) sees the message go by; the default handling runs as well.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> WatchMessage(UINT message) {
-    return crack::Entry<T>(message, 0, 0, crack::kAnyId,
-                           [](T& t, Message& m, const MessageEntry<T>&) {
-                               (t.*H)(m.message, m.wParam, m.lParam);
-                               m.handled = false;
-                               return true;
-                           },
-                           0, CodeMatch::Any);
+    return {message, 0, 0, crack::kAnyId,
+            [](T& t, Message& m, const MessageEntry<T>& e) {
+                return crack::Answer<H>(t, m, e, m.message, m.wParam, m.lParam);
+            },
+            0, CodeMatch::Any, Opens::Nothing, Default::Runs};
 }
 
-// H() for one system-menu command; the others go on to the default handling.
+// H() for one system-menu command (WM_SYSCOMMAND) or one of the window's
+// timers (WM_TIMER), `id`; the other commands and timers go on to the
+// default handling.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnSysCommand(UINT command, Opens opens = Opens::Nothing) {
-    return crack::Entry<T>(WM_SYSCOMMAND, 0, command, command,
-                           crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any, opens);
-}
-
-// H() for the window's timer `id`; other timers go on to the default handling.
-template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnTimer(UINT id) {
-    return crack::Entry<T>(WM_TIMER, 0, id, id,
-                           crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any);
+constexpr MessageEntry<T> OnId(UINT message, UINT id, Opens opens = Opens::Nothing) {
+    return {message, 0, id, id, crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any, opens};
 }
 
 // H(code) for the window's own scroll bar (WM_VSCROLL or WM_HSCROLL).
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnOwnScroll(UINT message) {
-    return crack::Entry<T>(message, 0, 0, 0,
-                           [](T& t, Message& m, const MessageEntry<T>& e) {
-                               return m.lParam == 0 && crack::Answer<H>(t, m, e, LOWORD(m.wParam));
-                           },
-                           0, CodeMatch::Any);
+    return {message, 0, 0, 0,
+            [](T& t, Message& m, const MessageEntry<T>& e) {
+                return m.lParam == 0 && crack::Answer<H>(t, m, e, LOWORD(m.wParam));
+            },
+            0, CodeMatch::Any};
 }
 
 // H(control, code) for a scroll message from a control (a trackbar); the
 // default handling runs as well.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnControlScroll(UINT message) {
-    return crack::Entry<T>(message, 0, 0, crack::kAnyId,
-                           [](T& t, Message& m, const MessageEntry<T>&) {
-                               if (m.lParam == 0) return false;
-                               (t.*H)(reinterpret_cast<HWND>(m.lParam), LOWORD(m.wParam));
-                               m.handled = false;
-                               return true;
-                           },
-                           0, CodeMatch::Any);
+    return {message, 0, 0, crack::kAnyId,
+            [](T& t, Message& m, const MessageEntry<T>& e) {
+                return m.lParam != 0 && crack::Answer<H>(t, m, e, reinterpret_cast<HWND>(m.lParam), LOWORD(m.wParam));
+            },
+            0, CodeMatch::Any, Opens::Nothing, Default::Runs};
 }
 
 // H(delta) for the mouse wheel.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnMouseWheel() {
-    return crack::Entry<T>(WM_MOUSEWHEEL, 0, 0, crack::kAnyId,
-                           [](T& t, Message& m, const MessageEntry<T>& e) {
-                               return crack::Answer<H>(t, m, e, static_cast<short>(HIWORD(m.wParam)));
-                           },
-                           0, CodeMatch::Any);
+    return {WM_MOUSEWHEEL, 0, 0, crack::kAnyId,
+            [](T& t, Message& m, const MessageEntry<T>& e) {
+                return crack::Answer<H>(t, m, e, static_cast<short>(HIWORD(m.wParam)));
+            },
+            0, CodeMatch::Any};
 }
 
 // H(dpi, suggested) for a DPI a monitor can have and a readable rectangle;
 // any other WM_DPICHANGED is dropped.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnDpiChanged() {
-    return crack::Entry<T>(kDpiChangedMessage, 0, 0, crack::kAnyId,
-                           [](T& t, Message& m, const MessageEntry<T>& e) {
-                               const RECT* suggested = SuggestedDpiRect(m.wParam, m.lParam);
-                               const UINT dpi = HIWORD(m.wParam);
-                               return suggested == nullptr || crack::Answer<H>(t, m, e, dpi, *suggested);
-                           },
-                           0, CodeMatch::Any);
+    return {kDpiChangedMessage, 0, 0, crack::kAnyId,
+            [](T& t, Message& m, const MessageEntry<T>& e) {
+                const RECT* suggested = SuggestedDpiRect(m.wParam, m.lParam);
+                return suggested == nullptr || crack::Answer<H>(t, m, e, UINT{HIWORD(m.wParam)}, *suggested);
+            },
+            0, CodeMatch::Any};
 }
 
 // H(files) for a drop of this process's; a forged handle is dropped unread.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnDropFiles(Opens opens = Opens::Nothing) {
-    return crack::Entry<T>(WM_DROPFILES, 0, 0, crack::kAnyId,
-                           [](T& t, Message& m, const MessageEntry<T>& e) {
-                               const auto files = TakeDrop(m.wParam);
-                               return !files || crack::Answer<H>(t, m, e, *files);
-                           },
-                           0, CodeMatch::Any, opens);
+    return {WM_DROPFILES, 0, 0, crack::kAnyId,
+            [](T& t, Message& m, const MessageEntry<T>& e) {
+                const auto files = TakeDrop(m.wParam);
+                return !files || crack::Answer<H>(t, m, e, *files);
+            },
+            0, CodeMatch::Any, opens};
 }
 
 // ---- Commands and notifications from the controls ----
 
 // H() for a click on button `id`.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnClicked(UINT id) {
-    return crack::Entry<T>(WM_COMMAND, BN_CLICKED, id, id, crack::CallWithNoArguments<H, T>);
+constexpr MessageEntry<T> OnClicked(UINT id, Opens opens = Opens::Nothing) {
+    return {WM_COMMAND, BN_CLICKED, id, id, crack::CallWithNoArguments<H, T>, 0, CodeMatch::Exact, opens};
+}
+
+// A click on button `id` (OK, Cancel; Enter, Escape and the close box send
+// them too) ends the dialog with `id` as its result, but not while a modal
+// window the dialog opened is up: it would end under that window.
+template <class T>
+constexpr MessageEntry<T> OnClickedEnd(UINT id) {
+    return {WM_COMMAND, BN_CLICKED, id, id,
+            [](T& t, Message& m, const MessageEntry<T>& e) {
+                return crack::Answer<&T::EndDialog>(t, m, e, static_cast<int>(m.id));
+            },
+            0, CodeMatch::Exact, Opens::ModalWindow};
 }
 
 // H(id) for a click on any button from `first` to `last`.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnClickedRange(UINT first, UINT last) {
-    return crack::Entry<T>(WM_COMMAND, BN_CLICKED, first, last,
-                           [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, m.id); });
+    return {WM_COMMAND, BN_CLICKED, first, last,
+            [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, m.id); }};
 }
 
 // H(column) for a click on the button of one column of a kind.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnColumnClicked(UINT id, int column) {
-    return crack::Entry<T>(WM_COMMAND, BN_CLICKED, id, id,
-                           [](T& t, Message& m, const MessageEntry<T>& e) {
-                               return crack::Answer<H>(t, m, e, e.column);
-                           },
-                           column);
+    return {WM_COMMAND, BN_CLICKED, id, id,
+            [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, e.column); }, column};
 }
 
 // H(record) for notification `code` from control `id` (kAnyControl: from
@@ -273,17 +272,14 @@ constexpr MessageEntry<T> OnColumnClicked(UINT id, int column) {
 constexpr UINT kAnyControl = crack::kAnyId;
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnNotify(UINT id, UINT code) {
-    return crack::Entry<T>(WM_NOTIFY, code, id == kAnyControl ? 0 : id, id,
-                           [](T& t, Message& m, const MessageEntry<T>& e) {
-                               using Ref = typename crack::Handler<decltype(H)>::First;
-                               using Record = std::remove_reference_t<Ref>;
-                               auto* record = reinterpret_cast<Record*>(m.lParam);
-                               const bool sound = std::is_const_v<Record>
-                                                      ? IsReadable(record, sizeof(Record))
-                                                      : IsWritable(const_cast<std::remove_const_t<Record>*>(record),
-                                                                   sizeof(Record));
-                               return !sound || crack::Answer<H>(t, m, e, *record);
-                           });
+    return {WM_NOTIFY, code, id == kAnyControl ? 0 : id, id, [](T& t, Message& m, const MessageEntry<T>& e) {
+                using Record = std::remove_reference_t<typename crack::Handler<decltype(H)>::First>;
+                auto* record = reinterpret_cast<Record*>(m.lParam);
+                const bool sound = std::is_const_v<Record>
+                                       ? IsReadable(record, sizeof(Record))
+                                       : IsWritable(const_cast<std::remove_const_t<Record>*>(record), sizeof(Record));
+                return !sound || crack::Answer<H>(t, m, e, *record);
+            }};
 }
 
 // H(delta, column) for a press on the spin of one column. The handler moves
@@ -291,14 +287,13 @@ constexpr MessageEntry<T> OnNotify(UINT id, UINT code) {
 // step a second time.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnSpinPress(UINT id, int column) {
-    return crack::Entry<T>(WM_NOTIFY, UDN_DELTAPOS, id, id,
-                           [](T& t, Message& m, const MessageEntry<T>& e) {
-                               m.result = 1;
-                               const auto* press = reinterpret_cast<const NMUPDOWN*>(m.lParam);
-                               return !IsReadable(press, sizeof(NMUPDOWN)) ||
-                                      crack::Answer<H>(t, m, e, press->iDelta, e.column);
-                           },
-                           column);
+    return {WM_NOTIFY, UDN_DELTAPOS, id, id,
+            [](T& t, Message& m, const MessageEntry<T>& e) {
+                m.result = 1;
+                const auto* press = reinterpret_cast<const NMUPDOWN*>(m.lParam);
+                return !IsReadable(press, sizeof(NMUPDOWN)) || crack::Answer<H>(t, m, e, press->iDelta, e.column);
+            },
+            column};
 }
 
 // Joins message tables made of parts into one constant table.

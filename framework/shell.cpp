@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "framework/system_library.h"
+#include "win32/system_library.h"
 
 namespace fw {
 namespace {

@@ -1,4 +1,4 @@
-// The Windows build's file access, through the framework's own file calls,
+// The Windows build's file access, through the win32 layer's own file calls,
 // so that both programs refuse and report the same files alike: only a file
 // on a disk is read or replaced, a device name or a path in the device
 // namespace is refused before anything is opened, and long paths work.
@@ -13,10 +13,10 @@
 
 #include <cstring>
 
-#include "framework/file.h"
-#include "framework/file_read.h"
-#include "framework/text.h"
 #include "tool/file_io.h"
+#include "win32/file.h"
+#include "win32/file_read.h"
+#include "win32/text.h"
 
 namespace tool {
 namespace {

@@ -23,7 +23,7 @@ int Run(const tool::Args& args) {
 
 #ifdef _WIN32
 // Here, below Run: <windows.h> names TextOut as a macro.
-#include "framework/text.h"
+#include "win32/text.h"
 
 // The command line as UTF-16, so that any file name arrives intact.
 int wmain(int argc, wchar_t** argv) {

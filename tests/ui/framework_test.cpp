@@ -11,9 +11,9 @@
 
 #include "framework/dialog.h"
 #include "framework/sender_check.h"
-#include "framework/text.h"
 #include "res/resource.h"
 #include "tests/support/win_test_support.h"
+#include "win32/text.h"
 
 namespace {
 
@@ -289,8 +289,8 @@ const CodeMatch kCodeMatches[] = {
     {"OutOfMemoryEntryLeavesAClick", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFFu), 0xFFFFFFFEu, false},
     {"OutOfMemoryEntryLeavesCodeZero", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFFu), 0, false},
     {"ClickEntryLeavesOutOfMemory", fw::OnNotify<&Target::Handle>(7, 0xFFFFFFFEu), 0xFFFFFFFFu, false},
-    {"WindowMessageEntryTakesOutOfMemory", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY), 0xFFFFFFFFu, true},
-    {"WindowMessageEntryTakesCodeZero", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY), 0, true},
+    {"WindowMessageEntryTakesOutOfMemory", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY, fw::Default::Skipped), 0xFFFFFFFFu, true},
+    {"WindowMessageEntryTakesCodeZero", fw::OnMessage<&Target::HandleAny>(WM_NOTIFY, fw::Default::Skipped), 0, true},
 };
 
 void PrintTo(const CodeMatch& c, std::ostream* os) { *os << c.name; }

@@ -3,8 +3,8 @@
 #include "tests/ui/dialog_fixture.h"
 
 #include "dialog/save_messages.h"
-#include "framework/file.h"
 #include "tests/support/save_obstacles.h"
+#include "win32/file.h"
 
 using custom::Entry;
 using test_support::BoxIcon;

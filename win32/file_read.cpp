@@ -1,4 +1,4 @@
-#include "framework/file_read.h"
+#include "win32/file_read.h"
 
 namespace fw {
 

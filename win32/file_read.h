@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/file.h"
+#include "win32/file.h"
 
 namespace fw {
 

@@ -1,4 +1,4 @@
-#include "framework/file.h"
+#include "win32/file.h"
 
 #include <vector>
 

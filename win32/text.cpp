@@ -1,4 +1,4 @@
-#include "framework/text.h"
+#include "win32/text.h"
 
 namespace fw {
 namespace {
