@@ -64,7 +64,6 @@ constexpr EntryMeaning MinGain(unsigned source, E self) {
 // In table order. The CD mute bit and the Wave mute bit are shown at most,
 // never changed; the Mic row also carries the boost bit.
 constexpr std::array<EntryMeaning, kEntryCount> kMeanings = {{
-    // The CD line's "Disable" switch is carried, never changed: it greys nothing.
     Level(E::MasterVolume, S::Attenuation, Channels::Stereo, kStereoLevelFields | kMute, E::MasVMax, E::MasVMin, kNone),
     Level(E::HeadphoneVolume, S::Attenuation, Channels::Stereo, kStereoLevelFields | kMute, E::HP_VMax, E::HP_VMin,
           E::DisableHeadphone),
@@ -73,6 +72,7 @@ constexpr std::array<EntryMeaning, kEntryCount> kMeanings = {{
     Level(E::MicVolume, S::Gain, Channels::Mono, kLevelMask | kMute | (1u << kMicBoostBit), E::MicVMax, E::MicVMin,
           E::DisableMic),
     Level(E::LineInVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::LinVMax, E::LinVMin, E::DisableLineIn),
+    // The CD line's "Disable" switch is carried, never changed: it greys nothing.
     Level(E::CDVolume, S::Gain, Channels::Stereo, kStereoLevelFields, E::ACDVMax, E::ACDVMin, kNone),
     Level(E::VideoVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::VidVMax, E::VidVMin, E::DisableVideo),
     Level(E::AUXVolume, S::Gain, Channels::Stereo, kStereoLevelFields | kMute, E::AuxVMax, E::AuxVMin, E::DisableAUX),
