@@ -119,7 +119,7 @@ corvaset_for_size(corvaset)
 # --- tests under Wine -------------------------------------------------------
 
 add_library(corvaset_test_support STATIC tests/support/win_test_support.cpp tests/support/save_obstacles.cpp
-    tests/support/accessible_text.cpp)
+    tests/support/accessible_text.cpp tests/support/modeless_dialog.cpp)
 target_link_libraries(corvaset_test_support PUBLIC corvaset_framework GTest::gtest PRIVATE oleacc ole32 oleaut32
     corvaset_warnings)
 

@@ -26,37 +26,17 @@ bool ReturnsResultDirectly(UINT msg) {
 
 void DDX_Control(CDataExchange& dx, int id, CWnd& control) { control.Attach(dx.dialog->FindItem(id)); }
 
+// A window left behind by its object would call into a dialog that is gone.
 CDialog::~CDialog() {
-    if (m_modeless && m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
+    if (m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
 }
 
-INT_PTR CDialog::DoModal(HWND parent) {
-    m_modeless = false;
-    m_endResult.reset();
+INT_PTR CDialog::RunIn(MakeWindow make, HWND parent) {
     DialogTemplate prepared(m_templateId);
     PrepareTemplate(prepared);
     const DLGTEMPLATE* made = prepared.Data();
-    return made != nullptr ? ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), made, parent, DialogProc,
-                                                       reinterpret_cast<LPARAM>(this))
+    return made != nullptr ? make(::GetModuleHandleW(nullptr), made, parent, DialogProc, reinterpret_cast<LPARAM>(this))
                            : -1;
-}
-
-bool CDialog::Create(HWND parent) {
-    m_modeless = true;
-    m_endResult.reset();
-    DialogTemplate prepared(m_templateId);
-    PrepareTemplate(prepared);
-    const DLGTEMPLATE* made = prepared.Data();
-    return made != nullptr && ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), made, parent, DialogProc,
-                                                           reinterpret_cast<LPARAM>(this)) != nullptr;
-}
-
-void CDialog::EndDialog(int result) {
-    m_endResult = result;
-    if (m_modeless)
-        ::ShowWindow(m_hWnd, SW_HIDE);
-    else
-        ::EndDialog(m_hWnd, result);
 }
 
 int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT type) const {

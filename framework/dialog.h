@@ -1,11 +1,9 @@
-// Dialog base: runs a template modally (or modeless, for tests), binds control
-// members at each data exchange and routes messages through the derived
-// class's message table.
+// Dialog base: runs a template modally, binds control members at each data
+// exchange and routes messages through the derived class's message table.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,15 +47,16 @@ public:
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
 
+    // A call that makes a dialog window from a template in memory, with the
+    // arguments DialogBoxIndirectParamW takes.
+    using MakeWindow = INT_PTR(WINAPI*)(HINSTANCE, LPCDLGTEMPLATEW, HWND, DLGPROC, LPARAM);
+    // Prepares the template and makes this dialog's window from it by
+    // `make`; returns what `make` returns, or -1 when there is no template.
+    INT_PTR RunIn(MakeWindow make, HWND parent = nullptr);
     // Runs the dialog modally; returns the result it was ended with, or -1.
-    INT_PTR DoModal(HWND parent = nullptr);
-    // Creates the dialog modeless and returns at once. EndDialog then only
-    // records the result and hides the window; the owner destroys it.
-    bool Create(HWND parent = nullptr);
+    INT_PTR DoModal(HWND parent = nullptr) { return RunIn(::DialogBoxIndirectParamW, parent); }
 
-    void EndDialog(int result);
-    // The result EndDialog was called with, if it was.
-    std::optional<int> EndResult() const { return m_endResult; }
+    void EndDialog(int result) const { ::EndDialog(m_hWnd, result); }
 
     // Checks the radio button `check` and clears the others from `first` to
     // `last`, leaving checks and tab stops as the system's CheckRadioButton
@@ -115,8 +114,6 @@ private:
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     UINT m_templateId;
-    bool m_modeless = false;
-    std::optional<int> m_endResult;
     std::vector<HWND> m_controls;
     std::vector<int> m_controlIds;  // each control's ID, read once: every read is a call into win32u
     mutable int m_modalWindows = 0;

@@ -39,11 +39,7 @@ public:
 
     // Scrolls so that `child` lies wholly inside the client area when it can.
     void ScrollIntoView(HWND child);
-    // How far the content is scrolled.
-    POINT Position() const { return m_position; }
     bool Scrolls() const { return m_scrollsX || m_scrollsY; }
-    // WatchControls has run.
-    bool Watching() const { return m_watching; }
 
 private:
     void OnScroll(int bar, WORD code);

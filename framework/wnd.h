@@ -18,7 +18,6 @@ public:
     void Attach(HWND hwnd) { m_hWnd = hwnd; }
 
     LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageW(m_hWnd, msg, wp, lp); }
-    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     void EnableWindow(bool enable) const { ::EnableWindow(m_hWnd, enable); }
     bool IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd) != FALSE; }
     bool IsIconic() const { return ::IsIconic(m_hWnd) != FALSE; }

@@ -12,6 +12,7 @@
 #include "framework/dialog.h"
 #include "framework/sender_check.h"
 #include "res/resource.h"
+#include "tests/support/modeless_dialog.h"
 #include "tests/support/win_test_support.h"
 #include "win32/text.h"
 
@@ -54,7 +55,7 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
         ::InitCommonControlsEx(&classes);
-        ASSERT_TRUE(dialog.Create()) << "error " << ::GetLastError();
+        ASSERT_TRUE(test_support::CreateModeless(dialog)) << "error " << ::GetLastError();
         hwnd = dialog.GetSafeHwnd();
     }
 
@@ -155,7 +156,7 @@ TEST(DialogTemplateTest, ChangesOnlyTheNamedControls) {
     const HWND plain = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CORVASET_DIALOG), nullptr,
                                             PlainDialogProc, 0);
     PreparedDialog prepared;
-    ASSERT_TRUE(plain != nullptr && prepared.Create());
+    ASSERT_TRUE(plain != nullptr && test_support::CreateModeless(prepared));
     std::vector<std::wstring> expected = DescribeControls(plain);
     ::DestroyWindow(plain);
     ASSERT_EQ(expected.size(), 152u);
@@ -217,7 +218,7 @@ TEST_F(FrameworkTest, DataExchangeBindsEachMemberToItsControl) {
         }
     };
     BindingDialog binding;
-    ASSERT_TRUE(binding.Create());
+    ASSERT_TRUE(test_support::CreateModeless(binding));
 
     EXPECT_EQ(test_support::WindowText(binding.cancel.GetSafeHwnd()), L"Cancel");
     EXPECT_EQ(binding.none.GetSafeHwnd(), nullptr);
@@ -230,7 +231,7 @@ TEST_F(FrameworkTest, DataExchangeBindsEachMemberToItsControl) {
 TEST_F(FrameworkTest, HandlerExceptionStopsAtTheDialogProcedure) {
     LoggingDialog throwing;
     throwing.failOn = kNoControl;
-    ASSERT_TRUE(throwing.Create());
+    ASSERT_TRUE(test_support::CreateModeless(throwing));
     const HWND window = throwing.GetSafeHwnd();
 
     ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(kNoControl, 0), 0);

@@ -232,7 +232,7 @@ TEST(StartArguments, OneFileOpensAnythingElseIsToldAndTheDialogStartsAsAlways) {
     for (const auto& s : kStarts) {
         CCorvasetDlg dialog(nullptr);
         dialog.SetStartArguments(s.arguments);
-        ASSERT_TRUE(dialog.Create());
+        ASSERT_TRUE(test_support::CreateModeless(dialog));
         // The file is opened once the dialog is up, from its message queue.
         test_support::BoxAnswerer answerer(::GetCurrentThreadId(), dialog.GetSafeHwnd());
         MSG msg;
