@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/item_state_target.h"
 #include "framework/dialog_template.h"
 #include "framework/message_map.h"
 #include "framework/wnd.h"
@@ -18,11 +17,11 @@ class CDialog;
 
 struct CDataExchange {
     CDialog* dialog;
-    bool saveAndValidate;
 };
 
-// Binds `control` to the dialog's control `id`. It binds at every exchange,
-// so that a dialog object run a second time talks to its new window.
+// Binds `control` to the dialog's control `id`. The dialog's controls are
+// bound as it starts (DoDataExchange), so that a dialog object run a second
+// time talks to its new window.
 void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 
 // The dialog procedure runs these steps for each message, in this order:
@@ -86,9 +85,8 @@ public:
     decltype(auto) WhileModal(Show&& show) const {
         struct Count {
             int& n;
-            explicit Count(int& counter) : n(++counter) {}
             ~Count() { --n; }
-        } count(m_modalWindows);
+        } count{++m_modalWindows};
         return show();
     }
 
@@ -102,8 +100,6 @@ protected:
     virtual bool AcceptsMessage(const Message&) const { return true; }
     // The derived class's message table; true when an entry took the message.
     virtual bool RouteMessage(Message&) { return false; }
-
-    void UpdateData(bool saveAndValidate);
 
     // The dialog's controls in their order, listed once as the dialog starts
     // (before OnInitDialog). A dialog here never adds or removes a control.

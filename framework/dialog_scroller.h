@@ -43,8 +43,6 @@ public:
 
 private:
     void OnScroll(int bar, WORD code);
-    void OnVerticalBar(WORD code) { OnScroll(SB_VERT, code); }
-    void OnHorizontalBar(WORD code) { OnScroll(SB_HORZ, code); }
     // Scrolls when there is something to scroll.
     void OnWheel(short delta);
     // Fits again.

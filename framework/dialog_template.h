@@ -9,9 +9,19 @@
 #include <string>
 #include <vector>
 
-#include "framework/item_state_target.h"
-
 namespace fw {
+
+// Where a dialog shows its controls' texts and greying: on the live controls,
+// or, before the dialog is created, in its template.
+class ItemStateTarget {
+public:
+    // The first control with `id` greyed or usable, or showing `text`.
+    virtual void SetItemEnabled(int id, bool enabled) = 0;
+    virtual void SetItemText(int id, const std::wstring& text) = 0;
+
+protected:
+    ~ItemStateTarget() = default;
+};
 
 // The client size template `id` asks for, in dialog units, plain or
 // extended; none when the program has no template `id`.

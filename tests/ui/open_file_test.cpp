@@ -3,12 +3,13 @@
 // back to the opened file.
 #include "tests/ui/dialog_fixture.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstring>
 #include <thread>
 
-#include "framework/shell.h"
+#include "win32/command_line.h"
 
 using custom::Entry;
 using test_support::BoxIcon;
