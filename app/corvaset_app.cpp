@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "app/about_dlg.h"
-#include "dialog/corvaset_dlg.h"
-#include "framework/shell.h"
 #include "bench/startup_trace.h"
+#include "dialog/corvaset_dlg.h"
+#include "win32/command_line.h"
 
 CCorvasetApp theApp;
 

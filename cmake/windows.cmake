@@ -42,8 +42,10 @@ set(CORVASET_SHIP_LINK_OPTIONS -s -Wl,--gc-sections)
 # kernel32 alone. The command-line tool links this and nothing of the
 # framework.
 add_library(corvaset_win32 STATIC
+    win32/command_line.cpp
     win32/file.cpp
     win32/file_read.cpp
+    win32/memory.cpp
     win32/system_library.cpp
     win32/text.cpp)
 target_include_directories(corvaset_win32 PUBLIC ${CMAKE_SOURCE_DIR})
@@ -64,8 +66,6 @@ add_library(corvaset_framework STATIC
     framework/sender_check.cpp
     framework/shell.cpp
     framework/file_dialogs.cpp
-    framework/centred_box.cpp
-    framework/radio_check.cpp
     framework/tooltips.cpp
     framework/wnd.cpp)
 target_link_libraries(corvaset_framework PUBLIC corvaset_win32 comctl32 PRIVATE corvaset_warnings)
@@ -117,7 +117,7 @@ corvaset_for_size(corvaset)
 # --- tests under Wine -------------------------------------------------------
 
 add_library(corvaset_test_support STATIC tests/support/win_test_support.cpp tests/support/save_obstacles.cpp
-    tests/support/accessible_text.cpp)
+    tests/support/accessible_text.cpp tests/support/modeless_dialog.cpp)
 target_link_libraries(corvaset_test_support PUBLIC corvaset_framework GTest::gtest PRIVATE oleacc ole32 oleaut32
     corvaset_warnings)
 

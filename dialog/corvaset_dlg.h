@@ -22,7 +22,6 @@
 class CCorvasetDlg : public fw::CDialog {
 public:
     // Where the dialog scrolls, for tests and the screen's own checks.
-    const fw::CDialogScroller& Scroller() const { return m_scroller; }
     fw::CDialogScroller& Scroller() { return m_scroller; }
 
     // Opens the About box over the dialog; the application supplies it.

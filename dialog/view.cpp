@@ -4,7 +4,6 @@
 // control that already shows its state.
 #include "custom/level_scale.h"
 #include "dialog/corvaset_dlg.h"
-#include "framework/radio_check.h"
 #include "win32/text.h"
 
 using namespace controls;

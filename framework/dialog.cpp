@@ -2,8 +2,6 @@
 
 #include "bench/startup_trace.h"
 #include "framework/app.h"
-#include "framework/centred_box.h"
-#include "framework/radio_check.h"
 
 namespace fw {
 namespace {
@@ -22,41 +20,69 @@ bool ReturnsResultDirectly(UINT msg) {
     }
 }
 
+// The dialog whose message box is to be centred on it, until it is.
+HWND s_boxOwner = nullptr;
+
+LRESULT CALLBACK CentreBoxOnOwner(int code, WPARAM wp, LPARAM lp) {
+    const auto box = reinterpret_cast<HWND>(wp);
+    if (code == HCBT_ACTIVATE && s_boxOwner != nullptr && ::GetWindow(box, GW_OWNER) == s_boxOwner) {
+        CenterWindow(box, s_boxOwner);
+        s_boxOwner = nullptr;  // once: a box the user has moved stays where it is
+    }
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// MessageBoxW, with the box centred on `owner` when it first shows. The
+// system puts a message box in the middle of the screen and lets no caller
+// say where: only a hook sees the box before it shows. This one watches this
+// thread for the length of this one call.
+int CentredMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
+    s_boxOwner = owner;
+    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, CentreBoxOnOwner, nullptr, ::GetCurrentThreadId());
+    const int result = ::MessageBoxW(owner, text, caption, type);
+    if (hook != nullptr) ::UnhookWindowsHookEx(hook);
+    s_boxOwner = nullptr;
+    return result;
+}
+
 }  // namespace
 
-void DDX_Control(CDataExchange& dx, int id, CWnd& control) { control.Attach(dx.dialog->FindItem(id)); }
+// The system's CheckRadioButton visits every control of the dialog, and an
+// automatic radio button being checked walks around all of them twice to
+// clear the rest of its group. The caller clears the rest button by button
+// anyway, so the button to check is checked as a plain radio button (its
+// type switched there and back with BM_SETSTYLE, without a redraw): the
+// same check and tab stop, without the walk. A button that already has its
+// check and tab stop is left as it is.
+void SetRadioCheck(HWND button, bool check) {
+    const bool checked = ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const bool tabStop = (::GetWindowLongW(button, GWL_STYLE) & WS_TABSTOP) != 0;
+    if (checked == check && tabStop == check) return;
+    if (!check) {
+        ::SendMessageW(button, BM_SETCHECK, BST_UNCHECKED, 0);
+        return;
+    }
+    const auto setType = [button](LONG type) {
+        const LONG style = ::GetWindowLongW(button, GWL_STYLE);
+        ::SendMessageW(button, BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | type), FALSE);
+    };
+    const bool automatic = (::GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    if (automatic) setType(BS_RADIOBUTTON);
+    ::SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
+    if (automatic) setType(BS_AUTORADIOBUTTON);
+}
 
+// A window left behind by its object would call into a dialog that is gone.
 CDialog::~CDialog() {
-    if (m_modeless && m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
+    if (m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
 }
 
-INT_PTR CDialog::DoModal(HWND parent) {
-    m_modeless = false;
-    m_endResult.reset();
+INT_PTR CDialog::RunIn(MakeWindow make, HWND parent) {
     DialogTemplate prepared(m_templateId);
     PrepareTemplate(prepared);
     const DLGTEMPLATE* made = prepared.Data();
-    return made != nullptr ? ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), made, parent, DialogProc,
-                                                       reinterpret_cast<LPARAM>(this))
+    return made != nullptr ? make(::GetModuleHandleW(nullptr), made, parent, DialogProc, reinterpret_cast<LPARAM>(this))
                            : -1;
-}
-
-bool CDialog::Create(HWND parent) {
-    m_modeless = true;
-    m_endResult.reset();
-    DialogTemplate prepared(m_templateId);
-    PrepareTemplate(prepared);
-    const DLGTEMPLATE* made = prepared.Data();
-    return made != nullptr && ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), made, parent, DialogProc,
-                                                           reinterpret_cast<LPARAM>(this)) != nullptr;
-}
-
-void CDialog::EndDialog(int result) {
-    m_endResult = result;
-    if (m_modeless)
-        ::ShowWindow(m_hWnd, SW_HIDE);
-    else
-        ::EndDialog(m_hWnd, result);
 }
 
 int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT type) const {
@@ -64,17 +90,6 @@ int CDialog::MessageBox(const std::wstring& text, const wchar_t* caption, UINT t
     return WhileModal(
         [&] { return CentredMessageBox(m_hWnd, text.c_str(), caption != nullptr ? caption : appName.c_str(), type); });
 }
-
-void CDialog::CheckRadioButton(int first, int last, int check) const {
-    for (int id = first; id <= last; ++id) SetRadioCheck(FindItem(id), id == check);
-}
-
-void CDialog::SetItemEnabled(int id, bool enabled) {
-    const CWnd control(FindItem(id));
-    if (control.IsWindowEnabled() != enabled) control.EnableWindow(enabled);
-}
-
-void CDialog::SetItemText(int id, const std::wstring& text) { CWnd(FindItem(id)).SetWindowText(text); }
 
 HWND CDialog::FindItem(int id) const {
     for (std::size_t i = 0; i < m_controlIds.size(); ++i)
@@ -84,14 +99,8 @@ HWND CDialog::FindItem(int id) const {
 
 // A dialog opens in the middle of its owner, or of the screen when it has none.
 BOOL CDialog::OnInitDialog() {
-    UpdateData(false);
     CenterWindow(m_hWnd, ::GetWindow(m_hWnd, GW_OWNER));
     return TRUE;
-}
-
-void CDialog::UpdateData(bool saveAndValidate) {
-    CDataExchange dx{this, saveAndValidate};
-    DoDataExchange(dx);
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,31 +1,22 @@
-// Dialog base: runs a template modally (or modeless, for tests), binds control
-// members at each data exchange and routes messages through the derived
-// class's message table.
+// Dialog base: runs a template modally and routes messages through the
+// derived class's message table.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "framework/item_state_target.h"
 #include "framework/dialog_template.h"
 #include "framework/message_map.h"
 #include "framework/wnd.h"
 
 namespace fw {
 
-class CDialog;
-
-struct CDataExchange {
-    CDialog* dialog;
-    bool saveAndValidate;
-};
-
-// Binds `control` to the dialog's control `id`. It binds at every exchange,
-// so that a dialog object run a second time talks to its new window.
-void DDX_Control(CDataExchange& dx, int id, CWnd& control);
+// Gives a radio button its check and tab stop (`check`), or takes both away,
+// as the system's CheckRadioButton leaves them, without its walk of the
+// dialog; the caller sets each button of the group.
+void SetRadioCheck(HWND button, bool check);
 
 // The dialog procedure runs these steps for each message, in this order:
 //  1. WM_INITDIALOG: the controls are listed (Controls), then OnInitDialog.
@@ -42,35 +33,28 @@ void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 // listed once, a control's state is set only when it differs, radio buttons
 // are checked without walking the dialog, and the first texts and greying
 // go into the template (DialogTemplate) before the controls exist.
-class CDialog : public CWnd, public ItemStateTarget {
+class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId) : m_templateId(templateId) {}
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
 
+    // A call that makes a dialog window from a template in memory, with the
+    // arguments DialogBoxIndirectParamW takes.
+    using MakeWindow = INT_PTR(WINAPI*)(HINSTANCE, LPCDLGTEMPLATEW, HWND, DLGPROC, LPARAM);
+    // Prepares the template and makes this dialog's window from it by
+    // `make`; returns what `make` returns, or -1 when there is no template.
+    INT_PTR RunIn(MakeWindow make, HWND parent = nullptr);
     // Runs the dialog modally; returns the result it was ended with, or -1.
-    INT_PTR DoModal(HWND parent = nullptr);
-    // Creates the dialog modeless and returns at once. EndDialog then only
-    // records the result and hides the window; the owner destroys it.
-    bool Create(HWND parent = nullptr);
+    INT_PTR DoModal(HWND parent = nullptr) { return RunIn(::DialogBoxIndirectParamW, parent); }
 
-    void EndDialog(int result);
-    // The result EndDialog was called with, if it was.
-    std::optional<int> EndResult() const { return m_endResult; }
+    void EndDialog(int result) const { ::EndDialog(m_hWnd, result); }
 
-    // Checks the radio button `check` and clears the others from `first` to
-    // `last`, leaving checks and tab stops as the system's CheckRadioButton
-    // does, without its walk of the dialog (SetRadioCheck).
-    void CheckRadioButton(int first, int last, int check) const;
     bool IsDlgButtonChecked(int id) const { return ::SendMessageW(FindItem(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
     // The first of the controls with `id`, as GetDlgItem finds it; null when none has it.
     HWND FindItem(int id) const;
-    // Greys the control `id` or makes it usable, or sets its text. A control
-    // already greyed or usable is left so.
-    void SetItemEnabled(int id, bool enabled) override;
-    void SetItemText(int id, const std::wstring& text) override;
 
     // The dialog object of a dialog window run by this class; null for any other window.
     static CDialog* FromHandle(HWND dialog);
@@ -87,15 +71,13 @@ public:
     decltype(auto) WhileModal(Show&& show) const {
         struct Count {
             int& n;
-            explicit Count(int& counter) : n(++counter) {}
             ~Count() { --n; }
-        } count(m_modalWindows);
+        } count{++m_modalWindows};
         return show();
     }
 
 protected:
     virtual BOOL OnInitDialog();
-    virtual void DoDataExchange(CDataExchange&) {}
     // Before the window exists: the dialog may set its controls' first texts
     // and greying in its template, where they cost nothing.
     virtual void PrepareTemplate(DialogTemplate&) {}
@@ -103,8 +85,6 @@ protected:
     virtual bool AcceptsMessage(const Message&) const { return true; }
     // The derived class's message table; true when an entry took the message.
     virtual bool RouteMessage(Message&) { return false; }
-
-    void UpdateData(bool saveAndValidate);
 
     // The dialog's controls in their order, listed once as the dialog starts
     // (before OnInitDialog). A dialog here never adds or removes a control.
@@ -115,8 +95,6 @@ private:
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     UINT m_templateId;
-    bool m_modeless = false;
-    std::optional<int> m_endResult;
     std::vector<HWND> m_controls;
     std::vector<int> m_controlIds;  // each control's ID, read once: every read is a call into win32u
     mutable int m_modalWindows = 0;

@@ -15,20 +15,19 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x5C01;
 constexpr int kWheelStep = 48;  // pixels a wheel notch scrolls
 
-bool IsSliderOrSpin(HWND hwnd) {
+bool IsClass(HWND hwnd, const wchar_t* className) {
     wchar_t name[32] = L"";
     ::GetClassNameW(hwnd, name, 32);
-    return _wcsicmp(name, TRACKBAR_CLASSW) == 0 || _wcsicmp(name, UPDOWN_CLASSW) == 0;
+    return _wcsicmp(name, className) == 0;
 }
+
+bool IsSliderOrSpin(HWND hwnd) { return IsClass(hwnd, TRACKBAR_CLASSW) || IsClass(hwnd, UPDOWN_CLASSW); }
 
 // Labels and group boxes never take the focus: only the other controls need
 // watching for it.
 bool CanTakeFocus(HWND hwnd) {
-    wchar_t name[32] = L"";
-    ::GetClassNameW(hwnd, name, 32);
-    if (_wcsicmp(name, WC_STATICW) == 0) return false;
-    const LONG type = ::GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
-    return !(_wcsicmp(name, WC_BUTTONW) == 0 && type == BS_GROUPBOX);
+    const bool groupBox = (::GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && IsClass(hwnd, WC_BUTTONW);
+    return !groupBox && !IsClass(hwnd, WC_STATICW);
 }
 
 // The client size a dialog template asks for, in pixels of `dialog`.
@@ -212,8 +211,8 @@ void CDialogScroller::ScrollTo(int x, int y) {
 bool CDialogScroller::RouteMessage(Message& m) {
     using S = CDialogScroller;
     static constexpr MessageEntry<S> kTable[] = {
-        fw::OnOwnScroll<&S::OnVerticalBar>(WM_VSCROLL),
-        fw::OnOwnScroll<&S::OnHorizontalBar>(WM_HSCROLL),
+        fw::OnOwnScroll<&S::OnScroll>(WM_VSCROLL),
+        fw::OnOwnScroll<&S::OnScroll>(WM_HSCROLL),
         fw::OnMouseWheel<&S::OnWheel>(),
         fw::OnMessage<&S::OnDisplayChange>(WM_DISPLAYCHANGE, Default::Runs),
         fw::OnDpiChanged<&S::OnDpiChanged>(),

@@ -39,16 +39,10 @@ public:
 
     // Scrolls so that `child` lies wholly inside the client area when it can.
     void ScrollIntoView(HWND child);
-    // How far the content is scrolled.
-    POINT Position() const { return m_position; }
     bool Scrolls() const { return m_scrollsX || m_scrollsY; }
-    // WatchControls has run.
-    bool Watching() const { return m_watching; }
 
 private:
     void OnScroll(int bar, WORD code);
-    void OnVerticalBar(WORD code) { OnScroll(SB_VERT, code); }
-    void OnHorizontalBar(WORD code) { OnScroll(SB_HORZ, code); }
     // Scrolls when there is something to scroll.
     void OnWheel(short delta);
     // Fits again.

@@ -9,15 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/item_state_target.h"
-
 namespace fw {
 
 // The client size template `id` asks for, in dialog units, plain or
 // extended; none when the program has no template `id`.
 std::optional<SIZE> DialogTemplateSize(UINT id);
 
-class DialogTemplate : public ItemStateTarget {
+class DialogTemplate {
 public:
     // Copies the extended template `id` (DIALOGEX). A plain one is left as
     // it is, unchanged by the calls below.
@@ -29,8 +27,8 @@ public:
 
     // The first control with `id`, as GetDlgItem finds it, is created
     // greyed or usable, or with `text`. An unknown ID changes nothing.
-    void SetItemEnabled(int id, bool enabled) override;
-    void SetItemText(int id, const std::wstring& text) override;
+    void SetItemEnabled(int id, bool enabled);
+    void SetItemText(int id, const std::wstring& text);
 
 private:
     // Where the next control starts in the template, and where its title

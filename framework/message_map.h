@@ -22,6 +22,8 @@
 #include <utility>
 #include <vector>
 
+#include "win32/memory.h"
+
 namespace fw {
 
 // One window message as the dialog decoded it, and the answer to it.
@@ -90,11 +92,6 @@ constexpr UINT kDpiChangedMessage = 0x02E0;
 // The id and code fields for a raw message. A notification whose header
 // cannot be read is decoded with id and code 0, so that no entry takes it.
 Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp);
-
-// Whether `size` bytes at `p` can be read, or written: a notification's
-// lParam is a pointer that another program may have forged.
-bool IsReadable(const void* p, std::size_t size);
-bool IsWritable(void* p, std::size_t size);
 
 // The rectangle a WM_DPICHANGED suggests, or null when its DPI is not one a
 // monitor can have (a forged one would shrink the dialog to nothing or park
@@ -178,12 +175,14 @@ constexpr MessageEntry<T> OnId(UINT message, UINT id, Opens opens = Opens::Nothi
     return {message, 0, id, id, crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any, opens};
 }
 
-// H(code) for the window's own scroll bar (WM_VSCROLL or WM_HSCROLL).
+// H(bar, code) for the window's own scroll bar: WM_VSCROLL (bar SB_VERT) or
+// WM_HSCROLL (SB_HORZ).
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnOwnScroll(UINT message) {
     return {message, 0, 0, 0,
             [](T& t, Message& m, const MessageEntry<T>& e) {
-                return m.lParam == 0 && crack::Answer<H>(t, m, e, LOWORD(m.wParam));
+                const int bar = m.message == WM_VSCROLL ? SB_VERT : SB_HORZ;
+                return m.lParam == 0 && crack::Answer<H>(t, m, e, bar, LOWORD(m.wParam));
             },
             0, CodeMatch::Any};
 }

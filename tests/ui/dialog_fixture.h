@@ -7,6 +7,7 @@
 
 #include "dialog/corvaset_dlg.h"
 #include "res/resource.h"
+#include "tests/support/modeless_dialog.h"
 #include "tests/support/win_test_support.h"
 
 class DialogTest : public ::testing::Test {
@@ -17,7 +18,7 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
         ::InitCommonControlsEx(&classes);
-        ASSERT_TRUE(dialog.Create()) << "error " << ::GetLastError();
+        ASSERT_TRUE(test_support::CreateModeless(dialog)) << "error " << ::GetLastError();
         hwnd = dialog.GetSafeHwnd();
     }
 
@@ -33,14 +34,20 @@ protected:
     }
 
     // Runs the dialog's messages until it has done what it leaves for after
-    // its first paint: watching its controls and naming them.
+    // its first paint: watching its controls and naming them. Its tips come
+    // last.
     void FinishStarting() {
-        for (int i = 0; i < 100 && !dialog.Scroller().Watching(); ++i) {
+        for (int i = 0; i < 100 && dialog.ToolTips() == nullptr; ++i) {
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
             PumpMessages();
         }
-        ASSERT_TRUE(dialog.Scroller().Watching());
+        ASSERT_NE(dialog.ToolTips(), nullptr);
     }
+
+    // How far the dialog's content is scrolled, as its scroll bars show it.
+    POINT ScrollPosition() const { return {::GetScrollPos(hwnd, SB_HORZ), ::GetScrollPos(hwnd, SB_VERT)}; }
+    // Ending the dialog hides its window.
+    bool Ended() const { return !::IsWindowVisible(hwnd); }
 
     // Clicks a button of the dialog as the keyboard or mouse would.
     void Click(int id) { ::SendMessageW(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0); }

@@ -53,7 +53,7 @@ TEST_F(DialogTest, PushButtonsSitInARowWithSaveAsDefault) {
         RECT r;
         ::GetWindowRect(button, &r);
         ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
-        ::OffsetRect(&r, dialog.Scroller().Position().x, dialog.Scroller().Position().y);  // in the content
+        ::OffsetRect(&r, ScrollPosition().x, ScrollPosition().y);  // in the content
         const RECT expected = DialogUnits(hwnd, b.x, 433, 47, 20);
         EXPECT_EQ(r.left, expected.left) << b.id;
         EXPECT_EQ(r.top, expected.top) << b.id;
@@ -111,7 +111,6 @@ TEST_F(WithAboutBox, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
     EXPECT_EQ(seen[0].text, L"Corvaset Version 1.0");
     EXPECT_FALSE(seen[0].isMessageBox);
 
-    EXPECT_FALSE(dialog.EndResult().has_value());
     EXPECT_TRUE(::IsWindowVisible(hwnd));
     EXPECT_EQ(Value(custom::Entry::MicVolume), 0x0004u);
     EXPECT_TRUE(::IsDlgButtonChecked(hwnd, IDC_CODEC_QM2));
@@ -119,7 +118,7 @@ TEST_F(WithAboutBox, AboutBoxOpensFromTheSystemMenuAndLeavesTheDialogAsItWas) {
 
 class EndWithoutSaving : public DialogTest, public ::testing::WithParamInterface<int> {};
 
-// Cancel, Escape and the close box: each ends with IDCANCEL and writes nothing.
+// Cancel, Escape and the close box: each ends the dialog and writes nothing.
 TEST_P(EndWithoutSaving, EndsWithCancelAndWritesNothing) {
     test_support::ScratchDir folder;
     test_support::CurrentDirectory cwd(folder.Path());
@@ -137,7 +136,7 @@ TEST_P(EndWithoutSaving, EndsWithCancelAndWritesNothing) {
     }
     PumpMessages();
     EXPECT_TRUE(answerer.Finish().empty());
-    EXPECT_EQ(dialog.EndResult(), IDCANCEL);
+    EXPECT_TRUE(Ended());
     EXPECT_TRUE(test_support::ListFolder(folder.Path()).empty());
 }
 
@@ -148,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(CancelEscapeClose, EndWithoutSaving, ::testing::Values(
 TEST_F(DialogTest, SecondRunOfTheSameObjectTalksToTheNewWindow) {
     ASSERT_TRUE(::DestroyWindow(hwnd));
     ASSERT_EQ(dialog.GetSafeHwnd(), nullptr);
-    ASSERT_TRUE(dialog.Create());
+    ASSERT_TRUE(test_support::CreateModeless(dialog));
     hwnd = dialog.GetSafeHwnd();
 
     EXPECT_EQ(Text(IDC_DEFTEXT_MASTER), L"-6.0");
@@ -267,7 +266,7 @@ TEST_F(WithAboutBox, CommandsThatOpenAWindowAreIgnoredWhileOneIsUp) {
         other.join();
         EXPECT_EQ(dialogsSeen, 2) << "the dialog and its box";
         EXPECT_FALSE(enabledUnderBox);
-        EXPECT_EQ(dialog.EndResult(), fromSave ? std::optional<int>(IDOK) : std::nullopt);
+        EXPECT_EQ(Ended(), fromSave);
         ::ShowWindow(hwnd, SW_SHOW);  // Save ended the dialog, which hides it
     }
 }

@@ -58,7 +58,7 @@ protected:
 // The first control, "Save" at the bottom, has the focus and is wholly in
 // view the moment the dialog shows: nothing moves once the user sees it.
 TEST_F(FitAtShowTest, TheFocusedFirstControlIsInViewBeforeAnythingMoves) {
-    ASSERT_FALSE(dialog.Scroller().Watching());
+    ASSERT_EQ(dialog.ToolTips(), nullptr);
     EXPECT_EQ(::GetFocus(), ::GetDlgItem(hwnd, IDOK));
     EXPECT_TRUE(Inside(InClient(IDOK), Client()));
 }
@@ -72,14 +72,14 @@ TEST_F(FitTest, TheWindowLiesInTheWorkAreaAndScrollsOverTheWholeTemplate) {
     Scroll(WM_VSCROLL, SB_BOTTOM);
     EXPECT_TRUE(Inside(InClient(IDOK), Client())) << "Save at the bottom";
     Scroll(WM_HSCROLL, SB_BOTTOM);
-    EXPECT_EQ(Client().right + dialog.Scroller().Position().x, TemplateSize().right);
-    EXPECT_EQ(Client().bottom + dialog.Scroller().Position().y, TemplateSize().bottom);
+    EXPECT_EQ(Client().right + ScrollPosition().x, TemplateSize().right);
+    EXPECT_EQ(Client().bottom + ScrollPosition().y, TemplateSize().bottom);
     EXPECT_TRUE(Inside(InClient(IDC_CODEC_QM3), Client())) << "the Codec group at the far right";
 
     Scroll(WM_VSCROLL, SB_TOP);
     Scroll(WM_HSCROLL, SB_TOP);
-    EXPECT_EQ(dialog.Scroller().Position().x, 0);
-    EXPECT_EQ(dialog.Scroller().Position().y, 0);
+    EXPECT_EQ(ScrollPosition().x, 0);
+    EXPECT_EQ(ScrollPosition().y, 0);
 }
 
 // Where the dialog fits, it keeps the template's exact size and no bars;
@@ -151,8 +151,8 @@ TEST_F(FitTest, ADpiChangeScalesTheContent) {
     EXPECT_EQ(info.nMax + 1, at144.bottom);
     Scroll(WM_HSCROLL, SB_BOTTOM);
     Scroll(WM_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(Client().right + dialog.Scroller().Position().x, at144.right);
-    EXPECT_EQ(Client().bottom + dialog.Scroller().Position().y, at144.bottom);
+    EXPECT_EQ(Client().right + ScrollPosition().x, at144.right);
+    EXPECT_EQ(Client().bottom + ScrollPosition().y, at144.bottom);
 
     // Back on the first monitor the ranges are the template's own again.
     RECT smaller{0, 0, 600, 400};
@@ -223,7 +223,7 @@ TEST_F(FitTest, TheFocusedControlIsAlwaysInView) {
 TEST_F(FitTest, ControlsWorkWhileScrolled) {
     Scroll(WM_VSCROLL, SB_BOTTOM);
     Scroll(WM_HSCROLL, SB_BOTTOM);
-    ASSERT_GT(dialog.Scroller().Position().y, 0);
+    ASSERT_GT(ScrollPosition().y, 0);
     PressSpin(IDC_MAXSPIN_MASTER, false);
     EXPECT_EQ(Value(Entry::MasVMax), 1u);
     EXPECT_EQ(Text(IDC_MAXTEXT_MASTER), L"-1.5");
@@ -239,13 +239,13 @@ TEST_F(FitTest, TheWheelScrollsAndNeverChangesAControlWithoutTheFocus) {
     ::SetFocus(::GetDlgItem(hwnd, IDC_MUTE_MASTER));
     const WPARAM down = MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA));
     ::SendMessageW(hwnd, WM_MOUSEWHEEL, down, 0);
-    const int afterBackground = dialog.Scroller().Position().y;
+    const int afterBackground = ScrollPosition().y;
     EXPECT_GT(afterBackground, 0);
     const WPARAM up = MAKEWPARAM(0, static_cast<WORD>(WHEEL_DELTA));
     for (WPARAM turn : {up, down, up})
         for (int id : {IDC_SLIDER_MASTER, IDC_MAXSPIN_MIC, IDC_RECSPIN_CD})
             ::SendMessageW(::GetDlgItem(hwnd, id), WM_MOUSEWHEEL, turn, 0);
-    EXPECT_LT(dialog.Scroller().Position().y, afterBackground);
+    EXPECT_LT(ScrollPosition().y, afterBackground);
     EXPECT_TRUE(WorkingEqualsDefaults());
     EXPECT_EQ(SliderPos(IDC_SLIDER_MASTER), 127);
     EXPECT_EQ(SpinPos(IDC_MAXSPIN_MIC), 0);

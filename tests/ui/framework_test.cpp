@@ -12,6 +12,7 @@
 #include "framework/dialog.h"
 #include "framework/sender_check.h"
 #include "res/resource.h"
+#include "tests/support/modeless_dialog.h"
 #include "tests/support/win_test_support.h"
 #include "win32/text.h"
 
@@ -54,7 +55,7 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
         ::InitCommonControlsEx(&classes);
-        ASSERT_TRUE(dialog.Create()) << "error " << ::GetLastError();
+        ASSERT_TRUE(test_support::CreateModeless(dialog)) << "error " << ::GetLastError();
         hwnd = dialog.GetSafeHwnd();
     }
 
@@ -105,14 +106,6 @@ TEST_F(FrameworkTest, FindItemIsTheControlWithThatIdOrNothing) {
     EXPECT_EQ(dialog.FindItem(kNoControl), nullptr);
 }
 
-TEST_F(FrameworkTest, SetItemEnabledGreysAndRestoresOneControl) {
-    for (const bool enable : {false, true, false}) {
-        dialog.SetItemEnabled(IDC_DEFAULT, enable);
-        EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(hwnd, IDC_DEFAULT)) != FALSE, enable);
-        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(hwnd, IDCANCEL)));
-    }
-}
-
 // A control as the test compares it: ID, class, text, style and place.
 std::wstring Describe(HWND control) {
     RECT r;
@@ -155,7 +148,7 @@ TEST(DialogTemplateTest, ChangesOnlyTheNamedControls) {
     const HWND plain = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CORVASET_DIALOG), nullptr,
                                             PlainDialogProc, 0);
     PreparedDialog prepared;
-    ASSERT_TRUE(plain != nullptr && prepared.Create());
+    ASSERT_TRUE(plain != nullptr && test_support::CreateModeless(prepared));
     std::vector<std::wstring> expected = DescribeControls(plain);
     ::DestroyWindow(plain);
     ASSERT_EQ(expected.size(), 152u);
@@ -200,37 +193,12 @@ TEST(DialogTemplateTest, PlainAndBrokenTemplatesAreUsedAsTheyAre) {
     }
 }
 
-// An exchange binds each member to the control GetDlgItem finds, and a
-// member whose ID no control has to nothing.
-TEST_F(FrameworkTest, DataExchangeBindsEachMemberToItsControl) {
-    class BindingDialog : public fw::CDialog {
-    public:
-        BindingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
-        fw::CWnd cancel, none, save, slider;
-
-    protected:
-        void DoDataExchange(fw::CDataExchange& dx) override {
-            fw::DDX_Control(dx, IDCANCEL, cancel);
-            fw::DDX_Control(dx, static_cast<int>(kNoControl), none);
-            fw::DDX_Control(dx, IDOK, save);
-            fw::DDX_Control(dx, IDC_SLIDER_HEADPHONE, slider);
-        }
-    };
-    BindingDialog binding;
-    ASSERT_TRUE(binding.Create());
-
-    EXPECT_EQ(test_support::WindowText(binding.cancel.GetSafeHwnd()), L"Cancel");
-    EXPECT_EQ(binding.none.GetSafeHwnd(), nullptr);
-    EXPECT_EQ(test_support::WindowText(binding.save.GetSafeHwnd()), L"Save");
-    EXPECT_EQ(::GetDlgCtrlID(binding.slider.GetSafeHwnd()), 1012);
-}
-
 // A handler's exception stops at the dialog procedure: the message returns,
 // and the dialog goes on taking messages.
 TEST_F(FrameworkTest, HandlerExceptionStopsAtTheDialogProcedure) {
     LoggingDialog throwing;
     throwing.failOn = kNoControl;
-    ASSERT_TRUE(throwing.Create());
+    ASSERT_TRUE(test_support::CreateModeless(throwing));
     const HWND window = throwing.GetSafeHwnd();
 
     ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(kNoControl, 0), 0);
@@ -240,7 +208,10 @@ TEST_F(FrameworkTest, HandlerExceptionStopsAtTheDialogProcedure) {
 
 // The checks and tab stops the system's CheckRadioButton leaves, on buttons
 // that stay automatic radio buttons: a click still moves the check.
-TEST_F(FrameworkTest, CheckRadioButtonChecksOneClearsTheRestAndKeepsThemAutomatic) {
+TEST_F(FrameworkTest, SetRadioCheckChecksOneClearsTheRestAndKeepsThemAutomatic) {
+    const auto check = [&](int checked) {
+        for (int id = IDC_CODEC_QM1; id <= IDC_CODEC_QM3; ++id) fw::SetRadioCheck(::GetDlgItem(hwnd, id), id == checked);
+    };
     struct Radio {
         int id;
         UINT check;
@@ -256,11 +227,11 @@ TEST_F(FrameworkTest, CheckRadioButtonChecksOneClearsTheRestAndKeepsThemAutomati
         }
     };
 
-    dialog.CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM2);
+    check(IDC_CODEC_QM2);
     expectRadios({{IDC_CODEC_QM1, BST_UNCHECKED, false}, {IDC_CODEC_QM2, BST_CHECKED, true},
                   {IDC_CODEC_QM3, BST_UNCHECKED, false}},
                  "QM-2 checked");
-    dialog.CheckRadioButton(IDC_CODEC_QM1, IDC_CODEC_QM3, IDC_CODEC_QM3);
+    check(IDC_CODEC_QM3);
     expectRadios({{IDC_CODEC_QM1, BST_UNCHECKED, false}, {IDC_CODEC_QM2, BST_UNCHECKED, false},
                   {IDC_CODEC_QM3, BST_CHECKED, true}},
                  "QM-3 checked");

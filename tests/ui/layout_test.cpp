@@ -375,7 +375,7 @@ protected:
         RECT r;
         ::GetWindowRect(control, &r);
         ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
-        ::OffsetRect(&r, dialog.Scroller().Position().x, dialog.Scroller().Position().y);
+        ::OffsetRect(&r, ScrollPosition().x, ScrollPosition().y);
         return r;
     }
 };

@@ -3,12 +3,13 @@
 // back to the opened file.
 #include "tests/ui/dialog_fixture.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstring>
 #include <thread>
 
-#include "framework/shell.h"
+#include "win32/command_line.h"
 
 using custom::Entry;
 using test_support::BoxIcon;
@@ -255,7 +256,7 @@ TEST(StartArguments, OneFileOpensAnythingElseIsToldAndTheDialogStartsAsAlways) {
     for (const auto& s : kStarts) {
         CCorvasetDlg dialog(nullptr);
         dialog.SetStartArguments(s.arguments);
-        ASSERT_TRUE(dialog.Create());
+        ASSERT_TRUE(test_support::CreateModeless(dialog));
         // The file is opened once the dialog is up, from its message queue.
         test_support::BoxAnswerer answerer(::GetCurrentThreadId(), dialog.GetSafeHwnd());
         MSG msg;

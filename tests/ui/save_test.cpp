@@ -50,7 +50,7 @@ TEST_F(SaveTest, NothingChangedSaysSoClosesAndLeavesAnOldFileAlone) {
     EXPECT_EQ(seen[0].caption, L"corvaset_ui_tests");
     EXPECT_FALSE(seen[0].iconShown);
 
-    EXPECT_EQ(dialog.EndResult(), IDOK);
+    EXPECT_TRUE(Ended());
     EXPECT_EQ(test_support::ReadFileBytes(datPath), kOldBytes);
     EXPECT_TRUE(SameTime(test_support::LastWriteTime(datPath), before));
 }
@@ -81,7 +81,7 @@ TEST_F(SaveTest, ChangeIsWrittenReportedAndEndsTheDialog) {
               L"Please make sure your driver version is 5.10.3570 or later.\n"
               L"\"Enable 48K SPDIF\" is only supported with 5.10.3590 or later.");
     EXPECT_EQ(seen[1].icon, BoxIcon::Information);
-    EXPECT_EQ(dialog.EndResult(), IDOK);
+    EXPECT_TRUE(Ended());
 
     const auto bytes = test_support::ReadFileBytes(datPath);
     ASSERT_TRUE(bytes.has_value());
@@ -115,7 +115,7 @@ TEST_P(SaveObstacleTest, ShowsErrorKeepsOldFileAndDialogThenRetrySucceeds) {
     EXPECT_EQ(seen.back().text, obstacle.text(dat));
     EXPECT_EQ(seen.back().icon, BoxIcon::Stop);
 
-    EXPECT_FALSE(dialog.EndResult().has_value());
+    EXPECT_FALSE(Ended());
     EXPECT_EQ(Value(Entry::MicVolume), 0x0004u);
     EXPECT_EQ(test_support::ListFolder(inPlace.Folder()), listing);
     const DWORD attributes = ::GetFileAttributesW(dat.c_str());
@@ -129,7 +129,7 @@ TEST_P(SaveObstacleTest, ShowsErrorKeepsOldFileAndDialogThenRetrySucceeds) {
     const auto retry = ClickAndAnswer(IDOK, {IDYES});
     ASSERT_FALSE(retry.empty());
     EXPECT_EQ(retry.back().caption, L"SUCCESS");
-    EXPECT_EQ(dialog.EndResult(), IDOK);
+    EXPECT_TRUE(Ended());
     EXPECT_EQ(test_support::ReadFileBytes(dat)->size(), 584u);
 }
 
@@ -262,7 +262,7 @@ TEST_P(ShortWriteTest, CountsAsDiskFullAndLeavesTheOldFileAlone) {
     }
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].text, L"Disk full while accessing " + datPath + L".\n\nDisk full.");
-    EXPECT_FALSE(dialog.EndResult().has_value());
+    EXPECT_FALSE(Ended());
     EXPECT_EQ(test_support::ReadFileBytes(datPath), kOldBytes);
     EXPECT_EQ(test_support::ListFolder(folder->Path()), std::vector<std::wstring>{L"corvaset.dat"});
 }
@@ -341,7 +341,7 @@ TEST_F(SaveTargetTest, AnUnseenOrChangedFileIsAskedAboutNoKeepsFileAndEdits) {
             ASSERT_TRUE(test_support::WriteFileBytes(path, FileWithMaster(0x84)));
         }
         CCorvasetDlg mine(nullptr);
-        ASSERT_TRUE(mine.Create());
+        ASSERT_TRUE(test_support::CreateModeless(mine));
         if (c.setup != NeverOpened) {
             test_support::BoxAnswerer answerer(::GetCurrentThreadId(), mine.GetSafeHwnd());
             mine.OpenCustomFile(path, c.setup == NewNameMadeSince);
@@ -352,7 +352,7 @@ TEST_F(SaveTargetTest, AnUnseenOrChangedFileIsAskedAboutNoKeepsFileAndEdits) {
             // The other instance opened it too and saved first: not asked.
             ::ShowWindow(mine.GetSafeHwnd(), SW_HIDE);
             CCorvasetDlg other(nullptr);
-            ASSERT_TRUE(other.Create());
+            ASSERT_TRUE(test_support::CreateModeless(other));
             EXPECT_EQ(OpenEditSave(other, path).size(), 1u) << "only the success box";
             ::ShowWindow(mine.GetSafeHwnd(), SW_SHOW);
         } else {
@@ -369,7 +369,7 @@ TEST_F(SaveTargetTest, AnUnseenOrChangedFileIsAskedAboutNoKeepsFileAndEdits) {
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].text, path + c.question);
         EXPECT_EQ(seen[0].icon, BoxIcon::Other);
-        EXPECT_FALSE(mine.EndResult().has_value());
+        EXPECT_TRUE(::IsWindowVisible(mine.GetSafeHwnd()));
         EXPECT_EQ(mine.Settings().Working()[Entry::MicVolume].value, 0x0004u) << "the edit stays";
         EXPECT_EQ(test_support::ReadFileBytes(path), before);
 
@@ -394,7 +394,7 @@ TEST_F(SaveTargetTest, BoxesNameTheOpenedFile) {
     EXPECT_EQ(test_support::ReadFileBytes(package), FileWithMaster(0x84));
 
     CCorvasetDlg second(nullptr);
-    ASSERT_TRUE(second.Create());
+    ASSERT_TRUE(test_support::CreateModeless(second));
     seen = OpenEditSave(second, package);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text,
@@ -424,7 +424,7 @@ TEST_F(SaveTargetTest, SpecialFiles) {
     }
     ::ShowWindow(hwnd, SW_HIDE);  // a visible dialog counts as a box to answer
     CCorvasetDlg other(nullptr);
-    ASSERT_TRUE(other.Create());
+    ASSERT_TRUE(test_support::CreateModeless(other));
     const auto seen = OpenEditSave(other, folder->File(L"link.dat"));
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, L"SUCCESS") << seen[0].text;
