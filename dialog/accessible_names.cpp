@@ -13,6 +13,7 @@
 #include "dialog/corvaset_dlg.h"
 #include "framework/accessible_name.h"
 #include "framework/wnd.h"
+#include "win32/text.h"
 
 using namespace controls;
 
@@ -92,38 +93,22 @@ std::wstring NameOf(HWND control) {
     return fw::CWnd(search.row).GetWindowText() + L", " + fw::CWnd(search.column).GetWindowText();
 }
 
-// The text that shows the control's level in dB: a value text's own, a
-// spin's text, a live slider's "Default Volume (dB)" text. None for the
-// sliders without a level.
-HWND LevelTextOf(HWND control) {
+// The level a control shows, with its unit ("-7.5 dB"), as the settings
+// are now; empty for a control of a setting the driver lacks.
+std::wstring ValueOf(const CCorvasetDlg& dialog, HWND control) {
     const std::size_t index = IndexOfId(::GetDlgCtrlID(control));
-    if (index == kControlCount) return nullptr;
-    const Control& shown = kControls[index];
-    if (shown.kind == Kind::Text) return control;
-    if (shown.kind == Kind::Spin) return SpinText(control);
-    if (shown.kind != Kind::Slider || shown.shows.shows != custom::Shows::Level) return nullptr;
-    for (const Control& c : kControls)
-        if (c.kind == Kind::Text && c.shows.shows == custom::Shows::Level && c.shows.entry == shown.shows.entry)
-            return ::GetDlgItem(::GetParent(control), c.id);
-    return nullptr;
-}
-
-// The level with its unit, "-7.5 dB"; empty where the dialog shows none
-// ("X", the template's mark of a line without that level).
-std::wstring ValueOf(HWND control) {
-    HWND text = LevelTextOf(control);
-    const std::wstring shown = text != nullptr ? fw::CWnd(text).GetWindowText() : std::wstring();
-    if (shown.empty() || (shown[0] != L'+' && shown[0] != L'-')) return {};
-    return shown + L" dB";
+    if (index == kControlCount) return {};
+    const std::string text = dialog.Settings().ViewOf(kControls[index].shows).text;
+    return text.empty() ? std::wstring() : fw::WidenAscii(text) + L" dB";
 }
 
 // A control with a caption keeps it as its name.
 bool HasCaption(HWND control) { return ::GetWindowTextLengthW(control) != 0 && !ShowsLevel(::GetDlgCtrlID(control)); }
 
 bool AccessibleTextOf(HWND control, fw::AccessibleText which, std::wstring& text) {
+    const auto* dialog = static_cast<const CCorvasetDlg*>(fw::CDialog::FromHandle(::GetParent(control)));
+    if (dialog == nullptr) return false;
     if (which == fw::AccessibleText::Description) {
-        const auto* dialog = static_cast<const CCorvasetDlg*>(fw::CDialog::FromHandle(::GetParent(control)));
-        if (dialog == nullptr) return false;
         text = dialog->HelpTextOf(control);
         return true;
     }
@@ -133,7 +118,7 @@ bool AccessibleTextOf(HWND control, fw::AccessibleText which, std::wstring& text
         return !text.empty();
     }
     if (!ShowsLevel(::GetDlgCtrlID(control))) return false;
-    text = ValueOf(control);
+    text = ValueOf(*dialog, control);
     return true;
 }
 
