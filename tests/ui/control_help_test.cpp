@@ -155,18 +155,4 @@ TEST_F(ControlHelp, ChangesListsWhatSaveThenWrites) {
     EXPECT_EQ(PresentRecords(*test_support::ReadFileBytes(dir.File(L"corvaset.dat"))), L"12 36 38 ");
 }
 
-TEST_F(ControlHelp, ChangesUnderQm2ListsTheLeftOutRecords) {
-    test_support::ScratchDir dir;
-    test_support::CurrentDirectory here(dir.Path());
-    Click(IDC_JACK_DETECT);
-    Click(IDC_DISABLE_AUX);
-    Click(IDC_CODEC_QM2);
-    EXPECT_EQ(ReadChangesBox(hwnd),
-              L" 24  DisableAUX           0x01        on\r\n"
-              L"\r\nLeft out under QM-2:\r\n"
-              L" 35  EnableJackDetect     0x01        on  [QM-3/QM-3A only]\r\n");
-    ClickAndAnswer(IDOK);
-    EXPECT_EQ(PresentRecords(*test_support::ReadFileBytes(dir.File(L"corvaset.dat"))), L"24 ");
-}
-
 }  // namespace
