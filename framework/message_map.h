@@ -47,9 +47,9 @@ enum class CodeMatch : unsigned char {
 
 // Whether the handler opens a modal window or ends the dialog. Such an entry
 // is ignored while a modal window the dialog opened is up: messages still
-// reach the dialog then, posted by any process, and a second modal window
-// would enable the dialog again when it closed, under the first, as the
-// dialog would end under it.
+// reach the dialog then, posted by any process. A second modal window would
+// enable the dialog again when it closed, under the first, and an ended
+// dialog would vanish from under the first.
 enum class Opens : unsigned char { Nothing, ModalWindow };
 
 // Whether the system's default handling of the message runs after the
