@@ -117,6 +117,7 @@ private:
     // asks before it replaces a file that is not so. None: never seen.
     std::optional<fw::FileSeen> m_seen;
     std::wstring m_caption;  // the template's own caption
+    POINT m_placed{};        // where the template placed the controls scrolled to
     std::vector<std::wstring> m_startArguments;
     fw::CDialogScroller m_scroller;
     fw::SenderCheck m_senderCheck;

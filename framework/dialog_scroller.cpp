@@ -30,6 +30,26 @@ bool CanTakeFocus(HWND hwnd) {
     return !groupBox && !IsClass(hwnd, WC_STATICW);
 }
 
+// The pixels of 4 dialog units across and 8 down in the template's font,
+// found as the dialog manager finds them: the font's height, and half its
+// average width over the letters, rounded.
+SIZE FontBaseUnits(const DialogTemplate::Layout& layout) {
+    HDC screen = ::GetDC(nullptr);
+    const int pixels = MulDiv(layout.pointSize, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+    HFONT font = ::CreateFontW(-pixels, 0, 0, 0, layout.weight, layout.italic, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                               PROOF_QUALITY, FF_DONTCARE, layout.face.c_str());
+    const HGDIOBJ old = ::SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    SIZE letters{};
+    static constexpr wchar_t kLetters[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    ::GetTextMetricsW(screen, &metrics);
+    ::GetTextExtentPoint32W(screen, kLetters, 52, &letters);
+    ::SelectObject(screen, old);
+    ::DeleteObject(font);
+    ::ReleaseDC(nullptr, screen);
+    return {(letters.cx / 26 + 1) / 2, metrics.tmHeight};
+}
+
 // The client size a dialog template asks for, in pixels of `dialog`.
 SIZE TemplateClientSize(HWND dialog, UINT templateId) {
     RECT client;
@@ -90,11 +110,47 @@ CDialogScroller::~CDialogScroller() {
     for (HWND child : m_controls) ::RemoveWindowSubclass(child, ChildProc, kSubclassId);
 }
 
-void CDialogScroller::Attach(HWND dialog, UINT templateId, const std::vector<HWND>& controls) {
+// The controls are moved by whole steps of the font (4 dialog units across,
+// 8 down), so that each lands on the very pixel it would have unmoved, less
+// the same scroll: a dialog unit is a fraction of a pixel.
+POINT CDialogScroller::PlaceFirstTabStopInView(DialogTemplate& dialogTemplate) {
+    const std::optional<DialogTemplate::Layout> layout = dialogTemplate.LayoutOf();
+    MONITORINFO monitor{sizeof(monitor)};
+    if (!layout || !::GetMonitorInfoW(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor)) return {};
+    const SIZE unit = FontBaseUnits(*layout);  // pixels of 4 units across and 8 down
+    const SIZE content{MulDiv(layout->size.cx, unit.cx, 4), MulDiv(layout->size.cy, unit.cy, 8)};
+    RECT frame{0, 0, 0, 0};
+    const DWORD exStyle = layout->exStyle | ((layout->style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0);
+    ::AdjustWindowRectEx(&frame, layout->style, FALSE, exStyle);
+    const SIZE work{monitor.rcWork.right - monitor.rcWork.left, monitor.rcWork.bottom - monitor.rcWork.top};
+    const SIZE framed{content.cx + frame.right - frame.left, content.cy + frame.bottom - frame.top};
+    bool scrollX = framed.cx > work.cx, scrollY = framed.cy > work.cy;
+    if (scrollY && !scrollX) scrollX = framed.cx + ::GetSystemMetrics(SM_CXVSCROLL) > work.cx;
+    if (scrollX && !scrollY) scrollY = framed.cy + ::GetSystemMetrics(SM_CYHSCROLL) > work.cy;
+    const SIZE client{std::min(framed.cx + (scrollY ? ::GetSystemMetrics(SM_CXVSCROLL) : 0), work.cx) -
+                          (frame.right - frame.left) - (scrollY ? ::GetSystemMetrics(SM_CXVSCROLL) : 0),
+                      std::min(framed.cy + (scrollX ? ::GetSystemMetrics(SM_CYHSCROLL) : 0), work.cy) -
+                          (frame.bottom - frame.top) - (scrollX ? ::GetSystemMetrics(SM_CYHSCROLL) : 0)};
+    // The fewest whole steps that bring the control's far edge into view,
+    // as far as the dialog can scroll.
+    const auto steps = [](bool scrolls, int farEdge, int view, int whole, int step) {
+        if (!scrolls || farEdge <= view || step <= 0) return 0;
+        return std::min((farEdge - view + step - 1) / step, (whole - view) / step);
+    };
+    const RECT& first = layout->firstTabStop;
+    const POINT placed{4 * steps(scrollX, MulDiv(first.right, unit.cx, 4), client.cx, content.cx, unit.cx),
+                       8 * steps(scrollY, MulDiv(first.bottom, unit.cy, 8), client.cy, content.cy, unit.cy)};
+    if (placed.x != 0 || placed.y != 0) dialogTemplate.MoveItems(-placed.x, -placed.y);
+    return placed;
+}
+
+void CDialogScroller::Attach(HWND dialog, UINT templateId, const std::vector<HWND>& controls, POINT placed) {
     m_hwnd = dialog;
     m_controls = controls;
     m_content = TemplateClientSize(dialog, templateId);
-    m_position = {0, 0};
+    RECT shift{0, 0, placed.x, placed.y};
+    ::MapDialogRect(dialog, &shift);
+    m_position = {shift.right, shift.bottom};
     m_scrollsX = m_scrollsY = m_watchingFocus = m_watching = false;
     m_dpi = DpiOf(dialog);
 }
@@ -116,8 +172,19 @@ void CDialogScroller::Fit() {
     Fit(monitor.rcWork);
 }
 
+void CDialogScroller::FitAsPlaced() {
+    MONITORINFO monitor{sizeof(monitor)};
+    if (!::GetMonitorInfoW(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    FitInto(monitor.rcWork);
+    ScrollTo(m_position.x, m_position.y);
+}
+
 void CDialogScroller::Fit(const RECT& work) {
     ScrollTo(0, 0);
+    FitInto(work);
+}
+
+void CDialogScroller::FitInto(const RECT& work) {
     const LONG style = ::GetWindowLongW(m_hwnd, GWL_STYLE) & ~(WS_HSCROLL | WS_VSCROLL);
     const LONG exStyle = ::GetWindowLongW(m_hwnd, GWL_EXSTYLE);
     RECT full{0, 0, m_content.cx, m_content.cy};

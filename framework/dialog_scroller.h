@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "framework/dialog_template.h"
 #include "framework/message_map.h"
 
 namespace fw {
@@ -19,10 +20,16 @@ public:
     CDialogScroller(const CDialogScroller&) = delete;
     CDialogScroller& operator=(const CDialogScroller&) = delete;
 
+    // Before the dialog exists: where it will start scrolled on the primary
+    // monitor so that the first control a user can tab to is in view, in
+    // dialog units, with every control of `dialogTemplate` placed there, so
+    // that none has to move once created. (0, 0) where it fits.
+    static POINT PlaceFirstTabStopInView(DialogTemplate& dialogTemplate);
     // Once the dialog and its controls exist: takes the client size of its
     // template `templateId` as the whole content (the window itself may
-    // already be cut to the screen) and `controls` as all of its controls.
-    void Attach(HWND dialog, UINT templateId, const std::vector<HWND>& controls);
+    // already be cut to the screen), `controls` as all of its controls and
+    // `placed` as where its template placed them scrolled to.
+    void Attach(HWND dialog, UINT templateId, const std::vector<HWND>& controls, POINT placed = {});
     // Keeps a wheel turned over a slider or spin without the focus from
     // changing it (the dialog scrolls instead) and, where the dialog scrolls,
     // keeps the focused control in view from now on, beginning with the one
@@ -32,6 +39,9 @@ public:
     // (screen coordinates).
     void Fit();
     void Fit(const RECT& workArea);
+    // As Fit, from where the template placed the controls: they move only
+    // when that place is beyond where the dialog can scroll.
+    void FitAsPlaced();
 
     // The dialog chains this table ahead of its own: the dialog's own scroll
     // bars, the mouse wheel, a new display or DPI.
@@ -51,6 +61,7 @@ private:
     // suggested rectangle and is fitted again.
     void OnDpiChanged(UINT newDpi, const RECT& suggested);
     static LRESULT CALLBACK ChildProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    void FitInto(const RECT& workArea);
     void ScrollTo(int x, int y);
     void UpdateBars();
     void WatchFocus();

@@ -10,6 +10,7 @@ static_assert(sizeof(wchar_t) == sizeof(WORD));
 constexpr std::size_t kHeaderWords = 13;
 constexpr std::size_t kItemWords = 12;
 constexpr std::size_t kItemStyleHigh = 5;  // WS_DISABLED is in the style's high word
+constexpr std::size_t kItemX = 6;           // then y, cx, cy
 constexpr std::size_t kItemId = 10;
 
 // Past a string or ordinal field ("sz_Or_Ord") starting at `at`; 0 when it
@@ -58,7 +59,10 @@ DialogTemplate::DialogTemplate(UINT id) {
     const bool extended = IsExtended(data, count);
     std::size_t at = SkipField(w, extended ? kHeaderWords : 0);       // menu
     at = SkipField(w, SkipField(w, at));                              // window class, caption
-    if (at != 0 && (w[6] & DS_SETFONT) != 0) at = SkipField(w, at + 3);  // size, weight, italic, charset, face
+    if (at != 0 && (w[6] & DS_SETFONT) != 0) {
+        m_fontAt = at;
+        at = SkipField(w, at + 3);  // size, weight, italic, charset, face
+    }
     m_headerEnd = at;
     m_itemCount = at != 0 ? w[8] : 0;
     Item item{0, 0, 0, at};
@@ -90,6 +94,32 @@ void DialogTemplate::SetItemEnabled(int id, bool enabled) {
     if (Item item; FindItem(id, item)) {
         wchar_t& style = m_words[item.start + kItemStyleHigh];
         style = static_cast<wchar_t>(enabled ? style & ~disabled : style | disabled);
+    }
+}
+
+std::optional<DialogTemplate::Layout> DialogTemplate::LayoutOf() const {
+    if (m_words.empty() || m_fontAt == 0) return std::nullopt;
+    const std::wstring& w = m_words;
+    const auto dword = [&w](std::size_t at) { return static_cast<DWORD>(w[at] | (w[at + 1] << 16)); };
+    Layout layout{dword(6), dword(4), {static_cast<short>(w[11]), static_cast<short>(w[12])},
+                  w[m_fontAt], w[m_fontAt + 1], (w[m_fontAt + 2] & 0xFF) != 0,
+                  std::wstring(w.c_str() + m_fontAt + 3), {}};
+    Item item{0, 0, 0, m_headerEnd};
+    for (unsigned n = 0; n < m_itemCount && ReadItem(item.end, item); ++n) {
+        if ((dword(item.start + 4) & (WS_TABSTOP | WS_DISABLED)) != WS_TABSTOP) continue;
+        const auto at = [&](std::size_t i) { return static_cast<LONG>(static_cast<short>(w[item.start + kItemX + i])); };
+        layout.firstTabStop = {at(0), at(1), at(0) + at(2), at(1) + at(3)};
+        return layout;
+    }
+    return std::nullopt;
+}
+
+void DialogTemplate::MoveItems(int dx, int dy) {
+    Item item{0, 0, 0, m_headerEnd};
+    for (unsigned n = 0; n < m_itemCount && ReadItem(item.end, item); ++n) {
+        wchar_t* place = &m_words[item.start + kItemX];
+        place[0] = static_cast<wchar_t>(static_cast<short>(place[0]) + dx);
+        place[1] = static_cast<wchar_t>(static_cast<short>(place[1]) + dy);
     }
 }
 

@@ -30,6 +30,23 @@ public:
     void SetItemEnabled(int id, bool enabled);
     void SetItemText(int id, const std::wstring& text);
 
+    // What fitting the dialog to a screen needs before it exists: its style,
+    // size and font, and the place of the first control a user can tab to.
+    struct Layout {
+        DWORD style;
+        DWORD exStyle;
+        SIZE size;  // dialog units
+        int pointSize;
+        int weight;
+        bool italic;
+        std::wstring face;
+        RECT firstTabStop;  // dialog units
+    };
+    // None for a plain template, one without a font or without a tab stop.
+    std::optional<Layout> LayoutOf() const;
+    // Every control is created `dx`, `dy` dialog units away from its place.
+    void MoveItems(int dx, int dy);
+
 private:
     // Where the next control starts in the template, and where its title
     // is: in words, from m_words's start.
@@ -50,6 +67,7 @@ private:
     const DLGTEMPLATE* m_resource = nullptr;
     std::wstring m_words;  // empty: the resource is used as it is
     std::size_t m_headerEnd = 0;
+    std::size_t m_fontAt = 0;  // the font's point size; 0: no font
     unsigned m_itemCount = 0;
     // Texts set so far, each ended by a zero, and for each its control's
     // start and where the text starts in m_newTexts.
