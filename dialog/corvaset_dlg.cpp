@@ -46,8 +46,7 @@ BOOL CCorvasetDlg::OnInitDialog() {
     ShowSettings();
     fw::StartupStep("shown");
     // A dialog larger than the work area is sized to it and scrolls.
-    m_scroller.Attach(m_hWnd, IDD_CORVASET_DIALOG, Controls(), m_placed);
-    m_scroller.FitAsPlaced();
+    m_scroller.Attach(m_hWnd, Controls());
     fw::StartupStep("fitted");
     // The first control takes the focus as the dialog manager would give it,
     // brought into view while the dialog is hidden, so that nothing moves

@@ -93,8 +93,8 @@ private:
     void ShowSettings();
 
     // What the user does
-    void OnBox(int index);
-    void OnSpin(int delta, int index);
+    void OnBox(UINT box);
+    void OnSpin(int delta, UINT spin);
     void OnSliderMove(HWND slider, WORD code);
     void OnRadio(UINT radio);
 
@@ -117,7 +117,6 @@ private:
     // asks before it replaces a file that is not so. None: never seen.
     std::optional<fw::FileSeen> m_seen;
     std::wstring m_caption;  // the template's own caption
-    POINT m_placed{};        // where the template placed the controls scrolled to
     std::vector<std::wstring> m_startArguments;
     fw::CDialogScroller m_scroller;
     fw::SenderCheck m_senderCheck;

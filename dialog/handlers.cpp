@@ -6,16 +6,16 @@
 
 using namespace controls;
 
-void CCorvasetDlg::OnBox(int index) {
-    m_settings.ToggleBox(kControls[index].shows);
+void CCorvasetDlg::OnBox(UINT box) {
+    m_settings.ToggleBox(kControls[IndexOfId(static_cast<int>(box))].shows);
     ShowSettings();
 }
 
 // The position the notification reports is not used: the model moves from
 // its own, so that a notification from another program can only do what a
 // press could.
-void CCorvasetDlg::OnSpin(int delta, int index) {
-    m_settings.PressSpin(kControls[index].shows.entry, delta);
+void CCorvasetDlg::OnSpin(int delta, UINT spin) {
+    m_settings.PressSpin(kControls[IndexOfId(static_cast<int>(spin))].shows.entry, delta);
     ShowSettings();
 }
 

@@ -19,7 +19,7 @@ constexpr bool Handled(const Control& c, Kind kind) {
     return c.kind == kind && (kind == Kind::Box || c.shows.shows == custom::Shows::Limit);
 }
 
-// One entry per control of `kind`; its row in the table rides along.
+// One entry per control of `kind`.
 template <Kind kind, auto MakeEntry>
 constexpr auto PerControl() {
     constexpr std::size_t n = static_cast<std::size_t>(
@@ -27,7 +27,7 @@ constexpr auto PerControl() {
     std::array<TableEntry, n> entries{};
     std::size_t at = 0;
     for (std::size_t i = 0; i < kControlCount; ++i)
-        if (Handled(kControls[i], kind)) entries[at++] = MakeEntry(static_cast<UINT>(kControls[i].id), static_cast<int>(i));
+        if (Handled(kControls[i], kind)) entries[at++] = MakeEntry(static_cast<UINT>(kControls[i].id));
     return entries;
 }
 
@@ -65,7 +65,7 @@ struct MessageTable {
 
     static constexpr auto kAll = fw::JoinTables<Dlg>(kWindowMessages, kSettings,
                                                      PerControl<Kind::Spin, &fw::OnSpinPress<&Dlg::OnSpin>>(),
-                                                     PerControl<Kind::Box, &fw::OnColumnClicked<&Dlg::OnBox>>());
+                                                     PerControl<Kind::Box, [](UINT id) { return fw::OnClickedRange<&Dlg::OnBox>(id, id); }>());
 };
 
 // The scroller's table comes first, as its own part of the dialog.

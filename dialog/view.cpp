@@ -11,7 +11,7 @@ using namespace controls;
 // The dialog is created with the first texts and greying in its template,
 // and its controls where a dialog larger than the screen starts scrolled.
 void CCorvasetDlg::PrepareTemplate(fw::DialogTemplate& dialogTemplate) {
-    m_placed = fw::CDialogScroller::PlaceFirstTabStopInView(dialogTemplate);
+    m_scroller.Prepare(dialogTemplate);
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const Control& c = kControls[i];
         custom::ControlView view = m_settings.ViewOf(c.shows);

@@ -50,15 +50,11 @@ SIZE FontBaseUnits(const DialogTemplate::Layout& layout) {
     return {(letters.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 
-// The client size a dialog template asks for, in pixels of `dialog`.
-SIZE TemplateClientSize(HWND dialog, UINT templateId) {
-    RECT client;
-    ::GetClientRect(dialog, &client);
-    const std::optional<SIZE> units = DialogTemplateSize(templateId);
-    if (!units) return {client.right, client.bottom};
-    RECT size{0, 0, units->cx, units->cy};
-    ::MapDialogRect(dialog, &size);
-    return {size.right, size.bottom};
+// The part of a monitor windows may take; the primary one's when unknown.
+RECT WorkAreaOf(HMONITOR monitor) {
+    MONITORINFO info{sizeof(info)};
+    if (!::GetMonitorInfoW(monitor, &info)) ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    return info.rcWork;
 }
 
 // The per-monitor DPI calls of Windows 10 1607 and later, looked up once;
@@ -113,46 +109,45 @@ CDialogScroller::~CDialogScroller() {
 // The controls are moved by whole steps of the font (4 dialog units across,
 // 8 down), so that each lands on the very pixel it would have unmoved, less
 // the same scroll: a dialog unit is a fraction of a pixel.
-POINT CDialogScroller::PlaceFirstTabStopInView(DialogTemplate& dialogTemplate) {
+void CDialogScroller::Prepare(DialogTemplate& dialogTemplate) {
     const std::optional<DialogTemplate::Layout> layout = dialogTemplate.LayoutOf();
-    MONITORINFO monitor{sizeof(monitor)};
-    if (!layout || !::GetMonitorInfoW(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor)) return {};
+    m_templateSize = layout ? layout->size : SIZE{};
+    m_placed = {};
+    if (!layout) return;
     const SIZE unit = FontBaseUnits(*layout);  // pixels of 4 units across and 8 down
     const SIZE content{MulDiv(layout->size.cx, unit.cx, 4), MulDiv(layout->size.cy, unit.cy, 8)};
     RECT frame{0, 0, 0, 0};
     const DWORD exStyle = layout->exStyle | ((layout->style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0);
     ::AdjustWindowRectEx(&frame, layout->style, FALSE, exStyle);
-    const SIZE work{monitor.rcWork.right - monitor.rcWork.left, monitor.rcWork.bottom - monitor.rcWork.top};
-    const SIZE framed{content.cx + frame.right - frame.left, content.cy + frame.bottom - frame.top};
-    bool scrollX = framed.cx > work.cx, scrollY = framed.cy > work.cy;
-    if (scrollY && !scrollX) scrollX = framed.cx + ::GetSystemMetrics(SM_CXVSCROLL) > work.cx;
-    if (scrollX && !scrollY) scrollY = framed.cy + ::GetSystemMetrics(SM_CYHSCROLL) > work.cy;
-    const SIZE client{std::min(framed.cx + (scrollY ? ::GetSystemMetrics(SM_CXVSCROLL) : 0), work.cx) -
-                          (frame.right - frame.left) - (scrollY ? ::GetSystemMetrics(SM_CXVSCROLL) : 0),
-                      std::min(framed.cy + (scrollX ? ::GetSystemMetrics(SM_CYHSCROLL) : 0), work.cy) -
-                          (frame.bottom - frame.top) - (scrollX ? ::GetSystemMetrics(SM_CYHSCROLL) : 0)};
+    // The view of a dialog too large for the screen: the work area less the
+    // frame and both scroll bars.
+    const RECT area = WorkAreaOf(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    const SIZE view{area.right - area.left - (frame.right - frame.left) - ::GetSystemMetrics(SM_CXVSCROLL),
+                    area.bottom - area.top - (frame.bottom - frame.top) - ::GetSystemMetrics(SM_CYHSCROLL)};
     // The fewest whole steps that bring the control's far edge into view,
     // as far as the dialog can scroll.
-    const auto steps = [](bool scrolls, int farEdge, int view, int whole, int step) {
-        if (!scrolls || farEdge <= view || step <= 0) return 0;
+    const auto steps = [](int farEdge, int view, int whole, int step) {
+        if (farEdge <= view || whole <= view || step <= 0) return 0;
         return std::min((farEdge - view + step - 1) / step, (whole - view) / step);
     };
     const RECT& first = layout->firstTabStop;
-    const POINT placed{4 * steps(scrollX, MulDiv(first.right, unit.cx, 4), client.cx, content.cx, unit.cx),
-                       8 * steps(scrollY, MulDiv(first.bottom, unit.cy, 8), client.cy, content.cy, unit.cy)};
-    if (placed.x != 0 || placed.y != 0) dialogTemplate.MoveItems(-placed.x, -placed.y);
-    return placed;
+    m_placed = {4 * steps(MulDiv(first.right, unit.cx, 4), view.cx, content.cx, unit.cx),
+                8 * steps(MulDiv(first.bottom, unit.cy, 8), view.cy, content.cy, unit.cy)};
+    if (m_placed.x != 0 || m_placed.y != 0) dialogTemplate.MoveItems(-m_placed.x, -m_placed.y);
 }
 
-void CDialogScroller::Attach(HWND dialog, UINT templateId, const std::vector<HWND>& controls, POINT placed) {
+void CDialogScroller::Attach(HWND dialog, const std::vector<HWND>& controls) {
     m_hwnd = dialog;
     m_controls = controls;
-    m_content = TemplateClientSize(dialog, templateId);
-    RECT shift{0, 0, placed.x, placed.y};
-    ::MapDialogRect(dialog, &shift);
-    m_position = {shift.right, shift.bottom};
+    RECT content{0, 0, m_templateSize.cx, m_templateSize.cy}, placed{0, 0, m_placed.x, m_placed.y};
+    if (m_templateSize.cx == 0) ::GetClientRect(dialog, &content); else ::MapDialogRect(dialog, &content);
+    ::MapDialogRect(dialog, &placed);
+    m_content = {content.right, content.bottom};
+    m_position = {placed.right, placed.bottom};
     m_scrollsX = m_scrollsY = m_watchingFocus = m_watching = false;
     m_dpi = DpiOf(dialog);
+    FitInto(WorkAreaOf(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST)));
+    ScrollTo(m_position.x, m_position.y);  // only where the dialog cannot scroll that far
 }
 
 void CDialogScroller::WatchControls() {
@@ -166,18 +161,7 @@ void CDialogScroller::WatchControls() {
     if (HWND focus = ::GetFocus(); focus != nullptr && ::IsChild(m_hwnd, focus)) ScrollIntoView(focus);
 }
 
-void CDialogScroller::Fit() {
-    MONITORINFO monitor{sizeof(monitor)};
-    if (!::GetMonitorInfoW(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-    Fit(monitor.rcWork);
-}
-
-void CDialogScroller::FitAsPlaced() {
-    MONITORINFO monitor{sizeof(monitor)};
-    if (!::GetMonitorInfoW(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-    FitInto(monitor.rcWork);
-    ScrollTo(m_position.x, m_position.y);
-}
+void CDialogScroller::Fit() { Fit(WorkAreaOf(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST))); }
 
 void CDialogScroller::Fit(const RECT& work) {
     ScrollTo(0, 0);
@@ -191,7 +175,6 @@ void CDialogScroller::FitInto(const RECT& work) {
     AdjustWindowRectFor(full, static_cast<DWORD>(style), static_cast<DWORD>(exStyle), m_dpi);
     const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
     int width = full.right - full.left, height = full.bottom - full.top;
-
     // A bar takes room from the other direction, which may then need one too.
     bool scrollX = width > workWidth, scrollY = height > workHeight;
     if (scrollY && !scrollX) scrollX = width + SystemMetric(SM_CXVSCROLL, m_dpi) > workWidth;

@@ -20,16 +20,14 @@ public:
     CDialogScroller(const CDialogScroller&) = delete;
     CDialogScroller& operator=(const CDialogScroller&) = delete;
 
-    // Before the dialog exists: where it will start scrolled on the primary
-    // monitor so that the first control a user can tab to is in view, in
-    // dialog units, with every control of `dialogTemplate` placed there, so
-    // that none has to move once created. (0, 0) where it fits.
-    static POINT PlaceFirstTabStopInView(DialogTemplate& dialogTemplate);
-    // Once the dialog and its controls exist: takes the client size of its
-    // template `templateId` as the whole content (the window itself may
-    // already be cut to the screen), `controls` as all of its controls and
-    // `placed` as where its template placed them scrolled to.
-    void Attach(HWND dialog, UINT templateId, const std::vector<HWND>& controls, POINT placed = {});
+    // Before the dialog exists: takes the template's client size as the
+    // whole content, and places every control of the template where the
+    // dialog starts scrolled on the primary monitor, with the first control
+    // a user can tab to in view, so that none has to move once created.
+    void Prepare(DialogTemplate& dialogTemplate);
+    // Once the dialog and its controls exist (`controls`, all of them): fits
+    // the window into the work area of its monitor, scrolled as prepared.
+    void Attach(HWND dialog, const std::vector<HWND>& controls);
     // Keeps a wheel turned over a slider or spin without the focus from
     // changing it (the dialog scrolls instead) and, where the dialog scrolls,
     // keeps the focused control in view from now on, beginning with the one
@@ -39,9 +37,6 @@ public:
     // (screen coordinates).
     void Fit();
     void Fit(const RECT& workArea);
-    // As Fit, from where the template placed the controls: they move only
-    // when that place is beyond where the dialog can scroll.
-    void FitAsPlaced();
 
     // The dialog chains this table ahead of its own: the dialog's own scroll
     // bars, the mouse wheel, a new display or DPI.
@@ -69,6 +64,8 @@ private:
 
     HWND m_hwnd = nullptr;
     std::vector<HWND> m_controls;
+    SIZE m_templateSize{};  // dialog units; 0: the client area as created
+    POINT m_placed{};       // dialog units the template's controls were placed scrolled by
     SIZE m_content{};  // the whole client area, unscrolled
     POINT m_position{};
     bool m_scrollsX = false;

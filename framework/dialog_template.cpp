@@ -39,15 +39,6 @@ bool IsExtended(const wchar_t* words, std::size_t count) {
 
 }  // namespace
 
-std::optional<SIZE> DialogTemplateSize(UINT id) {
-    std::size_t count = 0;
-    const wchar_t* w = FindTemplate(id, count);
-    // cx and cy: words 11 and 12 of DLGTEMPLATEEX, 7 and 8 of DLGTEMPLATE.
-    const std::size_t cx = IsExtended(w, count) ? 11 : 7;
-    if (w == nullptr || count <= cx + 1) return std::nullopt;
-    return SIZE{static_cast<short>(w[cx]), static_cast<short>(w[cx + 1])};
-}
-
 DialogTemplate::DialogTemplate(UINT id) {
     std::size_t count = 0;
     const wchar_t* data = FindTemplate(id, count);
@@ -109,9 +100,9 @@ std::optional<DialogTemplate::Layout> DialogTemplate::LayoutOf() const {
         if ((dword(item.start + 4) & (WS_TABSTOP | WS_DISABLED)) != WS_TABSTOP) continue;
         const auto at = [&](std::size_t i) { return static_cast<LONG>(static_cast<short>(w[item.start + kItemX + i])); };
         layout.firstTabStop = {at(0), at(1), at(0) + at(2), at(1) + at(3)};
-        return layout;
+        break;
     }
-    return std::nullopt;
+    return layout;
 }
 
 void DialogTemplate::MoveItems(int dx, int dy) {

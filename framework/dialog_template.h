@@ -11,10 +11,6 @@
 
 namespace fw {
 
-// The client size template `id` asks for, in dialog units, plain or
-// extended; none when the program has no template `id`.
-std::optional<SIZE> DialogTemplateSize(UINT id);
-
 class DialogTemplate {
 public:
     // Copies the extended template `id` (DIALOGEX). A plain one is left as
@@ -33,16 +29,14 @@ public:
     // What fitting the dialog to a screen needs before it exists: its style,
     // size and font, and the place of the first control a user can tab to.
     struct Layout {
-        DWORD style;
-        DWORD exStyle;
+        DWORD style, exStyle;
         SIZE size;  // dialog units
-        int pointSize;
-        int weight;
+        int pointSize, weight;
         bool italic;
         std::wstring face;
-        RECT firstTabStop;  // dialog units
+        RECT firstTabStop;  // dialog units; empty when no control is one
     };
-    // None for a plain template, one without a font or without a tab stop.
+    // None for a plain template or one without a font.
     std::optional<Layout> LayoutOf() const;
     // Every control is created `dx`, `dy` dialog units away from its place.
     void MoveItems(int dx, int dy);

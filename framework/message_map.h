@@ -1,8 +1,8 @@
 // Static message tables: from a message, notification code and control ID to
 // a typed member handler. Each entry kind takes its message apart into the
 // handler's own arguments, and checks the ones any process could forge (a
-// pointer, a handle, a DPI) first: no handler sees a bad one. A column
-// number rides along so that one handler can serve every control of a kind.
+// pointer, a handle, a DPI) first: no handler sees a bad one. A handler of
+// a group of controls is handed the ID that fired and finds what it needs.
 // Every kind answers through one path (crack::Answer), which does what the
 // entry says: whether it waits out a modal window the dialog opened, and
 // whether the system's default handling runs as well.
@@ -68,7 +68,6 @@ struct MessageEntry {
     UINT firstId;
     UINT lastId;
     Call call;
-    int column = 0;
     CodeMatch codeMatch = CodeMatch::Exact;
     Opens opens = Opens::Nothing;
     Default defaults = Default::Skipped;
@@ -154,7 +153,7 @@ constexpr UINT kAnyId = 0xFFFFFFFFu;
 // says whether the default handling runs as well.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnMessage(UINT message, Default defaults, Opens opens = Opens::Nothing) {
-    return {message, 0, 0, crack::kAnyId, crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any, opens, defaults};
+    return {message, 0, 0, crack::kAnyId, crack::CallWithNoArguments<H, T>, CodeMatch::Any, opens, defaults};
 }
 
 // H(message, wParam, lParam) sees the message go by; the default handling runs as well.
@@ -164,7 +163,7 @@ constexpr MessageEntry<T> WatchMessage(UINT message) {
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 return crack::Answer<H>(t, m, e, m.message, m.wParam, m.lParam);
             },
-            0, CodeMatch::Any, Opens::Nothing, Default::Runs};
+            CodeMatch::Any, Opens::Nothing, Default::Runs};
 }
 
 // H() for one system-menu command (WM_SYSCOMMAND) or one of the window's
@@ -172,7 +171,7 @@ constexpr MessageEntry<T> WatchMessage(UINT message) {
 // default handling.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnId(UINT message, UINT id, Opens opens = Opens::Nothing) {
-    return {message, 0, id, id, crack::CallWithNoArguments<H, T>, 0, CodeMatch::Any, opens};
+    return {message, 0, id, id, crack::CallWithNoArguments<H, T>, CodeMatch::Any, opens};
 }
 
 // H(bar, code) for the window's own scroll bar: WM_VSCROLL (bar SB_VERT) or
@@ -184,7 +183,7 @@ constexpr MessageEntry<T> OnOwnScroll(UINT message) {
                 const int bar = m.message == WM_VSCROLL ? SB_VERT : SB_HORZ;
                 return m.lParam == 0 && crack::Answer<H>(t, m, e, bar, LOWORD(m.wParam));
             },
-            0, CodeMatch::Any};
+            CodeMatch::Any};
 }
 
 // H(control, code) for a scroll message from a control (a trackbar); the
@@ -195,7 +194,7 @@ constexpr MessageEntry<T> OnControlScroll(UINT message) {
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 return m.lParam != 0 && crack::Answer<H>(t, m, e, reinterpret_cast<HWND>(m.lParam), LOWORD(m.wParam));
             },
-            0, CodeMatch::Any, Opens::Nothing, Default::Runs};
+            CodeMatch::Any, Opens::Nothing, Default::Runs};
 }
 
 // H(delta) for the mouse wheel.
@@ -205,7 +204,7 @@ constexpr MessageEntry<T> OnMouseWheel() {
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 return crack::Answer<H>(t, m, e, static_cast<short>(HIWORD(m.wParam)));
             },
-            0, CodeMatch::Any};
+            CodeMatch::Any};
 }
 
 // H(dpi, suggested) for a DPI a monitor can have and a readable rectangle;
@@ -217,7 +216,7 @@ constexpr MessageEntry<T> OnDpiChanged() {
                 const RECT* suggested = SuggestedDpiRect(m.wParam, m.lParam);
                 return suggested == nullptr || crack::Answer<H>(t, m, e, UINT{HIWORD(m.wParam)}, *suggested);
             },
-            0, CodeMatch::Any};
+            CodeMatch::Any};
 }
 
 // H(files) for a drop of this process's; a forged handle is dropped unread.
@@ -228,7 +227,7 @@ constexpr MessageEntry<T> OnDropFiles(Opens opens = Opens::Nothing) {
                 const auto files = TakeDrop(m.wParam);
                 return !files || crack::Answer<H>(t, m, e, *files);
             },
-            0, CodeMatch::Any, opens};
+            CodeMatch::Any, opens};
 }
 
 // ---- Commands and notifications from the controls ----
@@ -236,7 +235,7 @@ constexpr MessageEntry<T> OnDropFiles(Opens opens = Opens::Nothing) {
 // H() for a click on button `id`.
 template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnClicked(UINT id, Opens opens = Opens::Nothing) {
-    return {WM_COMMAND, BN_CLICKED, id, id, crack::CallWithNoArguments<H, T>, 0, CodeMatch::Exact, opens};
+    return {WM_COMMAND, BN_CLICKED, id, id, crack::CallWithNoArguments<H, T>, CodeMatch::Exact, opens};
 }
 
 // A click on button `id` (OK, Cancel; Enter, Escape and the close box send
@@ -248,7 +247,7 @@ constexpr MessageEntry<T> OnClickedEnd(UINT id) {
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 return crack::Answer<&T::EndDialog>(t, m, e, static_cast<int>(m.id));
             },
-            0, CodeMatch::Exact, Opens::ModalWindow};
+            CodeMatch::Exact, Opens::ModalWindow};
 }
 
 // H(id) for a click on any button from `first` to `last`.
@@ -256,13 +255,6 @@ template <auto H, class T = crack::ClassOf<H>>
 constexpr MessageEntry<T> OnClickedRange(UINT first, UINT last) {
     return {WM_COMMAND, BN_CLICKED, first, last,
             [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, m.id); }};
-}
-
-// H(column) for a click on the button of one column of a kind.
-template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnColumnClicked(UINT id, int column) {
-    return {WM_COMMAND, BN_CLICKED, id, id,
-            [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, e.column); }, column};
 }
 
 // H(record) for notification `code` from control `id` (kAnyControl: from
@@ -281,18 +273,17 @@ constexpr MessageEntry<T> OnNotify(UINT id, UINT code) {
             }};
 }
 
-// H(delta, column) for a press on the spin of one column. The handler moves
-// the up-down itself: the control's own move is refused, so that it cannot
-// step a second time.
+// H(delta, id) for a press on the spin `id`. The handler moves the up-down
+// itself: the control's own move is refused, so that it cannot step a
+// second time.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnSpinPress(UINT id, int column) {
+constexpr MessageEntry<T> OnSpinPress(UINT id) {
     return {WM_NOTIFY, UDN_DELTAPOS, id, id,
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 m.result = 1;
                 const auto* press = reinterpret_cast<const NMUPDOWN*>(m.lParam);
-                return !IsReadable(press, sizeof(NMUPDOWN)) || crack::Answer<H>(t, m, e, press->iDelta, e.column);
-            },
-            column};
+                return !IsReadable(press, sizeof(NMUPDOWN)) || crack::Answer<H>(t, m, e, press->iDelta, m.id);
+            }};
 }
 
 // Joins message tables made of parts into one constant table.
