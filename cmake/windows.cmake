@@ -160,6 +160,7 @@ add_executable(corvaset_e2e_tests
     tests/e2e/codec_source_session_test.cpp
     tests/e2e/editing_session_test.cpp
     tests/e2e/save_failure_session_test.cpp
+    tests/e2e/replace_session_test.cpp
     tests/e2e/open_file_session_test.cpp
     tests/e2e/small_screen_session_test.cpp
     tests/e2e/accessibility_session_test.cpp

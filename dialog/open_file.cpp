@@ -9,7 +9,6 @@
 #include "dialog/open_messages.h"
 #include "win32/file_read.h"
 #include "framework/file_dialogs.h"
-#include "framework/shell.h"
 #include "win32/text.h"
 
 namespace {

@@ -33,24 +33,44 @@ TEST_F(UserSession, SaveAsksBeforeReplacingAFileItDidNotOpen) {
 }
 
 // "Save As..." in the system menu: a name typed without its extension gets
-// ".dat", the file is written there at once, and the box names it.
+// ".dat", the file is written there at once, and the box names it. Over a
+// file that is there, the Save dialog's own question is the only one: the
+// user has seen that file.
 TEST_F(UserSession, SaveAsFromTheSystemMenuWritesTheNewName) {
-    auto& app = Start();
-    app.Click(IDC_MUTE_MASTER);
-    app.ChooseLastSystemMenuItem(2);  // "Save As...", above "Changes..." and "About"
-    ASSERT_TRUE(app.ChooseFileByName(L"model7"));
-    const auto done = app.AnswerBox();
-    ASSERT_TRUE(done.has_value());
-    EXPECT_EQ(done->text, L"Create customized file successfully!\n"
-                          L"Please copy the customized file, " + folder.File(L"model7.dat") +
-                              L", into the driver directories of package to enable customized features.\n"
-                              L"Please make sure your driver version is 5.10.3570 or later.\n"
-                              L"\"Enable 48K SPDIF\" is only supported with 5.10.3590 or later.");
-    EXPECT_TRUE(app.WaitForExit());
-    EXPECT_EQ(test_support::ListFolder(folder.Path()), std::vector<std::wstring>{L"model7.dat"});
-    const auto bytes = test_support::ReadFileBytes(folder.File(L"model7.dat"));
-    ASSERT_TRUE(bytes.has_value());
-    const auto records = custom::DecodeCustomFile(bytes->data(), bytes->size());
-    ASSERT_TRUE(records.has_value());
-    ExpectOnlyRecords(*records, {{Entry::MasterVolume, 0x8404}});
+    for (const bool existing : {false, true}) {
+        SCOPED_TRACE(existing ? "over a file that is there" : "a new file");
+        if (existing) {
+            ASSERT_TRUE(test_support::WriteFileBytes(folder.File(L"model7.dat"), {1, 2, 3}));
+        }
+        auto& app = Start();
+        app.Click(IDC_MUTE_MASTER);
+        app.ChooseLastSystemMenuItem(2);  // "Save As...", above "Changes..." and "About"
+        ASSERT_TRUE(app.ChooseFileByName(L"model7"));
+        if (existing) {
+            const auto replace = app.AnswerBox(5000, IDYES);
+            ASSERT_TRUE(replace.has_value());
+            EXPECT_NE(replace->text.find(L"already exists"), std::wstring::npos) << replace->text;
+            EXPECT_EQ(replace->text.find(L"not opened here"), std::wstring::npos) << "the Save dialog's own";
+            // The Save dialog closes, then the file is written and told.
+            const auto written = [&] {
+                const auto bytes = test_support::ReadFileBytes(folder.File(L"model7.dat"));
+                return bytes && bytes->size() == 584;
+            };
+            for (int i = 0; i < 500 && !written(); ++i) ::Sleep(10);
+        }
+        const auto done = app.AnswerBox();
+        ASSERT_TRUE(done.has_value());
+        EXPECT_EQ(done->text, L"Create customized file successfully!\n"
+                              L"Please copy the customized file, " + folder.File(L"model7.dat") +
+                                  L", into the driver directories of package to enable customized features.\n"
+                                  L"Please make sure your driver version is 5.10.3570 or later.\n"
+                                  L"\"Enable 48K SPDIF\" is only supported with 5.10.3590 or later.");
+        EXPECT_TRUE(app.WaitForExit());
+        EXPECT_EQ(test_support::ListFolder(folder.Path()), std::vector<std::wstring>{L"model7.dat"});
+        const auto bytes = test_support::ReadFileBytes(folder.File(L"model7.dat"));
+        ASSERT_TRUE(bytes.has_value());
+        const auto records = custom::DecodeCustomFile(bytes->data(), bytes->size());
+        ASSERT_TRUE(records.has_value());
+        ExpectOnlyRecords(*records, {{Entry::MasterVolume, 0x8404}});
+    }
 }
