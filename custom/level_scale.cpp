@@ -1,5 +1,6 @@
 #include "custom/level_scale.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "custom/entry_table.h"
@@ -91,14 +92,14 @@ std::uint8_t LevelFromSliderPosition(std::int32_t position, std::uint8_t maxLeve
     return result;
 }
 
-std::int32_t NextLevelStepPosition(std::int32_t position, std::uint8_t level, bool down, std::uint8_t maxLevel,
-                                   std::uint8_t minLevel, LevelScale scale) {
-    const int shown = ShownTenths(level, scale);
-    const int by = down ? 1 : -1;
-    for (;; position += by) {
-        const int there = ShownTenths(LevelFromSliderPosition(position, maxLevel, minLevel, scale), scale);
-        if ((down ? there < shown : there > shown) || position <= kSliderMin || position >= kSliderMax) return position;
-    }
+std::uint8_t LevelStepsAway(std::uint8_t level, int steps, std::uint8_t maxLevel, std::uint8_t minLevel,
+                            LevelScale scale) {
+    const int code = scale == LevelScale::Beep ? 2 : 1;  // codes a step
+    // An odd Beep max-level row lets the level up to the even code just quieter than it.
+    const long long loudest = (LevelCode(maxLevel) + code - 1) / code;
+    const long long quietest = std::max<long long>(loudest, LevelCode(minLevel) / code);
+    const long long wanted = static_cast<long long>(LevelCode(level) / code) + steps;
+    return static_cast<std::uint8_t>(std::clamp(wanted, loudest, quietest) * code);
 }
 
 int MaxLevelSpinPosition(std::uint8_t maxLevelRow, LevelScale scale) {

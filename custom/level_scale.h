@@ -26,13 +26,15 @@ std::string FormatLevelDb(std::uint8_t value, LevelScale scale);
 std::int32_t SliderPositionFromLevel(std::uint8_t level, std::uint8_t maxLevel, LevelScale scale);
 // Level field for a slider position 0..256 between the max-level and min-level rows (scales Attenuation, Gain, Beep).
 std::uint8_t LevelFromSliderPosition(std::int32_t position, std::uint8_t maxLevel, std::uint8_t minLevel, LevelScale scale);
-// Where a slider at `position` stops when it moves one level step, `down`
-// (quieter) or up, from the `level` it shows: the first position from
-// `position` on, in that direction, that shows a level quieter or louder
-// than `level`, or the end of the slider when none does. Levels the slider
-// cannot show are passed over.
-std::int32_t NextLevelStepPosition(std::int32_t position, std::uint8_t level, bool down, std::uint8_t maxLevel,
-                                   std::uint8_t minLevel, LevelScale scale);
+// The level `steps` level steps quieter (negative: louder) than `level`,
+// never louder than the `maxLevel` row nor quieter than the `minLevel` row:
+// what a key on a slider sets. A step is 1.5 dB, for Beep 3 dB, whose levels
+// are the even codes. Every level between the two rows can be reached this
+// way; near the quiet end several share one slider position.
+std::uint8_t LevelStepsAway(std::uint8_t level, int steps, std::uint8_t maxLevel, std::uint8_t minLevel,
+                            LevelScale scale);
+// More steps than any scale has: to its loud or quiet end in one move.
+constexpr int kWholeScale = 32;
 
 // The PC Speaker field ignores bit 0: its limit moves two codes (one 3 dB
 // step) a spin press, and its slider keeps whatever bit 0 the level has.

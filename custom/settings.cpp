@@ -98,21 +98,24 @@ void Settings::MoveSlider(Entry level, int position) {
     thumb.position = position;
     if (position == thumb.placedAt && (entry.value & kStereoLevelFields) == thumb.placedFor) return;
     thumb.placedAt = -1;  // moved by the user: from now on every position converts
-    const std::uint8_t code = LevelFromSliderPosition(position, LowByte(m_working[line.maxLevel].value),
-                                                      LowByte(m_working[line.minLevel].value), line.scale);
-    if (SliderKeepsBit0(line.scale))
-        StoreLevelKeepingBit0(entry, code);
-    else
-        StoreLevelField(entry, code, line.channels);
+    StoreLevel(level, LevelFromSliderPosition(position, LowByte(m_working[line.maxLevel].value),
+                                              LowByte(m_working[line.minLevel].value), line.scale));
 }
 
-void Settings::StepSlider(Entry level, int position, bool down) {
+void Settings::StepLevel(Entry level, int steps) {
     if (GreyingOf({Shows::Level, level}).why != Greyed::No) return;
     const EntryMeaning& line = MeaningOf(level);
-    position = std::clamp(position, kSliderMin, kSliderMax);
-    MoveSlider(level, NextLevelStepPosition(position, LowByte(m_working[level].value), down,
-                                            LowByte(m_working[line.maxLevel].value),
-                                            LowByte(m_working[line.minLevel].value), line.scale));
+    StoreLevel(level, LevelStepsAway(LowByte(m_working[level].value), steps, LowByte(m_working[line.maxLevel].value),
+                                     LowByte(m_working[line.minLevel].value), line.scale));
+    PlaceThumb(level);
+}
+
+void Settings::StoreLevel(Entry level, std::uint8_t code) {
+    const EntryMeaning& line = MeaningOf(level);
+    if (SliderKeepsBit0(line.scale))
+        StoreLevelKeepingBit0(m_working[level], code);
+    else
+        StoreLevelField(m_working[level], code, line.channels);
 }
 
 void Settings::ChooseCodecModel(CodecModel model) { m_model = model; }

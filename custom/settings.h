@@ -64,11 +64,12 @@ public:
     // leave the spin's range. A lower max level pulls the level down to it.
     void PressSpin(Entry limit, int delta);
     // The slider of the line whose level row is `level` moved to `position`
-    // (a drag, a page, Home, End); the thumb stays there.
+    // (the mouse: a click in the channel, a drag); the thumb stays there.
     void MoveSlider(Entry level, int position);
-    // An arrow key moved it one line to `position`: it goes on to the next
-    // position that shows another level, `down` quieter or up louder.
-    void StepSlider(Entry level, int position, bool down);
+    // A key on that slider: the level moves `steps` level steps, negative
+    // louder, never past the line's limits (kWholeScale: to a limit), and
+    // the thumb goes to the new level's place.
+    void StepLevel(Entry level, int steps);
     void ChooseCodecModel(CodecModel model);
     void ChooseRecordSource(unsigned source);
     // "Default": the factory table; the codec model and the file stay.
@@ -108,6 +109,7 @@ private:
     };
     void PlaceThumbs();
     void PlaceThumb(Entry level);
+    void StoreLevel(Entry level, std::uint8_t code);
 
     EntryTable m_working;
     EntryTable m_loaded;

@@ -2,6 +2,7 @@
 // action to the model and shows what changed.
 #include <algorithm>
 
+#include "custom/level_scale.h"
 #include "dialog/corvaset_dlg.h"
 
 using namespace controls;
@@ -19,20 +20,36 @@ void CCorvasetDlg::OnSpin(int delta, UINT spin) {
     ShowSettings();
 }
 
-// Every slider move, whatever its kind (line, page, thumb drag, end of drag).
+namespace {
+
+// The level steps a key on a slider stands for (PgUp and PgDn come as four
+// arrows); 0 for what the mouse does.
+int KeySteps(WORD code) {
+    switch (code) {
+        case TB_LINEUP: return -1;
+        case TB_LINEDOWN: return 1;
+        case TB_TOP: return -custom::kWholeScale;
+        case TB_BOTTOM: return custom::kWholeScale;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+// Every slider move, whatever its kind. A key steps the level, so that
+// every level between the line's limits can be set, also where several
+// share one position; the mouse sets the level of the position it chose.
 void CCorvasetDlg::OnSliderMove(HWND from, WORD code) {
     const auto at = std::find(m_windows.begin(), m_windows.end(), from);
     if (from == nullptr || at == m_windows.end()) return;
     const std::size_t index = static_cast<std::size_t>(at - m_windows.begin());
     const Control& c = kControls[index];
     if (c.kind != Kind::Slider || c.shows.shows != custom::Shows::Level) return;
-    // The trackbar already stands where the user put it.
+    // Where the trackbar stands now, which the view corrects if the model disagrees.
     const int position = static_cast<int>(::SendMessageW(from, TBM_GETPOS, 0, 0));
     m_shown[index].position = position;
-    // An arrow key (a line) moves on to the next level the slider shows: a
-    // line of the slider is far less than a step of the level.
-    if (code == TB_LINEUP || code == TB_LINEDOWN)
-        m_settings.StepSlider(c.shows.entry, position, code == TB_LINEDOWN);
+    if (const int steps = KeySteps(code))
+        m_settings.StepLevel(c.shows.entry, steps);
     else
         m_settings.MoveSlider(c.shows.entry, position);
     ShowSettings();

@@ -44,6 +44,29 @@ int SpinPresses(WPARAM key, bool& up) {
     }
 }
 
+// The scroll code a key on a trackbar stands for, and how many times; -1
+// for a key the trackbar keeps.
+int SliderCode(WPARAM key, int& times) {
+    switch (key) {
+        case VK_PRIOR: times = kPageSteps; [[fallthrough]];
+        case VK_UP: case VK_LEFT: return TB_LINEUP;
+        case VK_NEXT: times = kPageSteps; [[fallthrough]];
+        case VK_DOWN: case VK_RIGHT: return TB_LINEDOWN;
+        case VK_HOME: return TB_TOP;
+        case VK_END: return TB_BOTTOM;
+        default: return -1;
+    }
+}
+
+// Tells the parent of a key as the trackbar's own scroll notification, but
+// leaves the thumb to the parent: a line of the thumb is rarely what a key
+// means, and at an end the trackbar would not tell at all.
+void ReportSliderKey(HWND slider, WORD code, int times) {
+    const UINT message = (::GetWindowLongW(slider, GWL_STYLE) & TBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+    for (int i = 0; i < times; ++i)
+        ::SendMessageW(::GetParent(slider), message, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(slider));
+}
+
 // The control's own painting, then the focus rectangle over it.
 void PaintWithFocus(HWND hwnd, HDC dc) {
     ::DefSubclassProc(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
@@ -65,10 +88,12 @@ LRESULT CALLBACK KeyboardProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
                     PressSpinArrow(hwnd, up, presses);
                     return 0;
                 }
-            } else if ((kind & kSlider) && (wp == VK_PRIOR || wp == VK_NEXT)) {
-                for (int i = 0; i < kPageSteps; ++i)
-                    ::DefSubclassProc(hwnd, msg, wp == VK_PRIOR ? VK_UP : VK_DOWN, lp);
-                return 0;
+            } else if (kind & kSlider) {
+                int times = 1;
+                if (const int code = SliderCode(wp, times); code >= 0) {
+                    ReportSliderKey(hwnd, static_cast<WORD>(code), times);
+                    return 0;
+                }
             }
             break;
         case WM_PAINT:

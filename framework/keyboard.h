@@ -1,7 +1,7 @@
 // What the system's controls leave undone for a keyboard user: an up-down
 // control takes its arrow keys only through a buddy that can take the focus
-// (a static text cannot), a trackbar pages by its page size, which the mouse
-// needs, and a check box or radio button without text draws its focus
+// (a static text cannot), a trackbar moves its thumb by lines of its own,
+// rarely a step of what it shows, and a check box or radio button without text draws its focus
 // rectangle around no text at all.
 #pragma once
 
@@ -16,7 +16,9 @@ namespace fw {
 //    its range; each key as one delta-position notification to the parent,
 //    as a click on the arrow raises, the position set when the parent lets
 //    it move;
-//  - a trackbar takes PgUp and PgDn as four presses of Up and Down;
+//  - a trackbar reports its keys to the parent as scroll notifications
+//    without moving: an arrow as a line, PgUp and PgDn as four, Home and
+//    End as top and bottom; the parent places the thumb;
 //  - an up-down control, and a check box or radio button without text, draw
 //    the system's focus rectangle around the whole control while they have
 //    the focus and the keyboard cues are shown (WM_QUERYUISTATE).

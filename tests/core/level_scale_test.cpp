@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -287,34 +289,33 @@ TEST(SpinPositions, RecordMaxGainIsUpsideDown) {
     EXPECT_EQ(FormatLevelDb(custom::MaxGainFromSpinPosition(15), LevelScale::RecordGainScale), "+0.0");
 }
 
-// --- one level step of a slider -----------------------------------------------
+// --- level steps of a slider's keys -------------------------------------------
 
-// From where a line of the slider has put the thumb, the next position that
-// shows another level in that direction: levels the slider cannot show are
-// passed over, and the ends stop it.
-TEST(LevelScale, NextLevelStepPositionStopsAtTheNextLevelShown) {
-    struct Row {
-        int position;
-        int level;
-        bool down;
-        int maxLevel;
+// Steps from a level, within the line's two limit rows; Beep steps two codes
+// and stays on the even ones.
+TEST(LevelScale, LevelStepsAwayStaysWithinTheLimits) {
+    const struct {
+        int level, steps, maxLevel, minLevel;
         LevelScale scale;
         int expected;
+    } rows[] = {
+        {4, 1, 0, 31, LevelScale::Attenuation, 5},
+        {4, -1, 0, 31, LevelScale::Gain, 3},
+        {26, 1, 0, 31, LevelScale::Attenuation, 27},  // a code no slider position shows
+        {0, -1, 0, 31, LevelScale::Attenuation, 0},   // the max level stops it
+        {31, 1, 0, 31, LevelScale::Gain, 31},         // the quietest row stops it
+        {2, 1, 8, 31, LevelScale::Gain, 8},           // louder than the limit: back to it
+        {0xE4, 1, 0, 31, LevelScale::Attenuation, 5}, // only the field counts
+        {4, INT_MAX, 0, 31, LevelScale::Attenuation, 31},
+        {4, INT_MIN, 0, 31, LevelScale::Attenuation, 0},
+        {10, 1, 20, 5, LevelScale::Attenuation, 20},  // crossed rows: the max level wins
+        {5, 1, 0, 31, LevelScale::Beep, 6},
+        {4, custom::kWholeScale, 0, 31, LevelScale::Beep, 30},
+        {8, -custom::kWholeScale, 3, 31, LevelScale::Beep, 4},  // an odd max: no louder than it
     };
-    const Row rows[] = {
-        {128, 4, true, 0, LevelScale::Attenuation, 139},   // level 4 at 127: 5 begins at 139
-        {126, 4, false, 0, LevelScale::Attenuation, 116},  // 3 ends at 116
-        {138, 5, false, 0, LevelScale::Gain, 138},          // the line itself reached level 4
-        {224, 12, true, 0, LevelScale::Gain, 227},
-        {253, 31, false, 0, LevelScale::Attenuation, 253},  // 26 there: 27 to 30 cannot be shown
-        {255, 31, true, 0, LevelScale::Attenuation, 256},   // nothing quieter: the bottom
-        {1, 0, false, 0, LevelScale::Attenuation, 0},       // nothing louder: the top
-        {23, 2, true, 2, LevelScale::Beep, 59},             // 3 dB a step
-    };
-    for (const auto& r : rows) {
-        EXPECT_EQ(custom::NextLevelStepPosition(r.position, static_cast<std::uint8_t>(r.level), r.down,
-                                                static_cast<std::uint8_t>(r.maxLevel), 31, r.scale),
+    for (const auto& r : rows)
+        EXPECT_EQ(custom::LevelStepsAway(static_cast<std::uint8_t>(r.level), r.steps, static_cast<std::uint8_t>(r.maxLevel),
+                                         static_cast<std::uint8_t>(r.minLevel), r.scale),
                   r.expected)
-            << r.position << (r.down ? " down" : " up");
-    }
+            << r.level << " by " << r.steps;
 }

@@ -124,7 +124,7 @@ TEST(Settings, GreyedControlsDoNothing) {
         s.ToggleBox(box);
     s.PressSpin(Entry::HP_VMax, 1);
     s.MoveSlider(Entry::HeadphoneVolume, 0);
-    s.StepSlider(Entry::HeadphoneVolume, 200, true);
+    s.StepLevel(Entry::HeadphoneVolume, 1);
     s.ToggleBox(Box(Entry::DisableAUX));
     s.ChooseRecordSource(3);
     s.ChooseRecordSource(8);
@@ -289,14 +289,6 @@ TEST(Settings, SliderPositionsGiveLevelsAndAPlacedThumbKeepsItsOwn) {
         EXPECT_EQ(Value(s, m.level), m.value) << m.position;
         EXPECT_EQ(s.ViewOf(Level(m.level)).text, m.text) << m.position;
     }
-    // An arrow moves on to the next level the slider shows, from where the
-    // trackbar's own line step left it.
-    s.StepSlider(Entry::MasterVolume, 128, true);
-    EXPECT_EQ(Value(s, Entry::MasterVolume), 0x0505u);
-    EXPECT_EQ(s.ViewOf(Level(Entry::MasterVolume)).position, 139);
-    s.StepSlider(Entry::MasterVolume, 138, false);
-    EXPECT_EQ(Value(s, Entry::MasterVolume), 0x0404u);
-
     // Master at -46.5 dB sits at 254, which read back would be -42.0: a
     // click on the thumb where the program placed it keeps -46.5.
     s.MoveSlider(Entry::MasterVolume, 256);
@@ -312,6 +304,43 @@ TEST(Settings, SliderPositionsGiveLevelsAndAPlacedThumbKeepsItsOwn) {
 
 // The PC Speaker limit moves a whole 3 dB step and pulls the level to an
 // even code; Wave and SW Synth share one level; record gains run 15..0.
+// From Home, each Down sets the next level code until the quietest allowed,
+// also those no slider position shows; End and Up come back. The thumb goes
+// where the level is, and a click on it there keeps the level.
+TEST(Settings, KeysReachEveryLevelBetweenTheLimitsOneStepAPress) {
+    const struct { Entry level; std::uint32_t loudest, quietest, codesAStep; } kLines[] = {
+        {Entry::MasterVolume, 0, 31, 1}, {Entry::HeadphoneVolume, 0, 31, 1}, {Entry::AUXVolume, 0, 31, 1},
+        {Entry::VideoVolume, 0, 31, 1},  {Entry::CDVolume, 8, 31, 1},         {Entry::LineInVolume, 0, 31, 1},
+        {Entry::MicVolume, 0, 31, 1},    {Entry::PhoneVolume, 0, 31, 1},      {Entry::BeepVolume, 0, 30, 2},
+    };
+    Settings s;
+    s.ToggleBox(Box(Entry::DisableHeadphone));
+    for (const auto& line : kLines) {
+        SCOPED_TRACE(Key(line.level));
+        s.StepLevel(line.level, -custom::kWholeScale);  // Home
+        for (std::uint32_t code = line.loudest;; code += line.codesAStep) {
+            ASSERT_EQ(Value(s, line.level) & 0x1F, code);
+            s.MoveSlider(line.level, s.ViewOf(Level(line.level)).position);
+            ASSERT_EQ(Value(s, line.level) & 0x1F, code) << "a click on the placed thumb";
+            if (code == line.quietest) break;
+            s.StepLevel(line.level, 1);
+        }
+        s.StepLevel(line.level, 1);
+        EXPECT_EQ(Value(s, line.level) & 0x1F, line.quietest);
+        s.StepLevel(line.level, -4);  // PgUp
+        EXPECT_EQ(Value(s, line.level) & 0x1F, line.quietest - 4 * line.codesAStep);
+        s.StepLevel(line.level, custom::kWholeScale);  // End
+        EXPECT_EQ(Value(s, line.level) & 0x1F, line.quietest);
+    }
+    s.StepLevel(Entry::MasterVolume, -4);
+    EXPECT_EQ(Value(s, Entry::MasterVolume), 0x1B1Bu);
+    EXPECT_EQ(s.ViewOf(Level(Entry::MasterVolume)).text, "-40.5");
+    EXPECT_EQ(s.ViewOf(Level(Entry::MasterVolume)).position, 253);
+    EXPECT_EQ(s.ViewOf(Level(Entry::AUXVolume)).text, "-34.5");
+    EXPECT_EQ(Value(s, Entry::BeepVolume), 0x001Eu);
+    EXPECT_EQ(s.ViewOf(Level(Entry::BeepVolume)).text, "-45.0");
+}
+
 TEST(Settings, PcSpeakerWaveAndRecordSpins) {
     Settings s;
     s.PressSpin(Entry::PCBVMax, 1);  // half a step: no press can do that
@@ -405,7 +434,7 @@ TEST(Settings, RandomSessionsKeepTheTableValid) {
             const ControlMeaning& c = all[random() % all.size()];
             const int to = static_cast<int>(random() % 257);
             switch (c.shows) {
-                case Shows::Level: (random() % 2 ? s.MoveSlider(c.entry, to) : s.StepSlider(c.entry, to, to % 2)); break;
+                case Shows::Level: (random() % 2 ? s.MoveSlider(c.entry, to) : s.StepLevel(c.entry, to % 7 - 3)); break;
                 case Shows::Limit: s.PressSpin(c.entry, static_cast<int>(random() % 5) - 2); break;
                 case Shows::Source: s.ChooseRecordSource(c.bit); break;
                 default: s.ToggleBox(c); break;

@@ -43,7 +43,7 @@ TEST_F(UserSession, SlidersWithTheKeyboardAndByDragging) {
     app.FocusSlider(IDC_SLIDER_LINEIN);
     app.PressKey(VK_HOME);
     for (int i = 0; i < 3; ++i) app.PressKey(VK_NEXT);  // four level steps a page: twelve below the top
-    EXPECT_EQ(app.SliderPos(IDC_SLIDER_LINEIN), 221);
+    EXPECT_EQ(app.SliderPos(IDC_SLIDER_LINEIN), 223);
     app.FocusSlider(IDC_SLIDER_PHONE);
     app.PressKey(VK_HOME);
     app.DragSliderThumb(IDC_SLIDER_MASTER, 400);  // far below the channel: the bottom

@@ -92,3 +92,23 @@ TEST_F(UserSession, OneArrowPressIsOneLevelStepOnEverySlider) {
         EXPECT_EQ(app.TextOnceItIs(s.text, s.upUp), s.upUp);
     }
 }
+
+// Levels no slider position shows, set from the keyboard and saved: End is
+// the quietest allowed, each Up one step louder.
+TEST_F(UserSession, KeysSetLevelsTheSliderPositionsCannot) {
+    const struct { int slider, text, ups; const wchar_t* shown; } kKeys[] = {
+        {IDC_SLIDER_MASTER, IDC_DEFTEXT_MASTER, 4, L"-40.5"},
+        {IDC_SLIDER_AUX, IDC_DEFTEXT_AUX, 1, L"-33.0"},
+        {IDC_SLIDER_PCSPEAKER, IDC_DEFTEXT_PCSPEAKER, 0, L"-45.0"},
+    };
+    auto& app = Start();
+    for (const auto& k : kKeys) {
+        ASSERT_TRUE(app.TabTo(k.slider));
+        app.PressKey(VK_END);
+        for (int i = 0; i < k.ups; ++i) app.PressKey(VK_UP);
+        EXPECT_EQ(app.TextOnceItIs(k.text, k.shown), k.shown);
+    }
+    const auto records = SaveAndRead(app);
+    ASSERT_TRUE(records.has_value());
+    ExpectOnlyRecords(*records, {{Entry::MasterVolume, 0x1B1B}, {Entry::AUXVolume, 0x1E1E}, {Entry::BeepVolume, 0x001E}});
+}

@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "custom/level_scale.h"
 #include "dialog/control_table.h"
 
 using controls::Kind;
@@ -59,12 +60,12 @@ TEST_P(ModelViewTest, RandomSessionsShowWhatTheModelSays) {
                 break;
             }
             case Kind::Slider:
-                // The trackbar moves itself first: a line of 1, a page of 52, or to an end.
+                // A key is a level step, a page (the mouse's) a move of 52.
                 switch (random() % 5) {
-                    case 0: SliderKey(c.id, VK_DOWN); model.StepSlider(c.shows.entry, std::min(at + 1, 256), true); break;
-                    case 1: SliderKey(c.id, VK_UP); model.StepSlider(c.shows.entry, std::max(at - 1, 0), false); break;
+                    case 0: SliderKey(c.id, VK_DOWN); model.StepLevel(c.shows.entry, 1); break;
+                    case 1: SliderKey(c.id, VK_UP); model.StepLevel(c.shows.entry, -1); break;
                     case 2: SliderKey(c.id, VK_NEXT); model.MoveSlider(c.shows.entry, std::min(at + 52, 256)); break;
-                    case 3: SliderKey(c.id, VK_END); model.MoveSlider(c.shows.entry, 256); break;
+                    case 3: SliderKey(c.id, VK_END); model.StepLevel(c.shows.entry, custom::kWholeScale); break;
                     default: {
                         const int to = static_cast<int>(random() % 257);
                         DragSlider(c.id, to);
