@@ -138,6 +138,11 @@ void Settings::TakeOpenedFile(const EntryTable& working, const CustomFileRecords
     PlaceThumbs();
 }
 
+void Settings::TakeSavedFile(const CustomFileRecords& written) {
+    m_loaded = m_working;
+    m_opened = written;
+}
+
 void Settings::PlaceThumbs() {
     for (std::size_t i = 0; i < kEntryCount; ++i)
         if (MeaningOf(i).kind == EntryKind::Level && HasLimitRows(i)) PlaceThumb(static_cast<Entry>(i));

@@ -45,6 +45,10 @@ public:
     // Writes "corvaset.dat" when anything is customized and reports the
     // outcome to the user; a failure leaves the old file as it was.
     SaveResult WriteCustomFile();
+    // "Save As...": `path` becomes the file "Save" writes (the caption names
+    // it), then the settings are written there and the outcome told, as
+    // "Save" does; the dialog stays open whatever the outcome.
+    SaveResult SaveAs(const std::wstring& path);
 
     // Whether control `id` explains itself: every control that shows a
     // setting, the Codec radios, and the greyed controls without one.
@@ -80,6 +84,8 @@ private:
     void OnDropFiles(const std::vector<std::wstring>& files);
     void ChooseAndOpenFile();
     void ChooseAndSaveAs();
+    // "No customized feature!", naming the file when it keeps what it holds.
+    void ReportNothingToSave(bool fileKeepsRecords);
     // "Save" writes to `path` from now on; the caption names it.
     void SetTarget(const std::wstring& path);
     // A path as a box shows it: shortened to fit the screen.

@@ -72,6 +72,9 @@ CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
         ReportSaveFailure(error, path);
         return SaveResult::Failed;
     }
+    // The program's own write counts as seen: a later "Save" asks nothing.
+    m_seen = fw::LookAtFile(path, custom::kCustomFileSize);
+    if (const auto written = custom::DecodeCustomFile(image->data(), image->size())) m_settings.TakeSavedFile(*written);
     const bool isHere = ::lstrcmpiW(path.c_str(), here.c_str()) == 0;
     MessageBox(fw::FormatInserts(save_messages::kSuccessText, {isHere ? save_messages::kDefaultFileName : ShownPath(path)}),
                save_messages::kSuccessCaption, MB_OK | MB_ICONASTERISK);
@@ -83,16 +86,19 @@ void CCorvasetDlg::ReportSaveFailure(const fw::FileError& error, const std::wstr
     MessageBox(box.text, box.caption, MB_OK | MB_ICONHAND);
 }
 
+void CCorvasetDlg::ReportNothingToSave(bool fileKeepsRecords) {
+    // An opened file keeps what it holds: the user is not to think it clean.
+    MessageBox(fileKeepsRecords ? fw::FormatInserts(save_messages::kNothingToSaveOpenedText, {ShownPath(m_target)})
+                                : std::wstring(save_messages::kNothingToSaveText),
+               nullptr, MB_OK);
+}
+
 void CCorvasetDlg::OnOK() {
     switch (WriteCustomFile()) {
-        case SaveResult::NothingToSave: {
-            // An opened file keeps what it holds: the user is not to think it clean.
-            MessageBox(m_settings.OpenedHoldsRecords() ? fw::FormatInserts(save_messages::kNothingToSaveOpenedText, {ShownPath(m_target)})
-                             : std::wstring(save_messages::kNothingToSaveText),
-                       nullptr, MB_OK);
+        case SaveResult::NothingToSave:
+            ReportNothingToSave(m_settings.OpenedHoldsRecords());
             EndDialog(IDOK);
             break;
-        }
         case SaveResult::Saved:
             EndDialog(IDOK);
             break;
@@ -103,11 +109,21 @@ void CCorvasetDlg::OnOK() {
     }
 }
 
+// A maker writes one variant of a package after another (one per codec
+// model, say): the dialog stays for the next.
+CCorvasetDlg::SaveResult CCorvasetDlg::SaveAs(const std::wstring& path) {
+    // Only the file that was opened holds what "No customized feature!" says it keeps.
+    const bool sameFile = ::lstrcmpiW(path.c_str(), m_target.c_str()) == 0;
+    SetTarget(path);
+    const SaveResult result = WriteCustomFile();
+    if (result == SaveResult::NothingToSave) ReportNothingToSave(sameFile && m_settings.OpenedHoldsRecords());
+    return result;
+}
+
 void CCorvasetDlg::ChooseAndSaveAs() {
     const auto path = WhileModal([this] { return fw::ChooseFileToSave(m_hWnd, open_messages::kFilter, L"dat"); });
     if (!path) return;
-    SetTarget(*path);
     // The Save dialog asked before a file was chosen over an existing one.
     m_seen = fw::LookAtFile(*path, custom::kCustomFileSize);
-    OnOK();
+    SaveAs(*path);
 }

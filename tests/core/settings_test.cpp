@@ -407,6 +407,12 @@ TEST(Settings, SaveChangesAndAnOpenedFile) {
               " 38  MasVMax              0x01        max level -1.5 dB (MasterVolume)\n");
     s.ChooseCodecModel(custom::CodecModel::Model2);
     EXPECT_EQ((*s.FileToSave())[36 * 8], 0) << "left out under QM-2";
+    // Written: nothing unsaved, and the file written is the one open.
+    const custom::CustomFileImage written = *s.FileToSave();
+    s.TakeSavedFile(*custom::DecodeCustomFile(written.data(), written.size()));
+    EXPECT_FALSE(s.HasUnsavedEdits());
+    EXPECT_TRUE(s.OpenedHoldsRecords());
+    EXPECT_EQ(s.FileToSave(), written);
 
     custom::CustomFileRecords records{};
     records[custom::IndexOf(Entry::EnableJackDetect)] = {1, 1};

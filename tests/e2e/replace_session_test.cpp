@@ -33,9 +33,9 @@ TEST_F(UserSession, SaveAsksBeforeReplacingAFileItDidNotOpen) {
 }
 
 // "Save As..." in the system menu: a name typed without its extension gets
-// ".dat", the file is written there at once, and the box names it. Over a
-// file that is there, the Save dialog's own question is the only one: the
-// user has seen that file.
+// ".dat", the file is written there at once, the box names it, and the
+// dialog stays on it. Over a file that is there, the Save dialog's own
+// question is the only one: the user has seen that file.
 TEST_F(UserSession, SaveAsFromTheSystemMenuWritesTheNewName) {
     for (const bool existing : {false, true}) {
         SCOPED_TRACE(existing ? "over a file that is there" : "a new file");
@@ -65,12 +65,19 @@ TEST_F(UserSession, SaveAsFromTheSystemMenuWritesTheNewName) {
                                   L", into the driver directories of package to enable customized features.\n"
                                   L"Please make sure your driver version is 5.10.3570 or later.\n"
                                   L"\"Enable 48K SPDIF\" is only supported with 5.10.3590 or later.");
+        // The dialog stays on the new file: Save writes there again, asking nothing.
+        EXPECT_FALSE(app.WaitForExit(300));
+        app.Click(IDC_MUTE_AUX);
+        app.Click(IDOK);
+        const auto again = app.AnswerBox();
+        ASSERT_TRUE(again.has_value());
+        EXPECT_EQ(again->caption, L"SUCCESS");
         EXPECT_TRUE(app.WaitForExit());
         EXPECT_EQ(test_support::ListFolder(folder.Path()), std::vector<std::wstring>{L"model7.dat"});
         const auto bytes = test_support::ReadFileBytes(folder.File(L"model7.dat"));
         ASSERT_TRUE(bytes.has_value());
         const auto records = custom::DecodeCustomFile(bytes->data(), bytes->size());
         ASSERT_TRUE(records.has_value());
-        ExpectOnlyRecords(*records, {{Entry::MasterVolume, 0x8404}});
+        ExpectOnlyRecords(*records, {{Entry::MasterVolume, 0x8404}, {Entry::AUXVolume, 0x8404}});
     }
 }

@@ -64,6 +64,34 @@ TEST_F(SaveTest, ModelThreeOnlyChangeUnderQm2IsNothingToSave) {
     EXPECT_FALSE(test_support::FileExists(datPath));
 }
 
+// Save As writes to the name given and the dialog stays on it, whatever the
+// outcome; a later Save writes there again without asking.
+TEST_F(SaveTest, SaveAsKeepsTheDialogOnTheNewFile) {
+    const struct { const char* name; const wchar_t* file; bool edit; const wchar_t* firstLine; } kCases[] = {
+        {"nothing customized", L"empty.dat", false, L"No customized feature!"},
+        {"a folder that is not there", L"missing\\a.dat", true, L"The folder of "},
+        {"written", L"model7.dat", true, L"Create customized file successfully!"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        if (c.edit) UnmuteMic();
+        const std::wstring path = folder->File(c.file);
+        test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
+        dialog.SaveAs(path);
+        const auto seen = answerer.Finish();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text.rfind(c.firstLine, 0), 0u) << seen[0].text;
+        EXPECT_FALSE(Ended());
+        EXPECT_EQ(test_support::WindowText(hwnd), L"Tessan Corvaset - v1.0 - " + path);
+    }
+    Click(IDC_MIC_BOOST);
+    const auto seen = ClickAndAnswer(IDOK);
+    ASSERT_EQ(seen.size(), 1u) << "no question about the file it wrote itself";
+    EXPECT_EQ(seen[0].caption, L"SUCCESS");
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(test_support::ReadFileBytes(folder->File(L"model7.dat"))->at(4 * 8 + 4), 0x44u) << "MicVolume";
+}
+
 TEST_F(SaveTest, ChangeIsWrittenReportedAndEndsTheDialog) {
     ASSERT_TRUE(test_support::WriteFileBytes(datPath, kOldBytes));
     UnmuteMic();
