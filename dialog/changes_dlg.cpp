@@ -1,5 +1,6 @@
 #include "dialog/changes_dlg.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -13,17 +14,78 @@ CChangesDlg::CChangesDlg(const std::wstring& list) : fw::CDialog(IDD_CHANGES) {
     }
 }
 
-// The list in a fixed-width font, so its columns line up as `corvaset-dat
-// show` prints them.
-BOOL CChangesDlg::OnInitDialog() {
-    fw::CDialog::OnInitDialog();
-    const fw::CWnd list(FindItem(IDC_CHANGES_LIST));
-    list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(ANSI_FIXED_FONT)));
-    list.SetWindowText(m_list);
-    return TRUE;
+namespace {
+
+constexpr wchar_t kNotCopied[] =
+    L"The list could not be put on the clipboard: another program may be holding it.\n\nTry Copy again in a moment.";
+
+// A multi-line edit control shows both its scroll bars whenever it has
+// them. The list's edit is made again with only the ones `text` needs in
+// `font`, in the same place, tab order and ID.
+HWND WithScrollBarsAsNeeded(HWND edit, HFONT font, const std::wstring& text) {
+    const auto style = static_cast<DWORD>(::GetWindowLongW(edit, GWL_STYLE)) & ~(WS_VSCROLL | WS_HSCROLL);
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongW(edit, GWL_EXSTYLE));
+    RECT place, frame{}, client, format;
+    ::GetWindowRect(edit, &place);
+    ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    ::GetClientRect(edit, &client);
+    ::SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    // The room for text without scroll bars: the frame and the edit's own margins off.
+    const int width = (place.right - place.left) - (frame.right - frame.left) - (client.right - format.right + format.left);
+    const int height = (place.bottom - place.top) - (frame.bottom - frame.top) - (client.bottom - format.bottom + format.top);
+
+    HDC dc = ::GetDC(edit);
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    int widest = 0, lines = 0;
+    for (std::size_t at = 0; at < text.size(); ++lines) {
+        const std::size_t end = std::min(text.find(L'\r', at), text.size());
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.c_str() + at, static_cast<int>(end - at), &size);
+        widest = std::max<int>(widest, size.cx);
+        at = end + 2;
+    }
+    ::SelectObject(dc, old);
+    ::ReleaseDC(edit, dc);
+
+    bool vertical = lines * metrics.tmHeight > height;
+    const bool horizontal = widest > width - (vertical ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
+    if (horizontal) vertical = lines * metrics.tmHeight > height - ::GetSystemMetrics(SM_CYHSCROLL);
+
+    const HWND parent = ::GetParent(edit);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    const HWND made = ::CreateWindowExW(
+        exStyle, L"EDIT", L"", style | (vertical ? WS_VSCROLL : 0) | (horizontal ? WS_HSCROLL : 0), place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(::GetDlgCtrlID(edit))), ::GetModuleHandleW(nullptr), nullptr);
+    if (made == nullptr) return edit;
+    ::SetWindowPos(made, edit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::DestroyWindow(edit);
+    return made;
 }
 
-void CChangesDlg::OnCopy() { fw::CopyTextToClipboard(m_hWnd, m_list); }
+}  // namespace
+
+// The list in a fixed-width font, so its columns line up as `corvaset-dat
+// show` prints them. It has the focus with nothing selected, so that the
+// keys scroll it and nothing looks chosen.
+BOOL CChangesDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+    const auto font = static_cast<HFONT>(::GetStockObject(ANSI_FIXED_FONT));
+    HWND first = FindItem(IDC_CHANGES_LIST);
+    ::SendMessageW(first, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const fw::CWnd list(WithScrollBarsAsNeeded(first, font, m_list));
+    list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font));
+    list.SetWindowText(m_list);
+    ::SetFocus(list.GetSafeHwnd());
+    list.SendMessage(EM_SETSEL, 0, 0);
+    return FALSE;
+}
+
+void CChangesDlg::OnCopy() {
+    if (!fw::CopyTextToClipboard(m_hWnd, m_list)) MessageBox(kNotCopied, nullptr, MB_OK | MB_ICONEXCLAMATION);
+}
 
 struct ChangesMessageTable {
     static constexpr std::array<fw::MessageEntry<CChangesDlg>, 3> kAll = {{

@@ -243,10 +243,13 @@ void AppDriver::PressKey(WORD vk, bool alt) {
     SendInputs(inputs.data(), static_cast<UINT>(inputs.size()));
 }
 
-void AppDriver::ChooseLastSystemMenuItem(int above) {
+void AppDriver::ChooseSystemMenuItem(WORD accessKey) {
     PressKey(VK_SPACE, true);
-    for (int i = 0; i <= above; ++i) PressKey(VK_UP);  // from the first item up to the last, and on
-    PressKey(VK_RETURN);
+    if (accessKey == 0) {
+        PressKey(VK_UP);  // from the first item round to the last
+        accessKey = VK_RETURN;
+    }
+    PressKey(accessKey);
 }
 
 bool AppDriver::ChooseFileByName(const std::wstring& name, DWORD timeoutMs) {

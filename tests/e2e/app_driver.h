@@ -61,9 +61,10 @@ public:
 
     // A key press, optionally with Alt held, sent to whatever has the focus.
     void PressKey(WORD vk, bool alt = false);
-    // Opens the system menu with Alt+Space and chooses its last item, or
-    // the one `above` places above it.
-    void ChooseLastSystemMenuItem(int above = 0);
+    // Opens the system menu with Alt+Space and chooses an item by its
+    // access key, which works only while no other item has that key; or
+    // with no key, the last item.
+    void ChooseSystemMenuItem(WORD accessKey = 0);
     // Waits for the Open or Save dialog, types `name` into its file name
     // box and presses Enter. False when no such dialog came or the name did
     // not arrive in the box.

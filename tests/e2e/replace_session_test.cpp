@@ -44,7 +44,7 @@ TEST_F(UserSession, SaveAsFromTheSystemMenuWritesTheNewName) {
         }
         auto& app = Start();
         app.Click(IDC_MUTE_MASTER);
-        app.ChooseLastSystemMenuItem(2);  // "Save As...", above "Changes..." and "About"
+        app.ChooseSystemMenuItem('V');  // "Sa&ve As..."
         ASSERT_TRUE(app.ChooseFileByName(L"model7"));
         if (existing) {
             const auto replace = app.AnswerBox(5000, IDYES);

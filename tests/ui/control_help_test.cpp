@@ -100,16 +100,52 @@ TEST_F(ControlHelp, AGreyedControlHasItsTipWhereTheMouseRests) {
                  L"HeadphoneVolume: factory -6.0, now -6.0\nGreyed while DisableHeadphone is on");
 }
 
-// Reads the "Changes..." box as a user sees it, copies its list and closes it.
-std::wstring ReadChangesBox(HWND dialog) {
-    std::wstring seen;
+// The "Changes..." box as a user finds it, and the box Copy showed, if any.
+struct ChangesBox {
+    std::wstring list;
+    LRESULT selection = -1;  // EM_GETSEL: start and end in one
+    bool vertical = false, horizontal = false;
+    std::wstring copyFailure;
+};
+
+BOOL CALLBACK FindOwned(HWND w, LPARAM lp) {
+    auto& search = *reinterpret_cast<std::pair<HWND, HWND>*>(lp);  // owner, found
+    if (::GetWindow(w, GW_OWNER) == search.first && ::IsWindowVisible(w)) search.second = w;
+    return search.second == nullptr;
+}
+
+// A box of thread `thread` that `owner` opened.
+HWND BoxOwnedBy(DWORD thread, HWND owner) {
+    std::pair<HWND, HWND> search{owner, nullptr};
+    ::EnumThreadWindows(thread, FindOwned, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// Reads the "Changes..." box, copies its list (while another program holds
+// the clipboard, when `held`) and closes it.
+ChangesBox ReadChangesBox(HWND dialog, bool held = false) {
+    ChangesBox seen;
     std::thread reader([&] {
+        const DWORD thread = ::GetWindowThreadProcessId(dialog, nullptr);
         HWND box = nullptr;
-        for (int i = 0; i < 200 && box == nullptr; ++i, ::Sleep(10))
-            box = test_support::FindDialogOfThread(::GetWindowThreadProcessId(dialog, nullptr), dialog);
+        for (int i = 0; i < 200 && box == nullptr; ++i, ::Sleep(10)) box = test_support::FindDialogOfThread(thread, dialog);
         if (box == nullptr) return;
-        seen = test_support::WindowText(::GetDlgItem(box, IDC_CHANGES_LIST));
-        ::SendMessageW(::GetDlgItem(box, IDC_CHANGES_COPY), BM_CLICK, 0, 0);
+        const HWND list = ::GetDlgItem(box, IDC_CHANGES_LIST);
+        seen.list = test_support::WindowText(list);
+        seen.selection = ::SendMessageW(list, EM_GETSEL, 0, 0);
+        seen.vertical = ::GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL;
+        seen.horizontal = ::GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL;
+        if (held && ::OpenClipboard(nullptr)) {
+            ::PostMessageW(::GetDlgItem(box, IDC_CHANGES_COPY), BM_CLICK, 0, 0);
+            for (int i = 0; i < 300 && seen.copyFailure.empty(); ++i, ::Sleep(10))
+                if (HWND failure = BoxOwnedBy(thread, box)) {
+                    seen.copyFailure = test_support::ReadBox(failure).text;
+                    test_support::PressOk(failure);
+                }
+            ::CloseClipboard();
+        } else {
+            ::SendMessageW(::GetDlgItem(box, IDC_CHANGES_COPY), BM_CLICK, 0, 0);
+        }
         test_support::PressOk(box);
     });
     ::SendMessageW(dialog, WM_SYSCOMMAND, IDM_CHANGES, 0);
@@ -140,19 +176,39 @@ std::wstring PresentRecords(const std::vector<std::uint8_t>& bytes) {
 TEST_F(ControlHelp, ChangesListsWhatSaveThenWrites) {
     test_support::ScratchDir dir;
     test_support::CurrentDirectory here(dir.Path());
-    EXPECT_EQ(ReadChangesBox(hwnd), L"Nothing is customized\r\n");
+    EXPECT_EQ(ReadChangesBox(hwnd).list, L"Nothing is customized\r\n");
 
     PressSpin(IDC_MAXSPIN_MASTER, false);
     Click(IDC_SELECT_MIC);
     Click(IDC_ENABLE_48K_SPDIF);
-    const std::wstring list = ReadChangesBox(hwnd);
-    EXPECT_EQ(list,
+    const ChangesBox box = ReadChangesBox(hwnd);
+    EXPECT_EQ(box.list,
               L" 12  RecordSelect         0x0000      record source Mic\r\n"
               L" 36  Enable48KSpdif       0x01        on  [QM-3/QM-3A only]\r\n"
               L" 38  MasVMax              0x01        max level -1.5 dB (MasterVolume)\r\n");
-    EXPECT_EQ(ClipboardText(), list);
+    EXPECT_EQ(box.selection, 0) << "nothing selected";
+    EXPECT_FALSE(box.vertical || box.horizontal) << "three lines fit";
+    EXPECT_EQ(ClipboardText(), box.list);
     ClickAndAnswer(IDOK);
     EXPECT_EQ(PresentRecords(*test_support::ReadFileBytes(dir.File(L"corvaset.dat"))), L"12 36 38 ");
+}
+
+// A list longer than the box scrolls; a Copy that finds the clipboard taken says so.
+TEST_F(ControlHelp, ChangesScrollsALongListAndTellsACopyThatFailed) {
+    for (int id : {IDC_MAXSPIN_MASTER, IDC_MAXSPIN_WAVE, IDC_MAXSPIN_CD, IDC_RECSPIN_MONOMIX, IDC_RECSPIN_STEREOMIX,
+                   IDC_RECSPIN_AUX, IDC_RECSPIN_CD, IDC_RECSPIN_LINEIN, IDC_RECSPIN_MIC, IDC_RECSPIN_PHONE, IDC_RECSPIN_VIDEO})
+        PressSpin(id, false);
+    for (int id : {IDC_MUTE_MASTER, IDC_MUTE_WAVE, IDC_MUTE_AUX, IDC_MUTE_VIDEO, IDC_MUTE_LINEIN, IDC_MUTE_PHONE,
+                   IDC_MUTE_PCSPEAKER, IDC_DISABLE_MASTER, IDC_DISABLE_WAVE, IDC_DISABLE_AUX, IDC_DISABLE_VIDEO,
+                   IDC_DISABLE_LINEIN, IDC_DISABLE_PHONE, IDC_DISABLE_PCSPEAKER, IDC_DISABLE_MIC, IDC_DISABLE_HEADPHONE,
+                   IDC_DISABLE_MIC2, IDC_DISABLE_MIC_BOOST, IDC_JACK_DETECT, IDC_ENABLE_48K_SPDIF})
+        Click(id);
+    const ChangesBox box = ReadChangesBox(hwnd, true);
+    EXPECT_TRUE(box.vertical) << box.list;
+    EXPECT_FALSE(box.horizontal);
+    EXPECT_EQ(box.copyFailure,
+              L"The list could not be put on the clipboard: another program may be holding it.\n\n"
+              L"Try Copy again in a moment.");
 }
 
 }  // namespace

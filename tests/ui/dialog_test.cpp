@@ -72,7 +72,7 @@ TEST_F(DialogTest, InitialisationAddsOpenSaveAsChangesAndAboutAtTheEndOfTheSyste
     EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
 
     const struct { int fromEnd; UINT id; const wchar_t* text; } kItems[] = {
-        {4, 0x0020, L"&Open..."}, {3, 0x0040, L"Save &As..."}, {2, 0x0030, L"C&hanges..."},
+        {4, 0x0020, L"&Open..."}, {3, 0x0040, L"Sa&ve As..."}, {2, 0x0030, L"C&hanges..."},
         {1, 0x0010, L"&About Corvaset..."}};
     for (const auto& item : kItems) {
         EXPECT_EQ(::GetMenuItemID(menu, count - item.fromEnd), item.id);
