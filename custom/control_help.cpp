@@ -14,6 +14,23 @@ std::string ValuesLine(std::string_view key, const std::string& factory, const s
     return line;
 }
 
+// What the dialog calls the box of a "Disable" switch.
+std::string SwitchBoxName(Entry disableSwitch) {
+    std::string_view line;
+    switch (disableSwitch) {
+        case Entry::DisableMic2: return "the \"Disable Mic2\" box";
+        case Entry::DisableMicBoost: return "the \"Disable Mic Boost\" box";
+        case Entry::DisableSPDIF: line = "SPDIF"; break;
+        case Entry::DisablePCBeep: line = "PC Speaker"; break;
+        case Entry::DisableHeadphone: line = "Headphone"; break;
+        default:
+            if (const std::optional<unsigned> source = SourceDisabledBy(disableSwitch)) line = RecordSourceName(*source);
+            break;
+    }
+    if (line.empty()) return std::string(DefaultEntryTable[disableSwitch].key);
+    return "the " + std::string(line) + " line's \"Disable Line\" box";
+}
+
 std::string GreyedLine(std::optional<Entry> entry, CodecModel model, Greying greying) {
     switch (greying.why) {
         case Greyed::No: break;
@@ -24,7 +41,8 @@ std::string GreyedLine(std::optional<Entry> entry, CodecModel model, Greying gre
             return "Greyed: only QM-3/QM-3A has this; it stays as it is under " + under;
         }
         case Greyed::LineDisabled:
-            return "Greyed while " + std::string(DefaultEntryTable[greying.disabledBy].key) + " is on";
+            return "Greyed while " + SwitchBoxName(greying.disabledBy) + " is ticked (" +
+                   std::string(DefaultEntryTable[greying.disabledBy].key) + ")";
         case Greyed::ShownOnly: return "Greyed: shown, never changed by the dialog";
         case Greyed::NoSetting: return "Greyed: the driver has no such setting for this line";
     }

@@ -55,7 +55,7 @@ TEST(ControlHelp, TipsTellTheEntryItsValuesAndWhyItIsGreyed) {
          "Greyed: only QM-3/QM-3A has this; it stays as it is under QM-1/1P"},
         {Entry::MicVMax, 8, CodecModel::Model3, {Greyed::LineDisabled, Entry::DisableMic},
          "The loudest level the driver lets the microphone reach.\nMicVMax: factory +12.0, now +0.0, changed\n"
-         "Greyed while DisableMic is on"},
+         "Greyed while the Mic line's \"Disable Line\" box is ticked (DisableMic)"},
         {Entry::DisableCD, 0, CodecModel::Model3, {Greyed::ShownOnly},
          "Turns the CD input off in the driver.\nDisableCD: factory off, now off\n"
          "Greyed: shown, never changed by the dialog"},
@@ -70,6 +70,16 @@ TEST(ControlHelp, TipsTellTheEntryItsValuesAndWhyItIsGreyed) {
     custom::CopyDefaults(factory);
     EXPECT_EQ(custom::ControlHelpText(std::nullopt, factory, CodecModel::Model3, {Greyed::NoSetting}),
               "Greyed: the driver has no such setting for this line");
+    // A switch that greys is named as the dialog shows its box.
+    const std::pair<Entry, const char*> kSwitches[] = {
+        {Entry::DisableSPDIF, "Greyed while the SPDIF line's \"Disable Line\" box is ticked (DisableSPDIF)"},
+        {Entry::DisablePCBeep, "Greyed while the PC Speaker line's \"Disable Line\" box is ticked (DisablePCBeep)"},
+        {Entry::DisableLineIn, "Greyed while the Line In line's \"Disable Line\" box is ticked (DisableLineIn)"},
+        {Entry::DisableMicBoost, "Greyed while the \"Disable Mic Boost\" box is ticked (DisableMicBoost)"},
+        {Entry::DisableMic2, "Greyed while the \"Disable Mic2\" box is ticked (DisableMic2)"},
+    };
+    for (const auto& [off, tip] : kSwitches)
+        EXPECT_EQ(custom::ControlHelpText(std::nullopt, factory, CodecModel::Model3, {Greyed::LineDisabled, off}), tip);
     EXPECT_EQ(custom::CodecModelHelpText(CodecModel::Model2),
               "The codec model the driver package is for; only QM-3/QM-3A gets the S/PDIF, 3.3 V and jack "
               "detection settings.\ncodec: factory QM-3/QM-3A, now QM-2, changed");

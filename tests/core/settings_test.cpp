@@ -194,7 +194,7 @@ TEST(Settings, GreyingGivesTheFirstCause) {
     }
     EXPECT_EQ(s.TipOf(Source(0)),
               "The input the driver records from until the user picks another.\n"
-              "RecordSelect: factory Stereo Mix, now Stereo Mix\nGreyed while DisableMic is on");
+              "RecordSelect: factory Stereo Mix, now Stereo Mix\nGreyed while the Mic line's \"Disable Line\" box is ticked (DisableMic)");
     s.ToggleBox(Box(Entry::DisableMic));
     EXPECT_EQ(s.GreyingOf(Box(Entry::GeneralPurpose, 8)).disabledBy, Entry::DisableMic2);
     EXPECT_TRUE(s.ViewOf(Box(Entry::MicVolume, 6)).Enabled());

@@ -47,7 +47,7 @@ TEST_F(ControlHelp, TipsFollowEveryChangeAndScreenReadersReadThem) {
          L"The loudest level the driver lets the Master output reach.\nMasVMax: factory +0.0, now -1.5, changed"},
         {IDC_MAXSPIN_HEADPHONE,
          L"The loudest level the driver lets the headphone output reach.\nHP_VMax: factory +0.0, now +0.0\n"
-         L"Greyed while DisableHeadphone is on",
+         L"Greyed while the Headphone line's \"Disable Line\" box is ticked (DisableHeadphone)",
          IDC_DISABLE_HEADPHONE, 0,
          L"The loudest level the driver lets the headphone output reach.\nHP_VMax: factory +0.0, now +0.0"},
         {IDC_JACK_DETECT,
@@ -97,7 +97,7 @@ TEST_F(ControlHelp, AGreyedControlHasItsTipWhereTheMouseRests) {
     ::SendMessageW(dialog.ToolTips(), TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&hit.ti));
     EXPECT_STREQ(text,
                  L"The headphone output's level and mute as the driver starts.\n"
-                 L"HeadphoneVolume: factory -6.0, now -6.0\nGreyed while DisableHeadphone is on");
+                 L"HeadphoneVolume: factory -6.0, now -6.0\nGreyed while the Headphone line's \"Disable Line\" box is ticked (DisableHeadphone)");
 }
 
 // The "Changes..." box as a user finds it, and the box Copy showed, if any.
