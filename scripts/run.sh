@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds corvaset.exe and runs it under Wine: on
 # $DISPLAY when there is one, otherwise on a private Xvfb screen, saving a
-# screenshot of the dialog. "Save" writes corvaset.dat in the current folder.
+# screenshot of the dialog. On the display the program runs in a folder of
+# its own, build/run, so "Save" writes corvaset.dat there and not among the
+# sources.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 use_wine_prefix screen "$@"
@@ -12,6 +14,8 @@ build_windows corvaset >/dev/null  # the program alone, not the tests
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     trap stop_wine EXIT
     start_wine x11
+    mkdir -p "$BUILD/run"
+    cd "$BUILD/run"
     wine "$WINDOWS_BUILD/corvaset.exe"
 else
     echo "No display: showing the dialog on Xvfb instead."
