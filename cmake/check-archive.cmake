@@ -1,7 +1,8 @@
 # Checks the release archive (cmake -P; see release.cmake): it holds exactly
-# the two programs of this build, byte for byte, the read-me of this version,
-# which names no file the archive does not hold, and checksums that match
-# what it holds.
+# the two programs of this build, byte for byte, the read-me of this version
+# with the key reference, no line of it wider than 76 columns, which names no
+# file the archive does not hold, and checksums that match what it holds. The
+# read-me and the checksums have Windows line ends (CR LF) throughout.
 cmake_minimum_required(VERSION 3.25)  # the policies of the build, for a script run on its own
 function(fail message)
     message(FATAL_ERROR "${ARCHIVE}: ${message}")
@@ -35,24 +36,44 @@ foreach(pair "corvaset.exe=${EXE}" "corvaset-dat.exe=${DAT_EXE}")
     endif()
 endforeach()
 
+# Every line of the two text files ends with CR LF: Notepad before Windows 10
+# version 1809 shows a bare LF as no line end at all. file(READ) without HEX
+# reads CR LF as \n, so the bytes are looked at: a line feed (0a) whose byte
+# before is not a carriage return (0d) fails.
+foreach(name READ-ME.txt SHA256SUMS)
+    file(READ ${SCRATCH}/${name} bytes HEX)
+    string(REGEX REPLACE "(..)" "\\1 " bytes "${bytes}")  # "0d 0a 41 ..."
+    if(bytes MATCHES "^0a |([^0].|0[^d]) 0a ")
+        fail("${name} has a line that does not end with CR LF")
+    endif()
+endforeach()
+
 set(expected "")
 foreach(name corvaset.exe corvaset-dat.exe READ-ME.txt)
     file(SHA256 ${SCRATCH}/${name} hash)
-    string(APPEND expected "${hash}  ${name}\n")
+    string(APPEND expected "${hash}  ${name}\r\n")
 endforeach()
-file(READ ${SCRATCH}/SHA256SUMS sums)
+string(HEX "${expected}" expected)
+file(READ ${SCRATCH}/SHA256SUMS sums HEX)  # byte for byte, the CRs too
 if(NOT sums STREQUAL expected)
-    fail("SHA256SUMS does not match the files it names")
+    fail("SHA256SUMS does not match the files it names, a line each in the form \"HASH  NAME\" with CR LF")
 endif()
 
 file(READ ${SCRATCH}/READ-ME.txt readme)  # line ends read as \n
 foreach(text "Corvaset ${VERSION}\n" "\nUsing it\n" "\nRequirements\n" "\nThe file format, record by record\n"
-             "\nEvery key\n" "\"make DESCRIPTION -o FILE\"")
+             "\nEvery key\n" "\n72 \"PollingPeriod\" " "\"make DESCRIPTION -o FILE\"")
     string(FIND "${readme}" "${text}" at)
     if(at EQUAL -1)
         fail("READ-ME.txt lacks \"${text}\"")
     endif()
 endforeach()
+
+# No line is wider than 76 columns (the read-me is ASCII: a byte a column),
+# the examples' lines included.
+string(REPEAT "[^\n]" 77 too_wide)
+if(readme MATCHES "(^|\n)(${too_wide}[^\n]*)")
+    fail("READ-ME.txt has a line wider than 76 columns: \"${CMAKE_MATCH_2}\"")
+endif()
 
 # The read-me names no file the archive does not hold. Every word that could
 # name a file is looked at (runs of letters, digits and . _ - / \, a

@@ -4,15 +4,17 @@ file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE})
 file(COPY_FILE ${EXE} ${STAGE}/corvaset.exe)
 file(COPY_FILE ${DAT_EXE} ${STAGE}/corvaset-dat.exe)
+# The read-me: the README's sections for makers, then the records and keys.
 execute_process(COMMAND ${PYTHON3} ${SOURCE_DIR}/scripts/readme-text.py ${SOURCE_DIR}/README.md ${VERSION}
-                        ${STAGE}/READ-ME.txt
+                        ${STAGE}/READ-ME.txt ${SOURCE_DIR}/docs/keys.md
                 COMMAND_ERROR_IS_FATAL ANY)
 
 set(files corvaset.exe corvaset-dat.exe READ-ME.txt)
 set(sums "")
 foreach(name ${files})
     file(SHA256 ${STAGE}/${name} hash)
-    string(APPEND sums "${hash}  ${name}\n")  # the form sha256sum -c reads
+    # The form sha256sum -c reads, with Windows line ends like the read-me's.
+    string(APPEND sums "${hash}  ${name}\r\n")
 endforeach()
 file(WRITE ${STAGE}/SHA256SUMS "${sums}")
 

@@ -1,6 +1,7 @@
 # The release archive dist/corvaset-VERSION-win32.zip: corvaset.exe and
 # corvaset-dat.exe as this build made them, the read-me for makers (made
-# from README.md by scripts/readme-text.py) and their SHA-256 checksums.
+# from README.md and docs/keys.md by scripts/readme-text.py) and their
+# SHA-256 checksums.
 # scripts/package.sh builds it; the test command builds it too and checks
 # that it holds the programs the tests ran.
 find_program(PYTHON3 python3 REQUIRED)
@@ -11,7 +12,8 @@ add_custom_command(OUTPUT ${CORVASET_ARCHIVE}
             -DEXE=$<TARGET_FILE:corvaset> -DDAT_EXE=$<TARGET_FILE:corvaset-dat> -DVERSION=${CORVASET_VERSION}
             -DPYTHON3=${PYTHON3} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/make-archive.cmake
     DEPENDS corvaset corvaset-dat $<TARGET_FILE:corvaset> $<TARGET_FILE:corvaset-dat> ${CMAKE_SOURCE_DIR}/README.md
-            ${CMAKE_SOURCE_DIR}/scripts/readme-text.py ${CMAKE_SOURCE_DIR}/cmake/make-archive.cmake
+            ${CMAKE_SOURCE_DIR}/docs/keys.md ${CMAKE_SOURCE_DIR}/scripts/readme-text.py
+            ${CMAKE_SOURCE_DIR}/cmake/make-archive.cmake
     COMMENT "Making ${CORVASET_ARCHIVE}"
     VERBATIM)
 add_custom_target(corvaset_archive DEPENDS ${CORVASET_ARCHIVE})

@@ -2,7 +2,8 @@
 # Builds the release archive dist/corvaset-VERSION-win32.zip, VERSION being
 # the one of the version record in res/corvaset.rc: corvaset.exe and
 # corvaset-dat.exe as the Windows build made them (the ones scripts/test.sh
-# tests), READ-ME.txt for makers (made from README.md) and SHA256SUMS.
+# tests), READ-ME.txt for makers (made from README.md and docs/keys.md) and
+# SHA256SUMS.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 

@@ -2,14 +2,15 @@
 """Writes the plain-text read-me of the release archive from README.md.
 
 The read-me is README.md's sections for makers, who use the programs on
-Windows (what they do, download and requirements, the file and its format,
-the command-line tool and the description keys), as plain text for Windows:
-wrapped at 76 columns, ASCII, CR LF line ends. The sections for developers
-are left out by their headings, and lines for developers inside the makers'
-sections by a marked block, so the read-me has no text of its own to keep in
-step.
+Windows (what they do, download and requirements, the file, the
+command-line tool), then the documents named after OUTPUT (docs/keys.md: the
+records and the description keys), as plain text for Windows: wrapped at 76
+columns, ASCII, CR LF line ends. The sections for developers are left out by
+their headings, and lines for developers inside the makers' sections by a
+marked block, so the read-me has no text of its own to keep in step. A link
+becomes its text, so the text must read as part of the sentence.
 
-Usage: readme-text.py README.md VERSION OUTPUT
+Usage: readme-text.py README.md VERSION OUTPUT [DOCUMENT.md...]
 """
 import re
 import sys
@@ -137,6 +138,9 @@ def main():
     source, version, target = sys.argv[1:4]
     with open(source, encoding="utf-8") as f:
         body = convert(f.read())
+    for document in sys.argv[4:]:
+        with open(document, encoding="utf-8") as f:
+            body += [""] + convert(f.read())
     title = f"Corvaset {version}"
     head = [title, "=" * len(title)]
     # The README's own title is replaced by the one above.
