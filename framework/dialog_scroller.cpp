@@ -347,8 +347,6 @@ LRESULT CALLBACK CDialogScroller::ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
         case WM_NCDESTROY:
             ::RemoveWindowSubclass(hwnd, ChildProc, kSubclassId);
             break;
-        default:
-            break;
     }
     return ::DefSubclassProc(hwnd, msg, wp, lp);
 }

@@ -30,8 +30,11 @@ void PressSpinArrow(HWND spin, bool up, int presses) {
         ::SendMessageW(spin, UDM_SETPOS32, 0, position + press.iDelta);
 }
 
-// The presses of an up-down control's up (or down) arrow a key stands for, or 0.
-int SpinPresses(WPARAM key, bool& up) {
+constexpr int kToTheEnd = 0x7FFF;  // presses: as many as the range holds
+
+// The presses a key stands for on an up-down control or trackbar, and
+// which way (up: towards a spin's upper end, a trackbar's top); 0 for none.
+int KeyPresses(WPARAM key, bool& up) {
     up = true;
     switch (key) {
         case VK_DOWN: case VK_RIGHT: up = false; [[fallthrough]];
@@ -39,31 +42,18 @@ int SpinPresses(WPARAM key, bool& up) {
         case VK_NEXT: up = false; [[fallthrough]];
         case VK_PRIOR: return kPageSteps;
         case VK_END: up = false; [[fallthrough]];
-        case VK_HOME: return 0x7FFF;  // as many as the range holds
+        case VK_HOME: return kToTheEnd;
         default: return 0;
     }
 }
 
-// The scroll code a key on a trackbar stands for, and how many times; -1
-// for a key the trackbar keeps.
-int SliderCode(WPARAM key, int& times) {
-    switch (key) {
-        case VK_PRIOR: times = kPageSteps; [[fallthrough]];
-        case VK_UP: case VK_LEFT: return TB_LINEUP;
-        case VK_NEXT: times = kPageSteps; [[fallthrough]];
-        case VK_DOWN: case VK_RIGHT: return TB_LINEDOWN;
-        case VK_HOME: return TB_TOP;
-        case VK_END: return TB_BOTTOM;
-        default: return -1;
-    }
-}
-
-// Tells the parent of a key as the trackbar's own scroll notification, but
+// Tells the parent of a key as the trackbar's own scroll notifications, but
 // leaves the thumb to the parent: a line of the thumb is rarely what a key
 // means, and at an end the trackbar would not tell at all.
-void ReportSliderKey(HWND slider, WORD code, int times) {
+void ReportSliderKey(HWND slider, bool up, int presses) {
     const UINT message = (::GetWindowLongW(slider, GWL_STYLE) & TBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
-    for (int i = 0; i < times; ++i)
+    const WORD code = presses == kToTheEnd ? (up ? TB_TOP : TB_BOTTOM) : (up ? TB_LINEUP : TB_LINEDOWN);
+    for (int i = 0; i < (presses == kToTheEnd ? 1 : presses); ++i)
         ::SendMessageW(::GetParent(slider), message, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(slider));
 }
 
@@ -81,21 +71,13 @@ LRESULT CALLBACK KeyboardProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
         case WM_GETDLGCODE:
             if (kind & kSpin) return ::DefSubclassProc(hwnd, msg, wp, lp) | DLGC_WANTARROWS;
             break;
-        case WM_KEYDOWN:
-            if (kind & kSpin) {
-                bool up = false;
-                if (const int presses = SpinPresses(wp, up)) {
-                    PressSpinArrow(hwnd, up, presses);
-                    return 0;
-                }
-            } else if (kind & kSlider) {
-                int times = 1;
-                if (const int code = SliderCode(wp, times); code >= 0) {
-                    ReportSliderKey(hwnd, static_cast<WORD>(code), times);
-                    return 0;
-                }
-            }
-            break;
+        case WM_KEYDOWN: {
+            bool up = false;
+            const int presses = (kind & (kSpin | kSlider)) ? KeyPresses(wp, up) : 0;
+            if (presses == 0) break;
+            (kind & kSpin) ? PressSpinArrow(hwnd, up, presses) : ReportSliderKey(hwnd, up, presses);
+            return 0;
+        }
         case WM_PAINT:
             if (kind & (kSpin | kBareBox)) {
                 PAINTSTRUCT ps;
@@ -120,8 +102,6 @@ LRESULT CALLBACK KeyboardProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
         }
         case WM_NCDESTROY:
             ::RemoveWindowSubclass(hwnd, KeyboardProc, kSubclassId);
-            break;
-        default:
             break;
     }
     return ::DefSubclassProc(hwnd, msg, wp, lp);

@@ -66,18 +66,12 @@ Message DecodeMessage(UINT message, WPARAM wp, LPARAM lp) {
             }
             break;
         }
-        case WM_SYSCOMMAND:
-            m.id = static_cast<UINT>(wp & 0xFFF0);
-            break;
-        case WM_TIMER:
-            m.id = static_cast<UINT>(wp);
-            break;
+        case WM_SYSCOMMAND: m.id = static_cast<UINT>(wp & 0xFFF0); break;
+        case WM_TIMER: m.id = static_cast<UINT>(wp); break;
         case WM_VSCROLL:
         case WM_HSCROLL:
             m.id = lp != 0 ? static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(lp))) : 0;
             m.code = LOWORD(wp);
-            break;
-        default:
             break;
     }
     return m;
