@@ -1,5 +1,7 @@
 #include "custom/value_rules.h"
 
+#include <algorithm>
+
 #include "custom/entry_meaning.h"
 #include "custom/level_scale.h"
 
@@ -133,8 +135,18 @@ void StoreMaxLevel(EntryTable& working, std::size_t maxLevelRow, std::uint8_t co
 std::vector<ValueFinding> CheckWorkingTable(const EntryTable& working) {
     std::vector<ValueFinding> out;
     for (std::size_t i = 0; i < kEntryCount; ++i) CheckEntry(i, working[i].value, out);
-    for (std::size_t i = 0; i < kEntryCount; ++i) CheckLevelUnderLimit(working, i, out);
-    CheckSourceEnabled(working, out);
+    std::vector<ValueFinding> between;
+    for (std::size_t i = 0; i < kEntryCount; ++i) CheckLevelUnderLimit(working, i, between);
+    CheckSourceEnabled(working, between);
+    // A value that does not fit its field means nothing to another entry:
+    // its own error is the one fault to tell.
+    const auto unfit = [&out](std::optional<std::size_t> index) {
+        return index && std::any_of(out.begin(), out.end(), [&](const ValueFinding& f) {
+                   return f.index == *index && f.severity == Severity::Error;
+               });
+    };
+    for (ValueFinding& f : between)
+        if (!unfit(f.index) && !unfit(f.related)) out.push_back(std::move(f));
     return out;
 }
 

@@ -53,6 +53,11 @@ const RuleCase kCases[] = {
      Severity::Warning, "louder than its max level -9.0 dB", Entry::PCBVMax},
     {"disabled line recorded", {{Entry::DisableAUX, 1}, {Entry::RecordSelect, 0x0303}}, Entry::RecordSelect,
      Severity::Warning, "record source AUX is a disabled line (DisableAUX on)", Entry::DisableAUX},
+    // A value that does not fit its field is the only fault told, not what it would do to another entry.
+    {"max level too wide", {{Entry::MasVMax, 0xFFFFFFFF}}, Entry::MasVMax, Severity::Error,
+     "0xFFFFFFFF has bytes above the entry's 1-byte size", std::nullopt, 1},
+    {"recorded line's switch too wide", {{Entry::DisableAUX, 0x100}, {Entry::RecordSelect, 0x0303}}, Entry::DisableAUX,
+     Severity::Error, "above the entry's 1-byte size", std::nullopt, 1},
 };
 
 void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.name; }
