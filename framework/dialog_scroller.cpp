@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 #include <optional>
 
@@ -93,10 +94,8 @@ int SystemMetric(int index, UINT dpi) {
 }
 
 void AdjustWindowRectFor(RECT& rect, DWORD style, DWORD exStyle, UINT dpi) {
-    if (Dpi().adjustWindowRectExForDpi != nullptr)
-        Dpi().adjustWindowRectExForDpi(&rect, style, FALSE, exStyle, dpi);
-    else
-        ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    Dpi().adjustWindowRectExForDpi != nullptr ? Dpi().adjustWindowRectExForDpi(&rect, style, FALSE, exStyle, dpi)
+                                              : ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
 }
 
 }  // namespace
@@ -205,18 +204,13 @@ void CDialogScroller::FitInto(const RECT& work) {
 void CDialogScroller::UpdateBars() {
     RECT client;
     ::GetClientRect(m_hwnd, &client);
-    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL};
-    if (m_scrollsX) {
-        info.nMax = m_content.cx - 1;
-        info.nPage = static_cast<UINT>(client.right);
-        info.nPos = m_position.x;
-        ::SetScrollInfo(m_hwnd, SB_HORZ, &info, TRUE);
-    }
-    if (m_scrollsY) {
-        info.nMax = m_content.cy - 1;
-        info.nPage = static_cast<UINT>(client.bottom);
-        info.nPos = m_position.y;
-        ::SetScrollInfo(m_hwnd, SB_VERT, &info, TRUE);
+    const struct { bool shown; int bar, content; LONG page; int position; } bars[] = {
+        {m_scrollsX, SB_HORZ, m_content.cx, client.right, m_position.x},
+        {m_scrollsY, SB_VERT, m_content.cy, client.bottom, m_position.y}};
+    for (const auto& b : bars) {
+        SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, b.content - 1,
+                        static_cast<UINT>(b.page), b.position, 0};
+        if (b.shown) ::SetScrollInfo(m_hwnd, b.bar, &info, TRUE);
     }
 }
 
@@ -288,18 +282,13 @@ void CDialogScroller::OnScroll(int bar, WORD code) {
         case SB_BOTTOM: target = info.nMax; break;
         default: return;
     }
-    if (vertical)
-        ScrollTo(m_position.x, target);
-    else
-        ScrollTo(target, m_position.y);
+    vertical ? ScrollTo(m_position.x, target) : ScrollTo(target, m_position.y);
 }
 
 void CDialogScroller::OnWheel(short delta) {
     const int by = -delta * kWheelStep / WHEEL_DELTA;
-    if (m_scrollsY)
-        ScrollTo(m_position.x, m_position.y + by);
-    else if (m_scrollsX)
-        ScrollTo(m_position.x + by, m_position.y);
+    // Down when it can, else across (ScrollTo keeps a direction that cannot scroll at 0).
+    m_scrollsY ? ScrollTo(m_position.x, m_position.y + by) : ScrollTo(m_position.x + by, m_position.y);
 }
 
 void CDialogScroller::ScrollIntoView(HWND child) {
@@ -318,13 +307,25 @@ void CDialogScroller::ScrollIntoView(HWND child) {
     ScrollTo(x, y);
 }
 
+// The system's suggested place is taken when it lies on a monitor's work area
+// at about the size the window takes at the new DPI; any other (another
+// program can send anything) would lose the window: it scales where it is.
 void CDialogScroller::OnDpiChanged(UINT newDpi, const RECT& suggested) {
     ScrollTo(0, 0);
-    m_content.cx = MulDiv(m_content.cx, static_cast<int>(newDpi), static_cast<int>(m_dpi));
-    m_content.cy = MulDiv(m_content.cy, static_cast<int>(newDpi), static_cast<int>(m_dpi));
+    const int to = static_cast<int>(newDpi), from = static_cast<int>(m_dpi);
+    m_content = {MulDiv(m_content.cx, to, from), MulDiv(m_content.cy, to, from)};
     m_dpi = newDpi;
-    ::SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT place, overlap, work = WorkAreaOf(::MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
+    ::GetWindowRect(m_hwnd, &place);
+    const long long width = MulDiv(place.right - place.left, to, from);
+    const long long height = MulDiv(place.bottom - place.top, to, from);
+    const auto about = [](long long length, long long wanted) { return std::llabs(length - wanted) <= wanted / 4; };
+    const bool sane = about(0LL + suggested.right - suggested.left, width) &&
+                      about(0LL + suggested.bottom - suggested.top, height) &&
+                      ::IntersectRect(&overlap, &suggested, &work);
+    place = sane ? suggested : RECT{place.left, place.top, place.left + LONG(width), place.top + LONG(height)};
+    ::SetWindowPos(m_hwnd, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     Fit();
 }
 

@@ -182,13 +182,24 @@ BOOL CALLBACK CountDialog(HWND window, LPARAM count) {
 
 }  // namespace
 
-// Drops and DPI changes that carry a handle or a pointer to something that
-// is not what the message says: the dialog ignores them, shows no box and
-// stays as it was. The last row is a real drop, which is taken.
-TEST_F(DialogTest, ForgedDropsAndDpiChangesAreIgnored) {
+// Drops, DPI changes and notifications that carry a handle or a pointer to
+// something that is not what the message says: the dialog ignores them,
+// shows no box and stays as it was. The last row is a real drop, which is taken.
+TEST_F(DialogTest, ForgedDropsDpiChangesAndNotificationsAreIgnored) {
     void* gone = ::VirtualAlloc(nullptr, 4096, MEM_COMMIT, PAGE_READWRITE);
     ::VirtualFree(gone, 0, MEM_RELEASE);
     const std::wstring oneFile(L"C:\\x.dat\0\0", 10);
+    // A spin press whose header ends its page, the next page not committed.
+    auto* page = static_cast<BYTE*>(::VirtualAlloc(nullptr, 8192, MEM_RESERVE, PAGE_NOACCESS));
+    ::VirtualAlloc(page, 4096, MEM_COMMIT, PAGE_READWRITE);
+    auto* cutPress = reinterpret_cast<NMHDR*>(page + 4096 - sizeof(NMHDR));
+    *cutPress = {::GetDlgItem(hwnd, IDC_MAXSPIN_MASTER), IDC_MAXSPIN_MASTER, UDN_DELTAPOS};
+    // A tip request the handler would fill in, in a page it may only read.
+    auto* readOnlyTip = static_cast<NMTTDISPINFOW*>(::VirtualAlloc(nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+    readOnlyTip->hdr = {::GetDlgItem(hwnd, IDC_MUTE_MASTER), IDC_MUTE_MASTER, TTN_GETDISPINFOW};
+    DWORD was = 0;
+    ::VirtualProtect(readOnlyTip, 4096, PAGE_READONLY, &was);
+
     const struct {
         const char* name;
         UINT message;
@@ -205,6 +216,15 @@ TEST_F(DialogTest, ForgedDropsAndDpiChangesAreIgnored) {
          reinterpret_cast<WPARAM>(MakeBlock(sizeof(DROPFILES) + 16, sizeof(DROPFILES), L"C:\\abcdefgh")), 0},
         {"DPI change with a freed rectangle", 0x02E0, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(gone)},
         {"DPI change with a rectangle in no memory", 0x02E0, MAKEWPARAM(144, 144), 0x10},
+        {"DPI change with a rectangle at the top of memory", 0x02E0, MAKEWPARAM(144, 144), LPARAM(0xFFFFFFF0)},
+        {"DPI change with the last byte of memory", 0x02E0, MAKEWPARAM(144, 144), LPARAM(0xFFFFFFFF)},
+        {"notification at the top of memory", WM_NOTIFY, IDC_MAXSPIN_MASTER, LPARAM(0xFFFFFFF8)},
+        {"notification in the last bytes of memory", WM_NOTIFY, IDC_MAXSPIN_MASTER, LPARAM(0xFFFFFFF6)},
+        {"notification at the last byte of memory", WM_NOTIFY, IDC_MAXSPIN_MASTER, LPARAM(0xFFFFFFFF)},
+        {"spin press running off its page", WM_NOTIFY, IDC_MAXSPIN_MASTER, reinterpret_cast<LPARAM>(cutPress)},
+        {"tip request in a read-only page", WM_NOTIFY, IDC_MUTE_MASTER, reinterpret_cast<LPARAM>(readOnlyTip)},
+        {"wide drop list without its end, zero low bytes", WM_DROPFILES,
+         reinterpret_cast<WPARAM>(MakeBlock(sizeof(DROPFILES) + 4, sizeof(DROPFILES), L"\u0100\u0200")), 0},
     };
     RECT before;
     ::GetWindowRect(hwnd, &before);

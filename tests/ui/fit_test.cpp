@@ -163,15 +163,20 @@ TEST_F(FitTest, ADpiChangeScalesTheContent) {
     EXPECT_EQ(info.nMax + 1, TemplateSize().bottom);
 }
 
-// WM_DPICHANGED as any process could forge it: no rectangle, or a DPI no
-// monitor has. The dialog stays as it was and scrolls as before.
+// WM_DPICHANGED as any process could forge it: no rectangle, a DPI no
+// monitor has, or a place off every screen (which on a screen where the
+// dialog fits would lose it). The dialog stays as it was and scrolls as before.
 TEST_F(FitTest, AForgedDpiChangeChangesNothing) {
-    RECT suggested{0, 0, 300, 200};
+    RECT suggested{0, 0, 300, 200}, offScreen{32767, 3, 32767, 32770};
+    HDC dc = ::GetDC(hwnd);
+    const auto dpi = static_cast<WORD>(::GetDeviceCaps(dc, LOGPIXELSY));
+    ::ReleaseDC(hwnd, dc);
     const struct {
         const char* name;
         WORD dpi;
         RECT* rect;
-    } cases[] = {{"no rectangle", 144, nullptr}, {"DPI 0", 0, &suggested}, {"DPI 65535", 65535, &suggested}};
+    } cases[] = {{"no rectangle", 144, nullptr}, {"DPI 0", 0, &suggested},   {"DPI 47", 47, &suggested},
+                 {"DPI 961", 961, &suggested},   {"DPI 65535", 65535, &suggested}, {"off every screen", dpi, &offScreen}};
     RECT before;
     ::GetWindowRect(hwnd, &before);
     for (const auto& c : cases) {
@@ -181,8 +186,10 @@ TEST_F(FitTest, AForgedDpiChangeChangesNothing) {
         ::GetWindowRect(hwnd, &window);
         EXPECT_TRUE(::EqualRect(&window, &before));
         SCROLLINFO info{sizeof(info), SIF_RANGE};
-        ASSERT_TRUE(::GetScrollInfo(hwnd, SB_VERT, &info));
-        EXPECT_EQ(info.nMax + 1, TemplateSize().bottom);
+        if (HasBar(WS_VSCROLL)) {  // on a screen where the dialog fits, it has none
+            ASSERT_TRUE(::GetScrollInfo(hwnd, SB_VERT, &info));
+            EXPECT_EQ(info.nMax + 1, TemplateSize().bottom);
+        }
         Scroll(WM_VSCROLL, SB_BOTTOM);
         EXPECT_TRUE(Inside(InClient(IDOK), Client())) << "Save at the bottom";
         Scroll(WM_VSCROLL, SB_TOP);

@@ -312,6 +312,17 @@ INSTANTIATE_TEST_SUITE_P(Codes, MessageTableCodes, ::testing::ValuesIn(kCodeMatc
 
 }  // namespace
 
+// A DPI change is taken from 50 % to 1000 % of 96 DPI, with a rectangle
+// that can be read whole.
+TEST(SuggestedDpiRectTest, TakesTheDpisAMonitorHasAndRectanglesInMemory) {
+    RECT rect{0, 0, 640, 480};
+    const auto at = reinterpret_cast<LPARAM>(&rect);
+    const struct { WORD dpi; LPARAM rect; bool taken; } kCases[] = {
+        {47, at, false}, {48, at, true}, {960, at, true}, {961, at, false}, {96, LPARAM(0xFFFFFFF0), false}};
+    for (const auto& c : kCases)
+        EXPECT_EQ(fw::SuggestedDpiRect(MAKEWPARAM(c.dpi, c.dpi), c.rect) != nullptr, c.taken) << c.dpi;
+}
+
 TEST(FormatInsertsTest, FillsEachNamedInsertAndKeepsEverythingElse) {
     EXPECT_EQ(fw::FormatInserts(L"%2 then %1, %1 again", {L"one", L"two"}), L"two then one, one again");
     EXPECT_EQ(fw::FormatInserts(L"Cannot open %1.\n\n%2", {L"C:\\50%2.dat", L"x"}), L"Cannot open C:\\50%2.dat.\n\nx");
