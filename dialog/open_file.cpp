@@ -36,8 +36,10 @@ std::wstring open_messages::CauseText(const fw::FileError& error) {
     switch (error.cause) {
         case fw::FileCause::IsDirectory: return open_messages::kIsFolder;
         case fw::FileCause::DeviceName: return open_messages::kDeviceName;
+        case fw::FileCause::DevicePath: return open_messages::kDevicePath;
         case fw::FileCause::NotAFile: return open_messages::kNotAFile;
         case fw::FileCause::NotFound: return open_messages::kNotFound;
+        case fw::FileCause::FolderNotFound: return open_messages::kFolderNotFound;
         case fw::FileCause::SharingViolation: return open_messages::kInUse;
         case fw::FileCause::AccessDenied: return open_messages::kAccessDenied;
         default: return fw::FormatInserts(open_messages::kReadFailed, {fw::DecimalText(error.systemError)});

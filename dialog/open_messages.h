@@ -9,6 +9,8 @@
 namespace open_messages {
 
 inline constexpr wchar_t kFilter[] = L"Customization files (*.dat)\0*.dat\0All files (*.*)\0*.*\0";
+// Given to a name chosen in the Save dialog without one.
+inline constexpr wchar_t kExtension[] = L"dat";
 
 inline constexpr wchar_t kUsage[] =
     L"Corvaset opens one customization file: corvaset.exe [FILE].\n"
@@ -21,11 +23,13 @@ inline constexpr wchar_t kUnsavedEdits[] = L"The settings have changes that were
 inline constexpr wchar_t kCannotOpen[] = L"Cannot open %1.\n\n%2";
 inline constexpr wchar_t kIsFolder[] = L"It is a folder.";
 inline constexpr wchar_t kNotFound[] = L"The file does not exist.";
+inline constexpr wchar_t kFolderNotFound[] = L"Its folder does not exist.";
 inline constexpr wchar_t kInUse[] = L"Another program is using it.";
 inline constexpr wchar_t kAccessDenied[] = L"Access to it is denied.";
 inline constexpr wchar_t kTooLarge[] = L"It is larger than a customization file (584 bytes).";
 inline constexpr wchar_t kDeviceName[] =
     L"Its name is a Windows device name (CON, NUL, AUX, PRN, COM1-9, LPT1-9), not a file.";
+inline constexpr wchar_t kDevicePath[] = L"It names a device or a pipe, not a file on a disk.";
 inline constexpr wchar_t kNotAFile[] = L"It is a device or a named pipe, not a file.";
 inline constexpr wchar_t kReadFailed[] = L"It could not be read (system error %1).";
 

@@ -16,8 +16,11 @@ namespace {
 std::wstring SaveCauseText(const fw::FileError& error) {
     switch (error.cause) {
         case fw::FileCause::ReadOnly: return save_messages::kReadOnly;
+        case fw::FileCause::BeingWritten: return save_messages::kBeingWritten;
+        case fw::FileCause::BrokenLink: return save_messages::kBrokenLink;
         case fw::FileCause::IsDirectory:
         case fw::FileCause::DeviceName:
+        case fw::FileCause::DevicePath:
         case fw::FileCause::NotAFile: return open_messages::CauseText(error);
         default: {
             const std::wstring words = fw::SystemErrorText(error.systemError);
@@ -32,7 +35,8 @@ save_messages::FailureBox save_messages::FailureBoxFor(const fw::FileError& erro
     const wchar_t* pattern = kCreateFailedText;
     switch (error.cause) {
         case fw::FileCause::DiskFull: pattern = kDiskFullText; break;
-        case fw::FileCause::NotFound: pattern = kNotFoundText; break;
+        case fw::FileCause::NotFound:
+        case fw::FileCause::FolderNotFound: pattern = kNotFoundText; break;
         case fw::FileCause::PathTooLong: pattern = kPathTooLongText; break;
         case fw::FileCause::Other: {
             const std::wstring description = fw::SystemErrorText(error.systemError);
@@ -121,9 +125,18 @@ CCorvasetDlg::SaveResult CCorvasetDlg::SaveAs(const std::wstring& path) {
 }
 
 void CCorvasetDlg::ChooseAndSaveAs() {
-    const auto path = WhileModal([this] { return fw::ChooseFileToSave(m_hWnd, open_messages::kFilter, L"dat"); });
+    auto path = WhileModal(
+        [this] { return fw::ChooseFileToSave(m_hWnd, open_messages::kFilter, open_messages::kExtension); });
     if (!path) return;
-    // The Save dialog asked before a file was chosen over an existing one.
-    m_seen = fw::LookAtFile(*path, custom::kCustomFileSize);
+    if (path->ends_with(L'.')) {
+        // The Save dialog adds no extension to a name that ends in a dot, and
+        // Windows would drop the dot: such a name gets the extension, and
+        // whether that file is there was asked by nobody yet.
+        *path += open_messages::kExtension;
+        m_seen.reset();
+    } else {
+        // The Save dialog asked before a file was chosen over an existing one.
+        m_seen = fw::LookAtFile(*path, custom::kCustomFileSize);
+    }
     SaveAs(*path);
 }

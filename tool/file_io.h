@@ -59,13 +59,10 @@ WriteResult WriteText(StandardStream stream, const std::string& text);
 // --- shared by the platform files (file_read.cpp) ---------------------------
 
 // What a path names when it is not a regular file.
-enum class NotAFile { Folder, NamedPipe, Device, Socket, DeviceName };
+// DeviceName: CON, NUL, aux.dat ...; DevicePath: \\.\PhysicalDrive0, \\.\pipe\x ...
+enum class NotAFile { Folder, NamedPipe, Device, Socket, DeviceName, DevicePath };
 std::string RefusalText(NotAFile kind);
 inline constexpr const char* kIsStandardOutput =
     "it is the file standard output goes to: \"-o -\" writes there";
-
-// Windows refuses to name files CON, NUL, AUX, PRN, COM1-9, LPT1-9, with or
-// without an extension: such a last component opens the device instead.
-bool IsWindowsDeviceName(const std::string& path);
 
 }  // namespace tool

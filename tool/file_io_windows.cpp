@@ -29,20 +29,23 @@ std::string SystemMessage(DWORD error) {
 
 enum class Doing { Reading, Writing };
 
-// Why a file could not be read or replaced. Device names never get here:
-// they are refused by name first, as on every platform.
+// Why a file could not be read or replaced.
 std::string CauseText(const fw::FileError& error, Doing doing) {
     switch (error.cause) {
         case fw::FileCause::NotFound:
+        case fw::FileCause::FolderNotFound:
             if (doing == Doing::Reading) return "no such file";
             break;
         case fw::FileCause::IsDirectory:
             return doing == Doing::Reading ? RefusalText(NotAFile::Folder) : "a folder of that name is in the way";
-        case fw::FileCause::DeviceName: return RefusalText(NotAFile::Device);  // \\.\NAME
+        case fw::FileCause::DeviceName: return RefusalText(NotAFile::DeviceName);
+        case fw::FileCause::DevicePath: return RefusalText(NotAFile::DevicePath);
         case fw::FileCause::NotAFile:
             return RefusalText(error.systemError == ERROR_BAD_PIPE ? NotAFile::NamedPipe : NotAFile::Device);
         case fw::FileCause::ReadOnly: return "the file is read-only";
         case fw::FileCause::DiskFull: return "the disk is full";
+        case fw::FileCause::BeingWritten: return "another program is writing the file";
+        case fw::FileCause::BrokenLink: return "it is a symbolic link into a folder that does not exist";
         default: break;
     }
     return SystemMessage(error.systemError);
@@ -131,10 +134,6 @@ WriteResult WriteAll(HANDLE handle, const std::uint8_t* data, std::size_t size) 
 ReadResult ReadWholeFile(const std::string& path, std::size_t limit) {
     if (path == "-") return ReadFrom(::GetStdHandle(STD_INPUT_HANDLE), limit);
     ReadResult result;
-    if (IsWindowsDeviceName(path)) {
-        result.error = RefusalText(NotAFile::DeviceName);
-        return result;
-    }
     // Shared for writing too: a file another program has open is read as it is.
     fw::CFile file;
     if (const fw::FileError error = fw::OpenForReading(
@@ -147,7 +146,6 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t limit) {
 
 WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data, std::size_t size,
                                const FileId& input) {
-    if (IsWindowsDeviceName(path)) return {false, RefusalText(NotAFile::DeviceName)};
     const std::wstring full = fw::FullPathName(fw::Utf16FromUtf8(path));
     // What is there now: nothing, or a file on a disk that is not the input.
     // The replacing write follows a symbolic link to the file it leads to,

@@ -1,11 +1,16 @@
 #include "win32/file.h"
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace fw {
 namespace {
 
 WriteCall g_writeCall = ::WriteFile;
+
+constexpr DWORD kErrorNoSuchDevice = 433;  // ERROR_NO_SUCH_DEVICE, missing from mingw's headers
 
 }  // namespace
 
@@ -17,8 +22,8 @@ FileError FileErrorFromSystem(DWORD systemError) {
     FileCause cause = FileCause::Other;
     switch (systemError) {
         case ERROR_SUCCESS: cause = FileCause::None; break;
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND: cause = FileCause::NotFound; break;
+        case ERROR_FILE_NOT_FOUND: cause = FileCause::NotFound; break;
+        case ERROR_PATH_NOT_FOUND: cause = FileCause::FolderNotFound; break;
         case ERROR_ACCESS_DENIED:
         case ERROR_WRITE_PROTECT: cause = FileCause::AccessDenied; break;
         case ERROR_SHARING_VIOLATION:
@@ -26,6 +31,9 @@ FileError FileErrorFromSystem(DWORD systemError) {
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL: cause = FileCause::DiskFull; break;
         case ERROR_FILENAME_EXCED_RANGE: cause = FileCause::PathTooLong; break;
+        // What Wine says for a device it cannot open (Z:\dev\tty without a
+        // terminal) and for a socket.
+        case kErrorNoSuchDevice: cause = FileCause::NotAFile; break;
         default: break;
     }
     return {cause, systemError};
@@ -82,12 +90,57 @@ std::wstring LongPathForm(const std::wstring& full) {
     return L"\\\\?\\" + full;
 }
 
+namespace {
+
+// CON, PRN, AUX, NUL, COM1-9, LPT1-9 and the console's CONIN$ and CONOUT$
+// open the device in every folder, whatever follows the first dot and with
+// spaces before it.
+bool IsDeviceName(std::wstring name) {
+    name.resize(std::min(name.find(L'.'), name.size()));
+    while (!name.empty() && name.back() == L' ') name.pop_back();
+    for (wchar_t& c : name)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"})
+        if (name == device) return true;
+    return name.size() == 4 && (name.starts_with(L"COM") || name.starts_with(L"LPT")) && name[3] >= L'1' &&
+           name[3] <= L'9';
+}
+
+// The full path of the file `handle` is open on, in the ordinary form;
+// `path` when the system cannot tell.
+std::wstring FinalPathOf(HANDLE handle, const std::wstring& path) {
+    std::wstring final(32768, L'\0');
+    const DWORD n = ::GetFinalPathNameByHandleW(handle, final.data(), static_cast<DWORD>(final.size()), 0);
+    if (n == 0 || n >= final.size()) return path;
+    final.resize(n);
+    // \\?\C:\... and \\?\UNC\server\... back to the ordinary forms.
+    if (final.starts_with(L"\\\\?\\UNC\\")) return L"\\" + final.substr(7);
+    if (final.starts_with(L"\\\\?\\")) return final.substr(4);
+    return path;
+}
+
+// Another program's look at a file holds it open for a moment, and under
+// Wine a file open anywhere cannot be replaced: a call that fails for that
+// is made again for a little while.
+template <typename Call>
+FileError Patiently(Call call) {
+    FileError error;
+    for (int tries = 0; tries < 50; ++tries, ::Sleep(5)) {
+        error = call();
+        if (error.cause != FileCause::SharingViolation && error.cause != FileCause::AccessDenied) break;
+    }
+    return error;
+}
+
+}  // namespace
+
 FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& final) {
     exists = false;
     final = full;
-    // The system gives a device name (COM1, nul, C:\x\aux.dat) the full
-    // form \\.\NAME.
-    if (full.starts_with(L"\\\\.\\")) return {FileCause::DeviceName, ERROR_INVALID_NAME};
+    // The system gives a device name (COM1, nul, C:\x\aux.dat) the full form
+    // \\.\NAME; \\?\C:\nul keeps it as written.
+    if (IsDeviceName(full.substr(full.find_last_of(L"\\/") + 1))) return {FileCause::DeviceName, ERROR_INVALID_NAME};
+    if (full.starts_with(L"\\\\.\\")) return {FileCause::DevicePath, ERROR_INVALID_NAME};
     // Opened for its attributes only: no sharing conflict, no effect on a device.
     const HANDLE handle = ::CreateFileW(LongPathForm(full).c_str(), FILE_READ_ATTRIBUTES,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -106,14 +159,7 @@ FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& fina
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         error = {FileCause::IsDirectory, ERROR_ACCESS_DENIED};
     } else {
-        std::wstring path(32768, L'\0');
-        const DWORD n = ::GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()), 0);
-        if (n > 0 && n < path.size()) {
-            path.resize(n);
-            // \\?\C:\... and \\?\UNC\server\... back to the ordinary forms.
-            if (path.starts_with(L"\\\\?\\UNC\\")) final = L"\\" + path.substr(7);
-            else if (path.starts_with(L"\\\\?\\")) final = path.substr(4);
-        }
+        final = FinalPathOf(handle, full);
     }
     ::CloseHandle(handle);
     return error;
@@ -121,60 +167,108 @@ FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& fina
 
 namespace {
 
-std::wstring FolderOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
-}
-
-FileError WriteWhole(CFile& file, const void* data, DWORD size) {
-    FileError error = file.Write(data, size);
-    if (!error) error = file.Flush();
-    const FileError closed = file.Close();
-    return error ? error : closed;
-}
-
-// A new file "cvsXXXX.tmp" beside `target`, opened for writing; its name in `temporary`.
-FileError CreateTemporaryBeside(const std::wstring& target, CFile& file, std::wstring& temporary) {
-    wchar_t name[] = L"cvs0000.tmp";
-    unsigned number = ::GetTickCount() ^ ::GetCurrentProcessId();
-    FileError error;
-    for (unsigned tries = 0; tries < 0x10000; ++tries, ++number) {
-        for (int digit = 0; digit < 4; ++digit) name[6 - digit] = L"0123456789ABCDEF"[(number >> (4 * digit)) & 0xF];
-        temporary = FolderOf(target) + name;
-        error = file.Open(LongPathForm(temporary), GENERIC_WRITE, 0, CREATE_NEW);
-        if (error.systemError != ERROR_FILE_EXISTS) break;
+// Where a write to `full`, at which ExamineFile found nothing, makes the
+// file: through a symbolic link whose file is not there yet, that file.
+// Wine shows such a link to a Windows program as nothing at all and tells
+// no program where it leads, but a search for the name finds an entry that
+// it then leaves out (Windows finds a reparse point), and creating a file
+// by the name follows the link. So the file is made to learn its path, and
+// goes again as the handle closes, however the program ends.
+FileError WhereNewFileGoes(const std::wstring& full, std::wstring& final) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = ::FindFirstFileW(LongPathForm(full).c_str(), &found);
+    bool link = false;
+    if (search == INVALID_HANDLE_VALUE) {
+        link = ::GetLastError() == ERROR_NO_MORE_FILES;
+    } else {
+        link = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        ::FindClose(search);
     }
-    return error;
+    if (!link) return {};
+    const HANDLE made = ::CreateFileW(LongPathForm(full).c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                      FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (made == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        // The link's own folder is there: the one it leads into is not.
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {FileCause::BrokenLink, error};
+        return FileErrorFromSystem(error);
+    }
+    final = FinalPathOf(made, full);
+    ::CloseHandle(made);
+    return {};
+}
+
+// The file a write to `full` replaces or makes, refusing what ExamineFile refuses.
+FileError WhereToWrite(const std::wstring& full, std::wstring& final) {
+    bool exists = false;
+    if (FileError error = ExamineFile(full, exists, final)) return error;
+    return exists ? FileError{} : WhereNewFileGoes(full, final);
+}
+
+// Refuses a file at `final` that may not be replaced: a read-only one, or
+// one that another program holds open. Nothing there is no refusal.
+FileError MayBeReplaced(const std::wstring& final) {
+    const DWORD attributes = ::GetFileAttributesW(LongPathForm(final).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return {};
+    if (attributes & FILE_ATTRIBUTE_READONLY) return {FileCause::ReadOnly, ERROR_ACCESS_DENIED};
+    CFile probe;
+    return Patiently([&] { return probe.Open(LongPathForm(final), GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING); });
+}
+
+// The temporary file of `final`: its full path with kTemporarySuffix, the
+// name cut where both would be longer than a name may be (255 characters).
+std::wstring TemporaryNameOf(const std::wstring& final) {
+    const std::size_t nameStart = final.find_last_of(L"\\/") + 1;
+    const std::size_t room = 255 - (std::size(kTemporarySuffix) - 1);
+    std::wstring temporary = final.substr(0, nameStart + std::min(final.size() - nameStart, room));
+    if (IS_HIGH_SURROGATE(temporary.back())) temporary.pop_back();
+    return temporary + kTemporarySuffix;
+}
+
+// Gives the file open on `handle` the name `to`, replacing a file of that
+// name. The handle stays open throughout, so that no other program can
+// open the file between its last byte and its new name.
+FileError RenameOpenFile(HANDLE handle, const std::wstring& to) {
+    std::vector<std::uint8_t> buffer(sizeof(FILE_RENAME_INFO) + to.size() * sizeof(wchar_t));
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->ReplaceIfExists = TRUE;
+    rename->FileNameLength = static_cast<DWORD>(to.size() * sizeof(wchar_t));
+    std::memcpy(rename->FileName, to.c_str(), rename->FileNameLength + sizeof(wchar_t));
+    if (!::SetFileInformationByHandle(handle, FileRenameInfo, rename, static_cast<DWORD>(buffer.size())))
+        return FileErrorFromSystem(::GetLastError());
+    return {};
 }
 
 }  // namespace
 
 FileError CheckReplaceable(const std::wstring& full, std::wstring& final) {
-    bool exists = false;
-    if (FileError error = ExamineFile(full, exists, final)) return error;
-    if (!exists) return {};
-    const DWORD attributes = ::GetFileAttributesW(LongPathForm(final).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return {FileCause::ReadOnly, ERROR_ACCESS_DENIED};
-    CFile probe;
-    return probe.Open(LongPathForm(final), GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
+    if (FileError error = WhereToWrite(full, final)) return error;
+    return MayBeReplaced(final);
 }
 
 FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD size) {
     std::wstring final;
-    if (FileError error = CheckReplaceable(FullPathName(target), final)) return error;
+    if (FileError error = WhereToWrite(FullPathName(target), final)) return error;
 
-    // The new bytes go whole into a file of their own first: a failure up to
-    // the move leaves the old file untouched, and the move itself is one step.
+    // The new bytes go whole into the temporary file first: a failure up to
+    // the rename leaves the old file untouched, and the rename is one step.
+    // Held open without sharing until then, the temporary file keeps any
+    // other writer of the file out; one that nobody holds was left by a
+    // write that did not finish, and is taken over.
     CFile file;
-    std::wstring temporary;
-    if (FileError error = CreateTemporaryBeside(final, file, temporary)) return error;
-    const std::wstring longTemporary = LongPathForm(temporary);
-    FileError error = WriteWhole(file, data, size);
-    if (!error && !::MoveFileExW(longTemporary.c_str(), LongPathForm(final).c_str(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        error = FileErrorFromSystem(::GetLastError());
-    if (error) ::DeleteFileW(longTemporary.c_str());
+    FileError error = file.Open(LongPathForm(TemporaryNameOf(final)), GENERIC_WRITE | DELETE, 0, CREATE_ALWAYS);
+    if (error.cause == FileCause::SharingViolation) return {FileCause::BeingWritten, error.systemError};
+    if (error) return error;
+    error = MayBeReplaced(final);
+    if (!error) error = file.Write(data, size);
+    if (!error) error = file.Flush();
+    if (!error) error = Patiently([&] { return RenameOpenFile(file.Handle(), LongPathForm(final)); });
+    if (error) {
+        FILE_DISPOSITION_INFO remove{TRUE};
+        ::SetFileInformationByHandle(file.Handle(), FileDispositionInfo, &remove, sizeof remove);
+    }
+    file.Close();
     return error;
 }
 

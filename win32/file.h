@@ -10,15 +10,19 @@ namespace fw {
 
 enum class FileCause {
     None,
-    NotFound,          // the file or its folder does not exist
+    NotFound,          // the file does not exist
+    FolderNotFound,    // the folder it is in does not exist
     AccessDenied,      // no permission, or the folder cannot be written
     SharingViolation,  // held open by another program
+    BeingWritten,      // another program is writing it (holds its temporary file)
     ReadOnly,          // the target carries the read-only attribute
     IsDirectory,       // the target name is taken by a folder
     DiskFull,          // the disk ran out of space, or a write came up short
     PathTooLong,       // the path is longer than the system takes
     DeviceName,        // CON, NUL, COM1, aux.dat ...: the name opens a device
+    DevicePath,        // \\.\PhysicalDrive0, \\.\pipe\x ...: a path to a device or a pipe
     NotAFile,          // a device, a named pipe (FIFO) or a console, not a file on a disk
+    BrokenLink,        // a symbolic link into a folder that does not exist
     Other,
 };
 
@@ -79,23 +83,28 @@ std::wstring FullPathName(const std::wstring& path);
 std::wstring LongPathForm(const std::wstring& full);
 
 // What is at the full path `full`, examined without reading or opening it
-// for data (which could block on a device or a pipe): a path in the device
-// namespace (\\.\NAME, the full form of a device name), a device, a pipe
-// or a folder is refused; a file on a disk, or nothing
+// for data (which could block on a device or a pipe): a device name (in any
+// form, \\?\C:\nul too), a path in the device namespace (\\.\NAME), a
+// device, a pipe or a folder is refused; a file on a disk, or nothing
 // (`exists` false), is not. `final` becomes the file a symbolic link leads
 // to, else `full`.
 FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& final);
 
 // Refuses, before anything is written, a target that ExamineFile refuses, a
 // read-only one (not every file system refuses to replace it) and one that
-// another program holds open. `final` as ExamineFile gives it.
+// another program holds open. `final` is the file a write would replace or
+// make: through a symbolic link, the file it leads to, there yet or not.
 FileError CheckReplaceable(const std::wstring& full, std::wstring& final);
 
-// Writes `data` to a new temporary file beside `target` and then moves it
-// over `target` in one step. On failure `target` keeps its old bytes and the
+// Writes `data` to a temporary file beside the file and then moves it over
+// the file in one step. On failure the file keeps its old bytes and the
 // temporary file is gone. Through a symbolic link the file it leads to is
-// replaced and the link stays. A target that CheckReplaceable refuses is
-// refused before anything is written.
+// replaced or made and the link stays. A target that CheckReplaceable
+// refuses is refused before anything is written. The temporary file is the
+// file's name with kTemporarySuffix: a write that was killed leaves it, and
+// the next write of the file takes it over; while another program writes
+// the file it holds it open, and this write is refused as BeingWritten.
+inline constexpr wchar_t kTemporarySuffix[] = L".corvaset-tmp";
 FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD size);
 
 }  // namespace fw

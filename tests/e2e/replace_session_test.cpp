@@ -32,25 +32,28 @@ TEST_F(UserSession, SaveAsksBeforeReplacingAFileItDidNotOpen) {
     ExpectOnlyRecords(*records, {{Entry::MasterVolume, 0x8404}});
 }
 
-// "Save As..." in the system menu: a name typed without its extension gets
-// ".dat", the file is written there at once, the box names it, and the
-// dialog stays on it. Over a file that is there, the Save dialog's own
-// question is the only one: the user has seen that file.
+// "Save As..." in the system menu: a name typed without its extension, or
+// ending in a dot, gets ".dat", the file is written there at once, the box
+// names it, and the dialog stays on it. Over a file that is there, one
+// question is asked: the Save dialog's own, or, when the Save dialog asked
+// about the name without ".dat", the program's.
 TEST_F(UserSession, SaveAsFromTheSystemMenuWritesTheNewName) {
-    for (const bool existing : {false, true}) {
-        SCOPED_TRACE(existing ? "over a file that is there" : "a new file");
+    const struct { bool existing; const wchar_t* typed; bool programAsks; } kCases[] = {
+        {false, L"model7.", false}, {true, L"model7", false}, {true, L"model7.", true}};
+    for (const auto& [existing, typed, programAsks] : kCases) {
+        SCOPED_TRACE(::testing::Message() << (existing ? "over a file that is there: " : "a new file: ") << typed);
         if (existing) {
             ASSERT_TRUE(test_support::WriteFileBytes(folder.File(L"model7.dat"), {1, 2, 3}));
         }
         auto& app = Start();
         app.Click(IDC_MUTE_MASTER);
         app.ChooseSystemMenuItem('V');  // "Sa&ve As..."
-        ASSERT_TRUE(app.ChooseFileByName(L"model7"));
+        ASSERT_TRUE(app.ChooseFileByName(typed));
         if (existing) {
             const auto replace = app.AnswerBox(5000, IDYES);
             ASSERT_TRUE(replace.has_value());
             EXPECT_NE(replace->text.find(L"already exists"), std::wstring::npos) << replace->text;
-            EXPECT_EQ(replace->text.find(L"not opened here"), std::wstring::npos) << "the Save dialog's own";
+            EXPECT_EQ(replace->text.find(L"not opened here") != std::wstring::npos, programAsks) << replace->text;
             // The Save dialog closes, then the file is written and told.
             // Looked at without opening it: under Wine a file open anywhere cannot be replaced.
             const auto written = [&] {

@@ -13,7 +13,9 @@
 
 namespace test_support {
 
-enum class ObstacleKind { ReadOnlyFile, FolderOfThatName, FileHeldOpen, FullDisk };
+// AnotherWriter holds the temporary file of corvaset.dat open without
+// sharing, as a program writing it does.
+enum class ObstacleKind { ReadOnlyFile, FolderOfThatName, FileHeldOpen, AnotherWriter, FullDisk };
 
 struct SaveObstacle {
     const char* name;
@@ -23,7 +25,7 @@ struct SaveObstacle {
     std::wstring (*text)(const std::wstring& dat);  // the box's text, given the file's full path
 };
 
-extern const SaveObstacle kSaveObstacles[4];
+extern const SaveObstacle kSaveObstacles[5];
 
 void PrintTo(const SaveObstacle& obstacle, std::ostream* os);
 

@@ -70,6 +70,7 @@ mknod chardev c 1 3 2>/dev/null && can_mknod=yes || can_mknod=no  # the null dev
 truncate -s 1T big.dat
 echo old >linked/target.dat && chmod 640 linked/target.dat && ln -s linked/target.dat link.dat
 ln -s target.dat linked/relative.dat  # leads to linked/target.dat, not ./target.dat
+ln -s linked/made.dat new-link.dat && ln -s nowhere/lost.dat lost-link.dat  # to files not there yet
 echo old >private.dat && chmod 600 private.dat && chown 65534:65534 private.dat 2>/dev/null
 ln -s private.dat private-link.dat
 mounts=()
@@ -144,6 +145,8 @@ row  both   0    ""                                                console.dat  
 row  both   4    "cannot write to standard output"                 -                  /dev/null    /dev/full   show a.dat
 row  both   0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o link.dat
 row  both   0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o linked/relative.dat
+row  both   0    ""                                                linked/made.dat    /dev/null    out.txt     make session.desc -o new-link.dat
+row  both   4    "lost-link.dat: cannot write"                     -                  /dev/null    out.txt     make session.desc -o lost-link.dat
 row  native 0    ""                                                private.dat        /dev/null    out.txt     make session.desc -o private-link.dat
 row  both   0    ""                                                "Größe ünï/b.dat"  /dev/null    out.txt     make session.desc -o "Größe ünï/b.dat"
 row  both   4    "Größe ünï/c.dat: cannot read: no such file"      -                  /dev/null    out.txt     check "Größe ünï/c.dat"

@@ -108,6 +108,7 @@ TEST_F(OpenFileTest, EachProblemIsToldAndChangesNothing) {
         {L"switch.dat", FileWith({{35, 3}}), L"\u2022 EnableJackDetect: switch is 0x03, neither 0 (off) nor 1 (on)"},
         {L"long.dat", Bytes(100000, 0), L".\n\nIt is larger than a customization file (584 bytes)."},
         {L"missing.dat", std::nullopt, L".\n\nThe file does not exist."},
+        {L"nodir\\sub\\new.dat", std::nullopt, L".\n\nIts folder does not exist."},
         {L"locked.dat", std::nullopt, L".\n\nAnother program is using it."},
         {L"", std::nullopt, L".\n\nIt is a folder."},
     };

@@ -2,9 +2,12 @@
 // leaves the old file, no temporary file, an open dialog and the edits.
 #include "tests/ui/dialog_fixture.h"
 
+#include <thread>
+
 #include "dialog/save_messages.h"
 #include "tests/support/save_obstacles.h"
 #include "win32/file.h"
+#include "win32/text.h"
 
 using custom::Entry;
 using test_support::BoxIcon;
@@ -94,6 +97,8 @@ TEST_F(SaveTest, SaveAsKeepsTheDialogOnTheNewFile) {
 
 TEST_F(SaveTest, ChangeIsWrittenReportedAndEndsTheDialog) {
     ASSERT_TRUE(test_support::WriteFileBytes(datPath, kOldBytes));
+    // What a write that was killed left is taken over.
+    ASSERT_TRUE(test_support::WriteFileBytes(datPath + L".corvaset-tmp", kOldBytes));
     UnmuteMic();
     Click(IDC_ENABLE_48K_SPDIF);
 
@@ -207,7 +212,7 @@ struct FailureText {
 
 const FailureText kFailureTexts[] = {
     {"DiskFull", {fw::FileCause::DiskFull, 112}, L"D:\\c.dat", L"Disk full while accessing D:\\c.dat.\n\nDisk full."},
-    {"NotFound", {fw::FileCause::NotFound, 3}, L"D:\\c.dat",
+    {"FolderNotFound", {fw::FileCause::FolderNotFound, 3}, L"D:\\c.dat",
      L"The folder of D:\\c.dat could not be found.\n\nPath not found."},
     {"PathTooLong", {fw::FileCause::PathTooLong, 206}, L"D:\\c.dat",
      L"The folder path of D:\\c.dat is too long to save there.\n\nFile name is too long."},
@@ -234,15 +239,17 @@ TEST_P(FailureTextTest, BoxNamesTheFileAndWhatHappened) {
 INSTANTIATE_TEST_SUITE_P(Save, FailureTextTest, ::testing::ValuesIn(kFailureTexts),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A folder path longer than MAX_PATH: the file and its temporary file are
-// made through the long form of their paths.
+// A folder path longer than MAX_PATH and a name near the longest a name may
+// be: the file and its temporary file are made through the long form of
+// their paths, the temporary file's name cut to fit.
 TEST_F(SaveTest, SavesIntoAFolderWhosePathIsLongerThanMaxPath) {
     std::wstring deep = folder->Path();
     while (deep.size() < 400) {
         deep += L"\\" + std::wstring(100, L'd');
         ASSERT_TRUE(::CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr)) << ::GetLastError();
     }
-    const std::wstring target = deep + L"\\package.dat";
+    const std::wstring name = std::wstring(246, L'p') + L".dat";
+    const std::wstring target = deep + L"\\" + name;
     test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
     EXPECT_TRUE(dialog.OpenCustomFile(target, true)) << "a new file's name";
     EXPECT_TRUE(answerer.Finish().empty());
@@ -250,9 +257,9 @@ TEST_F(SaveTest, SavesIntoAFolderWhosePathIsLongerThanMaxPath) {
 
     const auto seen = ClickAndAnswer(IDOK);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, L"SUCCESS");
+    EXPECT_EQ(seen[0].caption, L"SUCCESS") << seen[0].text;
     EXPECT_EQ(test_support::ReadFileBytes(L"\\\\?\\" + target)->size(), 584u);
-    EXPECT_EQ(test_support::ListFolder(L"\\\\?\\" + deep), std::vector<std::wstring>{L"package.dat"});
+    EXPECT_EQ(test_support::ListFolder(L"\\\\?\\" + deep), std::vector<std::wstring>{name});
 }
 
 // A write that reports success with fewer bytes than asked, as a full disk
@@ -342,9 +349,9 @@ protected:
         ::SendMessageW(::GetDlgItem(d.GetSafeHwnd(), IDOK), BM_CLICK, 0, 0);
         return answerer.Finish();
     }
-    std::vector<test_support::SeenBox> Open(const std::wstring& path) {
+    std::vector<test_support::SeenBox> Open(const std::wstring& path, bool mayBeNew = false) {
         test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd);
-        dialog.OpenCustomFile(path);
+        dialog.OpenCustomFile(path, mayBeNew);
         return answerer.Finish();
     }
 };
@@ -433,30 +440,79 @@ TEST_F(SaveTargetTest, BoxesNameTheOpenedFile) {
               L"\"Enable 48K SPDIF\" is only supported with 5.10.3590 or later.");
 }
 
-// What is not a file on a disk is refused at once; a symbolic link stays a
-// link and the file it leads to is replaced.
+// Another program's look at the file holds it open for a moment, and under
+// Wine no file open anywhere can be replaced: Save waits that moment out
+// instead of failing with "Access denied".
+TEST_F(SaveTargetTest, AMomentaryLookAtTheFileDoesNotFailSave) {
+    ASSERT_TRUE(test_support::WriteFileBytes(datPath, FileWithMaster(0x84)));
+    EXPECT_TRUE(Open(datPath).empty());
+    UnmuteMic();
+    const HANDLE look = ::CreateFileW(datPath.c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      0, nullptr);
+    ASSERT_NE(look, INVALID_HANDLE_VALUE);
+    std::thread lookEnds([look] { ::Sleep(50), ::CloseHandle(look); });
+    const auto seen = ClickAndAnswer(IDOK);
+    lookEnds.join();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, L"SUCCESS") << seen[0].text;
+}
+
+// What is not a file on a disk is refused at once and named as what it is,
+// even as the name of a new file.
 TEST_F(SaveTargetTest, SpecialFiles) {
-    ASSERT_TRUE(test_support::WriteFileBytes(folder->File(L"target.dat"), FileWithMaster(0x84)));
-    ASSERT_EQ(Shell("mkfifo fifo && ln -s target.dat link.dat"), 0);
-    const struct { const wchar_t* name; const wchar_t* says; } kRefused[] = {
-        {L"fifo", L".\n\nIt is a device or a named pipe, not a file."},
-        {L"COM1", L"COM1.\n\nIts name is a Windows device name (CON, NUL, AUX, PRN, COM1-9, LPT1-9), not a file."},
-        {L"aux.dat", L"aux.dat.\n\nIts name is a Windows device name (CON, NUL, AUX, PRN, COM1-9, LPT1-9), not a file."},
+    // Wine opens a socket as it opens a device that is not there (Z:\dev\tty
+    // without a terminal).
+    ASSERT_EQ(Shell("mkfifo fifo && perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => q(socket), Listen => 1)'"),
+              0);
+    const std::wstring deviceName = L".\n\nIts name is a Windows device name (CON, NUL, AUX, PRN, COM1-9, LPT1-9), not a file.";
+    const std::wstring devicePath = L".\n\nIt names a device or a pipe, not a file on a disk.";
+    const struct { std::wstring path; std::wstring says; } kRefused[] = {
+        {folder->File(L"fifo"), L".\n\nIt is a device or a named pipe, not a file."},
+        {folder->File(L"socket"), L".\n\nIt is a device or a named pipe, not a file."},
+        {folder->File(L"COM1"), L"COM1" + deviceName},
+        {folder->File(L"aux.dat"), L"aux.dat" + deviceName},
+        {L"\\\\?\\" + folder->File(L"nul"), L"nul" + deviceName},
+        {L"\\\\.\\PhysicalDrive0", L"\\\\.\\PhysicalDrive0" + devicePath},
+        {L"\\\\.\\pipe\\corvaset", L"\\\\.\\pipe\\corvaset" + devicePath},
     };
     for (const auto& r : kRefused) {
         const DWORD start = ::GetTickCount();
-        const auto seen = Open(folder->File(r.name));
-        EXPECT_LT(::GetTickCount() - start, 3000u) << r.name;
-        ASSERT_EQ(seen.size(), 1u) << r.name;
+        const auto seen = Open(r.path, true);
+        EXPECT_LT(::GetTickCount() - start, 3000u) << r.path;
+        ASSERT_EQ(seen.size(), 1u) << r.path;
         EXPECT_NE(seen[0].text.find(r.says), std::wstring::npos) << seen[0].text;
     }
-    ::ShowWindow(hwnd, SW_HIDE);  // a visible dialog counts as a box to answer
-    CCorvasetDlg other(nullptr);
-    ASSERT_TRUE(test_support::CreateModeless(other));
-    const auto seen = OpenEditSave(other, folder->File(L"link.dat"));
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, L"SUCCESS") << seen[0].text;
-    EXPECT_EQ(Shell("test -L link.dat"), 0) << "the link stays";
-    EXPECT_EQ(test_support::ReadFileBytes(folder->File(L"target.dat"))->at(32), 1u) << "its target replaced";
-    EXPECT_EQ(test_support::ListFolder(folder->Path()).size(), 3u) << "no temporary file left";
+}
+
+// Through a symbolic link the file it leads to is replaced or made, and the
+// link stays; a link into a folder that is not there is refused.
+TEST_F(SaveTargetTest, ThroughASymbolicLink) {
+    ASSERT_TRUE(test_support::WriteFileBytes(folder->File(L"target.dat"), FileWithMaster(0x84)));
+    ASSERT_EQ(Shell("mkdir sub && ln -s target.dat old.dat && ln -s sub/made.dat new.dat && ln -s nowhere/x.dat lost.dat"),
+              0);
+    const struct { const char* link; const wchar_t* file; const wchar_t* refusal; } kLinks[] = {
+        {"old.dat", L"target.dat", nullptr},
+        {"new.dat", L"sub\\made.dat", nullptr},
+        {"lost.dat", nullptr, L"\nIt is a symbolic link into a folder that does not exist."},
+    };
+    UnmuteMic();
+    for (const auto& l : kLinks) {
+        SCOPED_TRACE(l.link);
+        const std::wstring path = folder->File(fw::WidenAscii(l.link));
+        test_support::BoxAnswerer answerer(::GetCurrentThreadId(), hwnd, {IDYES});
+        dialog.SaveAs(path);
+        const auto seen = answerer.Finish();
+        ASSERT_FALSE(seen.empty());
+        EXPECT_EQ(Shell("test -L " + std::string(l.link)), 0) << "the link stays";
+        if (l.refusal != nullptr) {
+            EXPECT_EQ(seen.back().text, L"Create customized file failed!\n\n" + path + l.refusal);
+        } else {
+            EXPECT_EQ(seen.back().caption, L"SUCCESS") << seen.back().text;
+            EXPECT_EQ(test_support::ReadFileBytes(folder->File(l.file)).value_or(kOldBytes).at(32), 1u) << "MicVolume";
+        }
+    }
+    EXPECT_EQ(Shell("ls -A . sub | tr '\\n' ' ' | grep -qxF '.: lost.dat new.dat old.dat sub target.dat  sub: made.dat '"),
+              0)
+        << "no folder made, no temporary file left";
 }
