@@ -138,9 +138,10 @@ void Settings::TakeOpenedFile(const EntryTable& working, const CustomFileRecords
     PlaceThumbs();
 }
 
-void Settings::TakeSavedFile(const CustomFileRecords& written) {
+void Settings::TakeSavedFile() {
+    if (const std::optional<CustomFileImage> image = FileToSave())
+        m_opened = DecodeCustomFile(image->data(), image->size());
     m_loaded = m_working;
-    m_opened = written;
 }
 
 void Settings::PlaceThumbs() {

@@ -76,9 +76,9 @@ public:
     void ResetToDefaults();
     // A file the user opened: its settings, as the checker read them, and its records.
     void TakeOpenedFile(const EntryTable& working, const CustomFileRecords& records);
-    // The settings were written as `written`: that file is now the one open,
+    // What FileToSave gave was written: that file is now the one open,
     // holding no unsaved edits.
-    void TakeSavedFile(const CustomFileRecords& written);
+    void TakeSavedFile();
 
     // ---- What follows from them. ----
     const EntryTable& Working() const { return m_working; }

@@ -78,7 +78,7 @@ CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
     }
     // The program's own write counts as seen: a later "Save" asks nothing.
     m_seen = fw::LookAtFile(path, custom::kCustomFileSize);
-    if (const auto written = custom::DecodeCustomFile(image->data(), image->size())) m_settings.TakeSavedFile(*written);
+    m_settings.TakeSavedFile();
     const bool isHere = ::lstrcmpiW(path.c_str(), here.c_str()) == 0;
     MessageBox(fw::FormatInserts(save_messages::kSuccessText, {isHere ? save_messages::kDefaultFileName : ShownPath(path)}),
                save_messages::kSuccessCaption, MB_OK | MB_ICONASTERISK);
