@@ -11,4 +11,12 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
     return ::LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
 }
 
+bool NewerCallsHidden() {
+    static const bool hidden = [] {
+        wchar_t value[2] = {};
+        return ::GetEnvironmentVariableW(L"CORVASET_AS_WINDOWS_XP", value, 2) == 1 && value[0] == L'1';
+    }();
+    return hidden;
+}
+
 }  // namespace fw
