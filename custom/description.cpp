@@ -43,7 +43,7 @@ public:
 
     void Line(std::size_t number, std::string_view line) {
         if (line.size() > kMaxLineLength) {
-            Error(number, "line is " + std::to_string(line.size()) + " characters long, more than " +
+            Error(number, "line is " + std::to_string(line.size()) + " bytes long, more than " +
                               std::to_string(kMaxLineLength));
             return;
         }
@@ -52,7 +52,7 @@ public:
         if (line.empty()) return;
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) {
-            Error(number, "expected 'Key = value', found '" + std::string(line) + "'");
+            Error(number, "expected 'Key = value', found " + Quoted(line));
             return;
         }
         const std::string_view key = Trim(line.substr(0, eq));
@@ -60,7 +60,7 @@ public:
         if (key == kCodecKey) return Codec(number, value);
         const std::optional<std::size_t> index = IndexOfKey(key);
         if (!index) {
-            Error(number, "unknown key '" + std::string(key) + "'");
+            Error(number, "unknown key " + Quoted(key));
             return;
         }
         if (lineOf_[*index] != 0) {
@@ -113,7 +113,7 @@ private:
             d_.model = *model;
             return;
         }
-        Error(number, "unknown codec '" + std::string(value) + "': QM-1/1P, QM-2 or QM-3/QM-3A");
+        Error(number, "unknown codec " + Quoted(value) + ": QM-1/1P, QM-2 or QM-3/QM-3A");
     }
 
     void Error(std::size_t line, std::string text) {

@@ -1,6 +1,7 @@
 #include "custom/value_text.h"
 
 #include <cctype>
+#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -17,14 +18,6 @@ constexpr std::uint32_t kMute = 1u << kMuteBit;
 constexpr std::uint32_t kBoost = 1u << kMicBoostBit;
 constexpr std::uint32_t kMic2 = 1u << kMic2SelectBit;
 constexpr std::uint32_t k3D = 1u << k3DEnableBit;
-
-// Built by appending: GCC 12 warns wrongly (-Wrestrict) on "'" + std::string.
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '\'');
-    quoted.append(text);
-    quoted += '\'';
-    return quoted;
-}
 
 std::string Lower(std::string_view text) {
     std::string out(text);
@@ -121,7 +114,7 @@ ParsedValue ParseLevel(std::size_t index, std::string_view text) {
         const std::uint32_t bit = word == "mute" ? kMute : word == "boost" ? kBoost : 0;
         if (bit == 0 || (m.changeable & bit) == 0)
             return {false, 0,
-                    "unknown word '" + std::string(words[w]) + "' after the level" +
+                    "unknown word " + Quoted(words[w]) + " after the level" +
                         (allowed.empty() ? std::string(": this level takes none") : ": this level takes " + allowed)};
         if (entry.value & bit) return {false, 0, Quoted(word) + " given twice"};
         entry.value |= bit;
@@ -137,8 +130,8 @@ ParsedValue ParseInTerms(std::size_t index, std::string_view text) {
         case EntryKind::Level: return ParseLevel(index, text);
         case EntryKind::RecordSource:
             if (const auto n = RecordSourceFromName(text)) return {true, RecordSelectValue(*n), ""};
-            return {false, 0, "unknown record source '" + std::string(text) +
-                                  "': Mic, CD, Video, AUX, Line In, Stereo Mix, Mono Mix or Phone"};
+            return {false, 0, "unknown record source " + Quoted(text) +
+                                  ": Mic, CD, Video, AUX, Line In, Stereo Mix, Mono Mix or Phone"};
         case EntryKind::MicSelect:
             if (word == "mic2") return {true, factory | kMic2, ""};
             if (word == "none") return {true, factory & ~kMic2, ""};
@@ -177,6 +170,24 @@ std::string LevelMeaning(std::size_t index, std::uint32_t value) {
 }
 
 }  // namespace
+
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            quoted += c;
+        } else if (c == '\r' || c == '\t' || c == '\n') {
+            quoted += c == '\r' ? "\\r" : c == '\t' ? "\\t" : "\\n";
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            quoted += escape;
+        }
+    }
+    quoted += '\'';
+    return quoted;
+}
 
 ParsedValue ParseEntryValue(std::size_t index, std::string_view text) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);

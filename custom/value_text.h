@@ -26,4 +26,8 @@ std::string EntryValueText(std::size_t index, std::uint32_t value);
 // A human explanation for listings: "-7.5 dB, muted", "max gain +18.0 dB (Mic)".
 std::string EntryMeaningText(std::size_t index, std::uint32_t value);
 
+// `text` in single quotes for a message, its control characters escaped
+// (\r, \t, \n, \x1B) so that no text can print over the lines around it.
+std::string Quoted(std::string_view text);
+
 }  // namespace custom

@@ -16,7 +16,6 @@ namespace {
 std::wstring SaveCauseText(const fw::FileError& error) {
     switch (error.cause) {
         case fw::FileCause::ReadOnly: return save_messages::kReadOnly;
-        case fw::FileCause::BeingWritten: return save_messages::kBeingWritten;
         case fw::FileCause::BrokenLink: return save_messages::kBrokenLink;
         case fw::FileCause::IsDirectory:
         case fw::FileCause::DeviceName:

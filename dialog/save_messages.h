@@ -39,7 +39,6 @@ inline constexpr wchar_t kNotFoundText[] = L"The folder of %1 could not be found
 inline constexpr wchar_t kPathTooLongText[] = L"The folder path of %1 is too long to save there.\n\n%2";
 inline constexpr wchar_t kOtherFailureText[] = L"An error occurred while writing %1 (system error %2: %3).";
 inline constexpr wchar_t kReadOnly[] = L"The file is read-only.";
-inline constexpr wchar_t kBeingWritten[] = L"Another program is writing the file.";
 inline constexpr wchar_t kBrokenLink[] = L"It is a symbolic link into a folder that does not exist.";
 // Stands for %3 when the system has no description of the code.
 inline constexpr wchar_t kNoErrorText[] = L"no description";

@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <random>
 
 #include "tool/file_io.h"
 
@@ -131,6 +133,59 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
+constexpr char kTemporaryPrefix[] = ".corvaset-dat-";
+
+// A new file in `folder` for the replacement, made where nothing stands and
+// never through a link. Unnamed where the file system allows (O_TMPFILE):
+// if the program is killed before Name(), nothing is left behind. Else it
+// has a name from the start, which a killed write leaves; no later write
+// removes it, as nothing proves whose it is. A name still held when the
+// object goes is removed: it is this object's own file.
+class TemporaryFile {
+public:
+    TemporaryFile(const std::string& folder, mode_t mode) : m_folder(folder) {
+        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (fd >= 0) return;
+        name = folder + kTemporaryPrefix + "XXXXXX";
+        fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd < 0) name.clear();
+    }
+    ~TemporaryFile() {
+        if (fd >= 0) ::close(fd);
+        if (!name.empty()) ::unlink(name.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // Gives an unnamed file a name no other file has, just before the
+    // rename; closes it either way. False, with errno, on failure.
+    bool Name() {
+        const bool unnamed = name.empty();
+        if (unnamed) {
+            const std::string self = "/proc/self/fd/" + std::to_string(fd);
+            std::random_device random;
+            for (int tries = 0; tries < 16 && name.empty(); ++tries) {
+                char suffix[16];
+                std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
+                const std::string candidate = m_folder + kTemporaryPrefix + suffix;
+                if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                    name = candidate;
+                else if (errno != EEXIST)
+                    break;
+            }
+        }
+        const int closed = ::close(fd);
+        fd = -1;
+        return !name.empty() && closed == 0;
+    }
+
+    int fd = -1;
+    std::string name;
+
+private:
+    std::string m_folder;
+};
+
 }  // namespace
 
 ReadResult ReadWholeFile(const std::string& path, std::size_t limit) {
@@ -155,11 +210,17 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t limit) {
     return result;
 }
 
-WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data, std::size_t size,
-                               const FileId& input) {
+namespace {
+
+// Examines the target of a write: `file` becomes the file to replace or
+// make (through links), `target` what stands there. Not ok, with the
+// cause, when it may not be written. `changed`: another program replaced
+// the file while it was being examined, and it is to be examined again.
+WriteResult Examine(const std::string& path, const FileId& input, std::string& file, struct stat& target,
+                    bool& exists, bool& changed) {
+    changed = false;
     // stat follows the links: what it finds is the file the write would hit.
-    struct stat target {};
-    const bool exists = ::stat(path.c_str(), &target) == 0;
+    exists = ::stat(path.c_str(), &target) == 0;
     if (!exists && errno != ENOENT) return Failed("cannot look at the file");
     if (exists) {
         if (S_ISDIR(target.st_mode)) return {false, "a folder of that name is in the way"};
@@ -169,33 +230,46 @@ WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data
         if (IsStandardOutput(IdOf(target))) return {false, kIsStandardOutput};
         if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return {false, "the file is read-only"};
     }
-    std::string file = path, error;
+    std::string error;
+    file = path;
     if (!FollowLinks(file, error)) return {false, error};
-    if (struct stat found {}; exists && (::lstat(file.c_str(), &found) != 0 || !(IdOf(found) == IdOf(target))))
-        return {false, "the file changed while it was being examined"};
+    struct stat found {};
+    changed = exists && (::lstat(file.c_str(), &found) != 0 || !(IdOf(found) == IdOf(target)));
+    if (changed) return {false, "the file changed while it was being examined"};
+    return {true, ""};
+}
 
-    std::string temporary = FolderOf(file) + ".corvaset-dat-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return Failed("cannot create a temporary file in " + FolderOf(file));
+}  // namespace
 
-    // A replaced file keeps its permissions, and its owner where we may give
-    // it away (as root); a new one gets what the umask allows.
+WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data, std::size_t size,
+                               const FileId& input) {
+    // Several programs may write the file at once: each replaces it whole.
+    std::string file;
+    struct stat target {};
+    bool exists = false, changed = false;
+    WriteResult examined = Examine(path, input, file, target, exists, changed);
+    for (int looks = 0; changed && looks < 20; ++looks) examined = Examine(path, input, file, target, exists, changed);
+    if (!examined.ok) return examined;
+
+    // The replacement has the writer's own owner; a replaced file keeps its
+    // permissions, a new one gets what the umask allows.
     mode_t mode = target.st_mode & 0777;
     if (!exists) {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         mode = 0666 & ~mask;
     }
+    TemporaryFile temporary(FolderOf(file), mode);
+    if (temporary.fd < 0) return Failed("cannot create a temporary file in " + FolderOf(file));
     WriteResult result{true, ""};
-    if (exists && ::fchown(fd, target.st_uid, target.st_gid) != 0) {
-        // Not ours to give away (we are not root): the file becomes ours.
+    if (::fchmod(temporary.fd, mode) != 0) result = Failed("cannot set the file's permissions");
+    if (result.ok && !WriteAll(temporary.fd, data, size)) result = Failed("write failed");
+    if (result.ok && ::fsync(temporary.fd) != 0) result = Failed("write failed");
+    if (result.ok && !temporary.Name()) result = Failed("cannot name the temporary file in " + FolderOf(file));
+    if (result.ok) {
+        if (::rename(temporary.name.c_str(), file.c_str()) != 0) return Failed("cannot replace the file");
+        temporary.name.clear();
     }
-    if (::fchmod(fd, mode) != 0) result = Failed("cannot set the file's permissions");
-    if (result.ok && !WriteAll(fd, data, size)) result = Failed("write failed");
-    if (result.ok && ::fsync(fd) != 0) result = Failed("write failed");
-    if (::close(fd) != 0 && result.ok) result = Failed("write failed");
-    if (result.ok && ::rename(temporary.c_str(), file.c_str()) != 0) result = Failed("cannot replace the file");
-    if (!result.ok) ::unlink(temporary.c_str());
     return result;
 }
 

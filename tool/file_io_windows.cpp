@@ -44,7 +44,6 @@ std::string CauseText(const fw::FileError& error, Doing doing) {
             return RefusalText(error.systemError == ERROR_BAD_PIPE ? NotAFile::NamedPipe : NotAFile::Device);
         case fw::FileCause::ReadOnly: return "the file is read-only";
         case fw::FileCause::DiskFull: return "the disk is full";
-        case fw::FileCause::BeingWritten: return "another program is writing the file";
         case fw::FileCause::BrokenLink: return "it is a symbolic link into a folder that does not exist";
         default: break;
     }

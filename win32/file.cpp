@@ -1,8 +1,10 @@
 #include "win32/file.h"
 
+#include "win32/system_library.h"
+
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <vector>
 
 namespace fw {
@@ -11,6 +13,37 @@ namespace {
 WriteCall g_writeCall = ::WriteFile;
 
 constexpr DWORD kErrorNoSuchDevice = 433;  // ERROR_NO_SUCH_DEVICE, missing from mingw's headers
+
+// The kernel32 calls of Windows Vista and later that the file layer uses,
+// looked up once; each is null on Windows XP, which takes the path beside it.
+struct NewerCalls {
+    DWORD(WINAPI* finalPathName)(HANDLE, LPWSTR, DWORD, DWORD) = nullptr;
+    BOOL(WINAPI* setFileInformation)(HANDLE, int, LPVOID, DWORD) = nullptr;
+};
+
+const NewerCalls& Newer() {
+    static const NewerCalls calls = [] {
+        NewerCalls c;
+        const HMODULE kernel32 = LoadSystemLibrary(L"kernel32.dll");
+        FindNewerCall(kernel32, "GetFinalPathNameByHandleW", c.finalPathName);
+        FindNewerCall(kernel32, "SetFileInformationByHandle", c.setFileInformation);
+        return c;
+    }();
+    return calls;
+}
+
+// What SetFileInformationByHandle takes, as Vista's headers define it.
+constexpr int kFileRenameInfo = 3;
+constexpr int kFileDispositionInfo = 4;
+struct RenameInformation {
+    BOOLEAN replaceIfExists;
+    HANDLE rootDirectory;
+    DWORD fileNameLength;
+    WCHAR fileName[1];
+};
+struct DispositionInformation {
+    BOOLEAN deleteFile;
+};
 
 }  // namespace
 
@@ -109,8 +142,10 @@ bool IsDeviceName(std::wstring name) {
 // The full path of the file `handle` is open on, in the ordinary form;
 // `path` when the system cannot tell.
 std::wstring FinalPathOf(HANDLE handle, const std::wstring& path) {
+    // Windows XP has no links to files to resolve.
+    if (Newer().finalPathName == nullptr) return path;
     std::wstring final(32768, L'\0');
-    const DWORD n = ::GetFinalPathNameByHandleW(handle, final.data(), static_cast<DWORD>(final.size()), 0);
+    const DWORD n = Newer().finalPathName(handle, final.data(), static_cast<DWORD>(final.size()), 0);
     if (n == 0 || n >= final.size()) return path;
     final.resize(n);
     // \\?\C:\... and \\?\UNC\server\... back to the ordinary forms.
@@ -167,14 +202,26 @@ FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& fina
 
 namespace {
 
+// Marks the file open on `handle` to be deleted when it closes, or takes the
+// mark back; false where the system cannot (Windows XP).
+bool MarkForDeletion(HANDLE handle, bool remove) {
+    DispositionInformation disposition{remove};
+    return Newer().setFileInformation != nullptr &&
+           Newer().setFileInformation(handle, kFileDispositionInfo, &disposition, sizeof disposition);
+}
+
 // Where a write to `full`, at which ExamineFile found nothing, makes the
 // file: through a symbolic link whose file is not there yet, that file.
 // Wine shows such a link to a Windows program as nothing at all and tells
 // no program where it leads, but a search for the name finds an entry that
 // it then leaves out (Windows finds a reparse point), and creating a file
 // by the name follows the link. So the file is made to learn its path, and
-// goes again as the handle closes, however the program ends.
-FileError WhereNewFileGoes(const std::wstring& full, std::wstring& final) {
+// deleted again. `appeared`: another program made the file meanwhile; it is
+// left alone and examined again. Windows XP, which has no links to files,
+// cannot tell a file's path from its handle: there the name is the file.
+FileError WhereNewFileGoes(const std::wstring& full, std::wstring& final, bool& appeared) {
+    appeared = false;
+    if (Newer().finalPathName == nullptr) return {};
     WIN32_FIND_DATAW found;
     const HANDLE search = ::FindFirstFileW(LongPathForm(full).c_str(), &found);
     bool link = false;
@@ -182,28 +229,38 @@ FileError WhereNewFileGoes(const std::wstring& full, std::wstring& final) {
         link = ::GetLastError() == ERROR_NO_MORE_FILES;
     } else {
         link = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        appeared = !link;
         ::FindClose(search);
     }
     if (!link) return {};
     const HANDLE made = ::CreateFileW(LongPathForm(full).c_str(), DELETE | FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                      FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+                                      0, nullptr);
     if (made == INVALID_HANDLE_VALUE) {
         const DWORD error = ::GetLastError();
         // The link's own folder is there: the one it leads into is not.
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {FileCause::BrokenLink, error};
         return FileErrorFromSystem(error);
     }
+    appeared = ::GetLastError() == ERROR_ALREADY_EXISTS;
     final = FinalPathOf(made, full);
+    if (!appeared) MarkForDeletion(made, true);
     ::CloseHandle(made);
     return {};
 }
 
-// The file a write to `full` replaces or makes, refusing what ExamineFile refuses.
+// The file a write to `full` replaces or makes, refusing what ExamineFile
+// refuses. Other programs writing through the same link to a file not yet
+// there can make it between two looks: it is then looked at again, so that
+// the link's file is written and never the link replaced.
 FileError WhereToWrite(const std::wstring& full, std::wstring& final) {
-    bool exists = false;
-    if (FileError error = ExamineFile(full, exists, final)) return error;
-    return exists ? FileError{} : WhereNewFileGoes(full, final);
+    for (int looks = 0;; ++looks) {
+        bool exists = false, appeared = false;
+        if (FileError error = ExamineFile(full, exists, final)) return error;
+        if (exists) return {};
+        const FileError error = WhereNewFileGoes(full, final, appeared);
+        if (!appeared || looks == 20) return error;
+    }
 }
 
 // Refuses a file at `final` that may not be replaced: a read-only one, or
@@ -216,28 +273,69 @@ FileError MayBeReplaced(const std::wstring& final) {
     return Patiently([&] { return probe.Open(LongPathForm(final), GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING); });
 }
 
-// The temporary file of `final`: its full path with kTemporarySuffix, the
-// name cut where both would be longer than a name may be (255 characters).
-std::wstring TemporaryNameOf(const std::wstring& final) {
-    const std::size_t nameStart = final.find_last_of(L"\\/") + 1;
-    const std::size_t room = 255 - (std::size(kTemporarySuffix) - 1);
-    std::wstring temporary = final.substr(0, nameStart + std::min(final.size() - nameStart, room));
-    if (IS_HIGH_SURROGATE(temporary.back())) temporary.pop_back();
-    return temporary + kTemporarySuffix;
+// A random number for a temporary file's name: the system's generator
+// (RtlGenRandom, on every Windows since XP), else the clock and the process.
+DWORD RandomNumber() {
+    static BOOLEAN(APIENTRY * generate)(PVOID, ULONG) = nullptr;
+    static const bool found = FindCall(LoadSystemLibrary(L"advapi32.dll"), "SystemFunction036", generate);
+    DWORD number = 0;
+    if (found && generate(&number, sizeof number)) return number;
+    static DWORD counter = 0;
+    LARGE_INTEGER now{};
+    ::QueryPerformanceCounter(&now);
+    return now.LowPart ^ (::GetCurrentProcessId() << 16) ^ ::GetTickCount() ^ (++counter * 0x9E3779B9u);
+}
+
+// kTemporaryPattern with its X's replaced by a random number's hex digits.
+std::wstring RandomName() {
+    std::wstring name = kTemporaryPattern;
+    DWORD number = RandomNumber();
+    for (wchar_t& c : name)
+        if (c == L'X') c = L"0123456789abcdef"[number & 15], number >>= 4;
+    return name;
+}
+
+// Makes a new temporary file in the folder of `final`, open for writing and
+// deleting and shared with nobody. The name is short, so that beside any
+// file that has a name there is room for it; and the file is made only
+// where nothing stands (CREATE_NEW, which no link at the name can redirect).
+FileError CreateTemporaryBeside(const std::wstring& final, CFile& file, std::wstring& name) {
+    const std::wstring folder = final.substr(0, final.find_last_of(L"\\/") + 1);
+    FileError error;
+    for (int tries = 0; tries < 16; ++tries) {
+        name = LongPathForm(folder + RandomName());
+        error = file.Open(name, GENERIC_WRITE | DELETE, 0, CREATE_NEW);
+        // Something stands at that name, or a folder does (access denied):
+        // another name. A folder that refuses every name says so each time.
+        if (error.systemError != ERROR_FILE_EXISTS && error.systemError != ERROR_ALREADY_EXISTS &&
+            error.systemError != ERROR_ACCESS_DENIED)
+            break;
+    }
+    return error;
 }
 
 // Gives the file open on `handle` the name `to`, replacing a file of that
 // name. The handle stays open throughout, so that no other program can
 // open the file between its last byte and its new name.
 FileError RenameOpenFile(HANDLE handle, const std::wstring& to) {
-    std::vector<std::uint8_t> buffer(sizeof(FILE_RENAME_INFO) + to.size() * sizeof(wchar_t));
-    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
-    rename->ReplaceIfExists = TRUE;
-    rename->FileNameLength = static_cast<DWORD>(to.size() * sizeof(wchar_t));
-    std::memcpy(rename->FileName, to.c_str(), rename->FileNameLength + sizeof(wchar_t));
-    if (!::SetFileInformationByHandle(handle, FileRenameInfo, rename, static_cast<DWORD>(buffer.size())))
+    std::vector<std::uint8_t> buffer(sizeof(RenameInformation) + to.size() * sizeof(wchar_t));
+    auto* rename = reinterpret_cast<RenameInformation*>(buffer.data());
+    rename->replaceIfExists = TRUE;
+    rename->fileNameLength = static_cast<DWORD>(to.size() * sizeof(wchar_t));
+    std::memcpy(rename->fileName, to.c_str(), rename->fileNameLength + sizeof(wchar_t));
+    if (!Newer().setFileInformation(handle, kFileRenameInfo, rename, static_cast<DWORD>(buffer.size())))
         return FileErrorFromSystem(::GetLastError());
     return {};
+}
+
+// Windows XP's way: the temporary file is closed and moved by name, which
+// replaces the target in one step as well.
+FileError MoveClosedFile(CFile& file, const std::wstring& from, const std::wstring& to) {
+    if (FileError error = file.Close()) return error;
+    return Patiently([&]() -> FileError {
+        if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
+        return FileErrorFromSystem(::GetLastError());
+    });
 }
 
 }  // namespace
@@ -253,22 +351,30 @@ FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD
 
     // The new bytes go whole into the temporary file first: a failure up to
     // the rename leaves the old file untouched, and the rename is one step.
-    // Held open without sharing until then, the temporary file keeps any
-    // other writer of the file out; one that nobody holds was left by a
-    // write that did not finish, and is taken over.
+    // Until just before it the file is marked for deletion, so that if the
+    // program is killed the system removes it.
     CFile file;
-    FileError error = file.Open(LongPathForm(TemporaryNameOf(final)), GENERIC_WRITE | DELETE, 0, CREATE_ALWAYS);
-    if (error.cause == FileCause::SharingViolation) return {FileCause::BeingWritten, error.systemError};
-    if (error) return error;
-    error = MayBeReplaced(final);
+    std::wstring temporary;
+    if (FileError error = CreateTemporaryBeside(final, file, temporary)) return error;
+    const bool marked = MarkForDeletion(file.Handle(), true);
+    FileError error = MayBeReplaced(final);
     if (!error) error = file.Write(data, size);
     if (!error) error = file.Flush();
-    if (!error) error = Patiently([&] { return RenameOpenFile(file.Handle(), LongPathForm(final)); });
     if (error) {
-        FILE_DISPOSITION_INFO remove{TRUE};
-        ::SetFileInformationByHandle(file.Handle(), FileDispositionInfo, &remove, sizeof remove);
+        if (!marked) {
+            file.Close();
+            ::DeleteFileW(temporary.c_str());
+        }
+        return error;  // a marked file goes as it closes
     }
-    file.Close();
+    if (!marked) {
+        error = MoveClosedFile(file, temporary, LongPathForm(final));
+        if (error) ::DeleteFileW(temporary.c_str());
+        return error;
+    }
+    if (!MarkForDeletion(file.Handle(), false)) return FileErrorFromSystem(::GetLastError());
+    error = Patiently([&] { return RenameOpenFile(file.Handle(), LongPathForm(final)); });
+    if (error) MarkForDeletion(file.Handle(), true);
     return error;
 }
 

@@ -14,7 +14,6 @@ enum class FileCause {
     FolderNotFound,    // the folder it is in does not exist
     AccessDenied,      // no permission, or the folder cannot be written
     SharingViolation,  // held open by another program
-    BeingWritten,      // another program is writing it (holds its temporary file)
     ReadOnly,          // the target carries the read-only attribute
     IsDirectory,       // the target name is taken by a folder
     DiskFull,          // the disk ran out of space, or a write came up short
@@ -100,11 +99,16 @@ FileError CheckReplaceable(const std::wstring& full, std::wstring& final);
 // the file in one step. On failure the file keeps its old bytes and the
 // temporary file is gone. Through a symbolic link the file it leads to is
 // replaced or made and the link stays. A target that CheckReplaceable
-// refuses is refused before anything is written. The temporary file is the
-// file's name with kTemporarySuffix: a write that was killed leaves it, and
-// the next write of the file takes it over; while another program writes
-// the file it holds it open, and this write is refused as BeingWritten.
-inline constexpr wchar_t kTemporarySuffix[] = L".corvaset-tmp";
+// refuses is refused before anything is written.
+//
+// The temporary file is made new, never taken over: whatever stands at a
+// name it might have (a link, a folder, a leftover, a user's own file) is
+// left as it is and another name is tried. So the file written has the
+// writer's own owner and permissions. It is marked for deletion while it is
+// written, so that a killed write leaves nothing behind; Windows XP cannot
+// take the mark back, and there a write killed before the rename leaves a
+// file named like kTemporaryPattern, which no later write removes.
+inline constexpr wchar_t kTemporaryPattern[] = L"~corvaset-XXXXXXXX.tmp";
 FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD size);
 
 }  // namespace fw

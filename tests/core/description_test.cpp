@@ -81,7 +81,8 @@ std::vector<BadCase> BadCases() {
         {"never changed", "# x\nPollingPeriod = 0x00000001\n", 2, "never changes"},
         {"level above its limit", "MasVMax = -7.5\nMasterVolume = -6.0\n", 2, "MasterVolume: level -6.0 dB is louder"},
         {"disabled line recorded", "RecordSelect = AUX\nDisableAUX = on\n", 1, "is a disabled line"},
-        {"long line", "# " + std::string(300, 'x') + "\n", 1, "302 characters long"},
+        {"long line", "# " + std::string(300, 'x') + "\n", 1, "302 bytes long"},
+        {"carriage return", "MasVMax = x\rspoof: 0 errors\n", 1, "'x\\rspoof: 0 errors' is not a decibel"},
         {"binary", std::string("MasterVolume = -7.5\nab\0cd", 25), 2, "control byte 0x00"},
         {"too large", std::string(70000, '\n'), 0, "more than 65536"},
     };

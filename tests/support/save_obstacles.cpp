@@ -11,15 +11,13 @@ std::wstring CreateFailed(const std::wstring& dat, const wchar_t* cause) {
 
 }  // namespace
 
-const SaveObstacle kSaveObstacles[5] = {
+const SaveObstacle kSaveObstacles[4] = {
     {"ReadOnlyFile", ObstacleKind::ReadOnlyFile, true, L"ERROR",
      [](const std::wstring& dat) { return CreateFailed(dat, L"The file is read-only."); }},
     {"FolderOfThatName", ObstacleKind::FolderOfThatName, false, L"ERROR",
      [](const std::wstring& dat) { return CreateFailed(dat, L"It is a folder."); }},
     {"FileHeldOpenWithoutSharing", ObstacleKind::FileHeldOpen, true, L"ERROR",
      [](const std::wstring& dat) { return CreateFailed(dat, L"Sharing violation."); }},
-    {"AnotherProgramWriting", ObstacleKind::AnotherWriter, true, L"ERROR",
-     [](const std::wstring& dat) { return CreateFailed(dat, L"Another program is writing the file."); }},
     {"FullDisk", ObstacleKind::FullDisk, true, nullptr,
      [](const std::wstring& dat) { return L"Disk full while accessing " + dat + L".\n\nDisk full."; }},
 };
@@ -44,9 +42,6 @@ bool ObstacleInPlace::Place(const std::vector<std::uint8_t>& oldBytes) {
         case ObstacleKind::FileHeldOpen:
             m_lock = ::CreateFileW(dat.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
             return m_lock != INVALID_HANDLE_VALUE;
-        case ObstacleKind::AnotherWriter:
-            m_lock = ::CreateFileW((dat + L".corvaset-tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-            return m_lock != INVALID_HANDLE_VALUE;
         case ObstacleKind::FullDisk:
             m_filler = FillDisk(m_folder);
             return !m_filler.empty();
@@ -62,10 +57,6 @@ void ObstacleInPlace::Remove() {
         case ObstacleKind::ReadOnlyFile: ::SetFileAttributesW(dat.c_str(), FILE_ATTRIBUTE_NORMAL); break;
         case ObstacleKind::FolderOfThatName: ::RemoveDirectoryW(dat.c_str()); break;
         case ObstacleKind::FileHeldOpen: ::CloseHandle(m_lock); break;
-        case ObstacleKind::AnotherWriter:
-            ::CloseHandle(m_lock);
-            ::DeleteFileW((dat + L".corvaset-tmp").c_str());
-            break;
         case ObstacleKind::FullDisk: ::DeleteFileW(m_filler.c_str()); break;
     }
 }

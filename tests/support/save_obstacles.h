@@ -13,9 +13,7 @@
 
 namespace test_support {
 
-// AnotherWriter holds the temporary file of corvaset.dat open without
-// sharing, as a program writing it does.
-enum class ObstacleKind { ReadOnlyFile, FolderOfThatName, FileHeldOpen, AnotherWriter, FullDisk };
+enum class ObstacleKind { ReadOnlyFile, FolderOfThatName, FileHeldOpen, FullDisk };
 
 struct SaveObstacle {
     const char* name;
@@ -25,7 +23,7 @@ struct SaveObstacle {
     std::wstring (*text)(const std::wstring& dat);  // the box's text, given the file's full path
 };
 
-extern const SaveObstacle kSaveObstacles[5];
+extern const SaveObstacle kSaveObstacles[4];
 
 void PrintTo(const SaveObstacle& obstacle, std::ostream* os);
 

@@ -61,7 +61,8 @@ cmp out.txt a.dat || { echo "FAIL: make -o - wrote other bytes"; failures=$((fai
 # Each row runs one command and checks its exit code, that what it says (on
 # either stream) names the path, and that no file changed and no temporary
 # file remains, except the file it was to write, which then holds a.dat's
-# bytes with its type, permissions and owner kept (a new one: 0640).
+# bytes with its type and permissions kept (a new one: 0640) and the writer
+# as its owner.
 # Root (as the tests run here) can mknod and mount; else those rows are skipped.
 cp session.desc same.desc && ln same.desc hard.desc && ln -s same.desc samelink.desc
 mkfifo fifo
@@ -73,6 +74,15 @@ ln -s target.dat linked/relative.dat  # leads to linked/target.dat, not ./target
 ln -s linked/made.dat new-link.dat && ln -s nowhere/lost.dat lost-link.dat  # to files not there yet
 echo old >private.dat && chmod 600 private.dat && chown 65534:65534 private.dat 2>/dev/null
 ln -s private.dat private-link.dat
+# Things at the name earlier versions gave their temporary file (the
+# target's name + .corvaset-tmp): each stays as it is, and so does what a
+# link there leads to.
+mkdir outside && echo victim >outside/victim.txt && echo mine >own.txt
+ln -s ../outside/victim.txt t1.dat.corvaset-tmp && ln own.txt t2.dat.corvaset-tmp
+mkdir t3.dat.corvaset-tmp && mkfifo t4.dat.corvaset-tmp
+echo ro >t5.dat.corvaset-tmp && chmod 444 t5.dat.corvaset-tmp
+echo theirs >t6.dat.corvaset-tmp && chown 65534:65534 t6.dat.corvaset-tmp 2>/dev/null
+echo mine >t7.dat.corvaset-tmp
 mounts=()
 cleanup() { for m in "${mounts[@]}"; do umount "$m"; done; }
 trap cleanup EXIT
@@ -88,35 +98,42 @@ fi
 
 snapshot() {  # every file but the command's output: path, type, mode, owner, link, size, bytes
     find . -mindepth 1 ! -name out.txt ! -name err.txt -printf '%p %y %m %U:%G %l %s\n' | sort
-    find . -type f -size -1M ! -name out.txt ! -name err.txt -exec md5sum {} + | sort -k2
+    find . -type f -size -1M ! -name out.txt ! -name err.txt -exec md5sum {} + | sed -E 's/^([0-9a-f]+)  (.*)$/\2 md5 \1/' | sort
 }
-# What a written file keeps: type, permissions and owner. Wine creates files
-# in its server process, under the server's umask: there only type and owner.
-kept='%y %m %U:%G\n' new_file="f 640 $(id -u):$(id -g)"
-[ $platform = wine ] && kept='%y %U:%G\n' new_file="f $(id -u):$(id -g)"
+others() { snapshot | awk -v w="./$1 " 'index($0, w) != 1'; }  # the snapshot of every file but $1
+# What a written file keeps: its type and permissions; its owner becomes the
+# writer. Wine creates files in its server process, under the server's
+# umask: there only type and owner.
+links=yes
+[ $platform = wine ] && [ "${CORVASET_AS_WINDOWS_XP:-}" = 1 ] && links=no
+kept='%y %m' new_file='f 640' writer="$(id -u):$(id -g)"
+[ $platform = wine ] && kept='%y' new_file='f'
+
 # row WHERE CODE SAYS WRITES STDIN STDOUT ARGS...
-#   WHERE: both, native, wine, or mknod/mount (both, where that can be set up)
+#   WHERE: both, native, wine, mknod/mount (both, where that can be set up),
+#   or links (both, but not as Windows XP, which has no links to files)
 row() {
     local where=$1 code=$2 says=$3 writes=$4 stdin=$5 stdout=$6; shift 6
     case $where in
     native | wine) [ "$where" = "$platform" ] || return 0 ;;
     mknod) [ $can_mknod = yes ] || { echo "SKIP (needs mknod): $*"; return 0; } ;;
     mount) [ $can_mount = yes ] || { echo "SKIP (needs mount): $*"; return 0; } ;;
+    links) [ $links = yes ] || { echo "SKIP (Windows XP has no links to files): $*"; return 0; } ;;
     esac
     local before after got
-    before=$(snapshot | grep -v -F " ./$writes" | grep -v -F "./$writes ")
-    [ "$writes" = - ] || before_line=$(find "./$writes" -maxdepth 0 -printf "$kept" 2>/dev/null ||
-                                       echo "$new_file")
+    before=$(others "$writes")
+    [ "$writes" = - ] || before_line="$(find "./$writes" -maxdepth 0 -printf "$kept" 2>/dev/null ||
+                                        echo "$new_file") $writer"
     timeout 20 $runner "$program" "$@" <"$stdin" >"$stdout" 2>err.txt
     got=$?
-    after=$(snapshot | grep -v -F " ./$writes" | grep -v -F "./$writes ")
+    after=$(others "$writes")
     local fault=""
     [ "$got" -eq "$code" ] || fault+=" exited $got, expected $code;"
     [ -z "$says" ] || cat out.txt err.txt 2>/dev/null | grep -q -F -- "$says" || fault+=" does not say \"$says\";"
     [ "$before" = "$after" ] || fault+=" changed files: $(diff <(echo "$before") <(echo "$after") | grep '^[<>]' | tr '\n' ' ');"
     if [ "$writes" != - ]; then
         cmp -s "$writes" a.dat || fault+=" $writes does not hold the made file;"
-        [ "$(find "./$writes" -maxdepth 0 -printf "$kept")" = "$before_line" ] ||
+        [ "$(find "./$writes" -maxdepth 0 -printf "$kept %U:%G")" = "$before_line" ] ||
             fault+=" $writes is not $before_line;"
     fi
     [ -z "$fault" ] && return 0
@@ -143,10 +160,10 @@ row  wine   4    "folder/Aux.dat: cannot write: is a Windows devi" -            
 row  wine   4    "com7 .txt: cannot read: is a Windows device name" -                 /dev/null    out.txt     check "com7 .txt"
 row  both   0    ""                                                console.dat        /dev/null    out.txt     make session.desc -o console.dat
 row  both   4    "cannot write to standard output"                 -                  /dev/null    /dev/full   show a.dat
-row  both   0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o link.dat
-row  both   0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o linked/relative.dat
-row  both   0    ""                                                linked/made.dat    /dev/null    out.txt     make session.desc -o new-link.dat
-row  both   4    "lost-link.dat: cannot write"                     -                  /dev/null    out.txt     make session.desc -o lost-link.dat
+row  links  0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o link.dat
+row  links  0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o linked/relative.dat
+row  links  0    ""                                                linked/made.dat    /dev/null    out.txt     make session.desc -o new-link.dat
+row  links  4    "lost-link.dat: cannot write"                     -                  /dev/null    out.txt     make session.desc -o lost-link.dat
 row  native 0    ""                                                private.dat        /dev/null    out.txt     make session.desc -o private-link.dat
 row  both   0    ""                                                "Größe ünï/b.dat"  /dev/null    out.txt     make session.desc -o "Größe ünï/b.dat"
 row  both   4    "Größe ünï/c.dat: cannot read: no such file"      -                  /dev/null    out.txt     check "Größe ünï/c.dat"
@@ -154,6 +171,24 @@ row  both   0    ""                                                piped.dat    
 row  both   0    "-: 0 errors, 0 warnings"                         -                  a.dat        out.txt     check -
 row  mount  4    "full/a.dat: cannot write"                        -                  /dev/null    out.txt     make session.desc -o full/a.dat
 row  mount  4    "busy.dat: cannot write"                          -                  /dev/null    out.txt     make session.desc -o busy.dat
+for t in t1 t2 t3 t4 t5 t6 t7; do
+row  both   0    ""                                                $t.dat             /dev/null    out.txt     make session.desc -o $t.dat
+done
+
+# Writers at once through a link to a file not there yet: the link stays a
+# link, and its file is one writer's whole file.
+mkdir racing
+for round in $(seq 12); do
+    [ $links = yes ] || break
+    rm -f racing/new.dat && ln -sfn racing/new.dat racing.dat
+    for _ in 1 2 3 4 5; do $runner "$program" make session.desc -o racing.dat >/dev/null 2>&1 </dev/null & done
+    wait
+    if [ ! -L racing.dat ] || ! cmp -s racing/new.dat a.dat; then
+        echo "FAIL: round $round of writers through racing.dat: $(ls -l racing.dat racing)"
+        failures=$((failures + 1))
+        break
+    fi
+done
 
 [ $failures -eq 0 ] && echo "all exit codes, the round trip and the odd files as expected"
 exit $((failures != 0))
