@@ -5,10 +5,10 @@
 # address of each imported function is compiled with those headers; each
 # function they do not declare is named, with its DLL. A newer function is
 # looked up at run time instead (win32/system_library.h) and not imported.
-# Usage: scripts/xp-imports.sh EXE   (CC: the mingw-w64 C compiler)
+# Usage: scripts/xp-imports.sh EXE
 set -euo pipefail
 exe=$1
-cc=${CC:-i686-w64-mingw32-gcc-win32}
+cc=i686-w64-mingw32-gcc-win32
 
 # "dll function" per import from the import table; the function is
 # "<ordinal>" for one imported by number, which the headers cannot vouch for.
