@@ -64,6 +64,28 @@ BOOL(WINAPI* InformationByHandle())(HANDLE, int, LPVOID, DWORD) {
     return call;
 }
 
+// The file index of the file `handle` is open on, from the system call
+// beneath GetFileInformationByHandle, which needs no access to the file:
+// Wine answers it for the standard handles, where GetFileInformationByHandle
+// fails. Its volume is left unknown.
+FileId IndexOf(HANDLE handle) {
+    struct IoStatus {
+        LONG_PTR status;
+        ULONG_PTR information;
+    };
+    using Query = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
+    static const Query query = [] {
+        Query found = nullptr;
+        fw::FindCall(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile", found);
+        return found;
+    }();
+    constexpr int kFileInternalInformation = 6;
+    IoStatus status{};
+    std::uint64_t index = 0;
+    if (query == nullptr || query(handle, &status, &index, sizeof index, kFileInternalInformation) < 0) return {};
+    return {true, 0, index, 0};
+}
+
 // Which file a handle leads to. FILE_ID_INFO first: Wine answers it for
 // the standard handles, where GetFileInformationByHandle fails. Windows
 // before 8 answers only the older file index.
@@ -76,7 +98,7 @@ FileId IdOf(HANDLE handle) {
         return result;
     }
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!::GetFileInformationByHandle(handle, &info)) return {};
+    if (!::GetFileInformationByHandle(handle, &info)) return IndexOf(handle);
     return {true, info.dwVolumeSerialNumber,
             (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow, 0};
 }
