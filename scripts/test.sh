@@ -37,6 +37,7 @@ count "$BUILD/windows-tests.log"
 # saying Windows XP to whatever asks its version.
 echo "== save, open and the tool's commands as on Windows XP"
 windows_version=$(wine winecfg -v 2>/dev/null </dev/null | tr -d '\r')
+[ -n "$windows_version" ] || windows_version=win7
 trap 'wine winecfg -v "$windows_version" >/dev/null 2>&1 </dev/null; stop_wine' EXIT
 wine winecfg -v winxp >/dev/null 2>&1 </dev/null
 CORVASET_AS_WINDOWS_XP=1 ctest --test-dir "$WINDOWS_BUILD" --output-on-failure --timeout 120 \
