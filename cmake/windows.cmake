@@ -5,6 +5,20 @@ enable_language(RC)
 # carries the C and C++ runtimes inside, so that it imports only Windows' own
 # DLLs.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# The headers say Windows XP (5.1), the oldest Windows the programs run on,
+# so that it loads them; the older default 4.0 would be as wrong.
+add_link_options(-Wl,--major-os-version,5,--minor-os-version,1,--major-subsystem-version,5,--minor-subsystem-version,1)
+
+# A program that starts threads of its own (the tests) is compiled and
+# linked by the posix-thread build of the compiler (cmake/posix-threads.sh);
+# the libraries it links stay as the shipped programs have them.
+function(corvaset_with_posix_threads)
+    set_target_properties(${ARGN} PROPERTIES
+        C_COMPILER_LAUNCHER ${CMAKE_SOURCE_DIR}/cmake/posix-threads.sh
+        CXX_COMPILER_LAUNCHER ${CMAKE_SOURCE_DIR}/cmake/posix-threads.sh
+        CXX_LINKER_LAUNCHER ${CMAKE_SOURCE_DIR}/cmake/posix-threads.sh)
+endfunction()
+corvaset_with_posix_threads(gtest gtest_main)
 
 # The shipped programs' own code (the libraries and the programs, here and
 # in tool.cmake) is compiled for size, each function in a section of its own
@@ -39,7 +53,8 @@ set(CORVASET_SHIP_LINK_OPTIONS -s -Wl,--gc-sections)
 
 # What both programs need from Windows without a window (win32/): files,
 # error texts, text conversion and system DLLs loaded on first use, on
-# kernel32 alone. The command-line tool links this and nothing of the
+# kernel32 alone. Everything is compiled for Windows XP: the headers refuse
+# a newer function, which is looked up at run time (win32/system_library.h). The command-line tool links this and nothing of the
 # framework.
 add_library(corvaset_win32 STATIC
     win32/command_line.cpp
@@ -49,7 +64,8 @@ add_library(corvaset_win32 STATIC
     win32/system_library.cpp
     win32/text.cpp)
 target_include_directories(corvaset_win32 PUBLIC ${CMAKE_SOURCE_DIR})
-target_compile_definitions(corvaset_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+set(CORVASET_WINDOWS_VERSION _WIN32_WINNT=0x0501 WINVER=0x0501)
+target_compile_definitions(corvaset_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN ${CORVASET_WINDOWS_VERSION})
 target_link_libraries(corvaset_win32 PRIVATE corvaset_warnings)
 corvaset_for_size(corvaset_win32)
 
@@ -183,6 +199,7 @@ add_test(NAME exe.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh gui $
 
 corvaset_without_lto(corvaset_ui_tests)
 corvaset_without_lto(corvaset_e2e_tests)
+corvaset_with_posix_threads(corvaset_test_support corvaset_ui_tests corvaset_e2e_tests)
 
 # --- start-up benchmark (scripts/bench.sh; not a test) ----------------------
 
@@ -214,7 +231,7 @@ get_target_property(TRACED_LINK_OPTIONS corvaset LINK_OPTIONS)
 target_link_options(corvaset_traced PRIVATE ${TRACED_LINK_OPTIONS})
 target_link_libraries(corvaset_traced PRIVATE corvaset_custom comctl32 corvaset_warnings)
 target_include_directories(corvaset_traced PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_definitions(corvaset_traced PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+target_compile_definitions(corvaset_traced PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN ${CORVASET_WINDOWS_VERSION})
 
 add_executable(corvaset_bare_dialog_traced WIN32 EXCLUDE_FROM_ALL bench/bare_dialog.cpp bench/startup_trace.cpp
     $<TARGET_OBJECTS:corvaset_resources>)

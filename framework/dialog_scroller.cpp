@@ -70,9 +70,9 @@ const DpiCalls& Dpi() {
     static const DpiCalls calls = [] {
         DpiCalls c;
         const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-        FindCall(user32, "GetDpiForWindow", c.dpiForWindow);
-        FindCall(user32, "AdjustWindowRectExForDpi", c.adjustWindowRectExForDpi);
-        FindCall(user32, "GetSystemMetricsForDpi", c.systemMetricsForDpi);
+        FindNewerCall(user32, "GetDpiForWindow", c.dpiForWindow);
+        FindNewerCall(user32, "AdjustWindowRectExForDpi", c.adjustWindowRectExForDpi);
+        FindNewerCall(user32, "GetSystemMetricsForDpi", c.systemMetricsForDpi);
         return c;
     }();
     return calls;

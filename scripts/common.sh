@@ -18,6 +18,10 @@ build_native() {
 
 # Builds every target of the Windows configuration, or only the ones named.
 build_windows() {
+    # CMake keeps the compiler a build folder was first made with: one made
+    # by the posix-thread compiler, which built the programs before they ran
+    # on Windows XP, is made afresh.
+    grep -qs 'g++-posix"' "$WINDOWS_BUILD"/CMakeFiles/*/CMakeCXXCompiler.cmake && rm -rf "$WINDOWS_BUILD"
     cmake -S "$ROOT" -B "$WINDOWS_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$WINDOWS_BUILD" -j "$JOBS" ${1:+--target "$@"}

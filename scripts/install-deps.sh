@@ -3,10 +3,12 @@
 # Idempotent and non-interactive: packages already present are skipped.
 set -euo pipefail
 
+# The win32-thread compiler builds the programs (its runtime runs on
+# Windows XP), the posix-thread one the tests, which start threads.
 # fonts-wine brings Marlett, which draws the caption buttons and the menu
 # glyphs; it is only recommended by wine, so --no-install-recommends leaves
 # it out unless named.
-packages=(g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine xvfb cmake g++ googletest
+packages=(g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine xvfb cmake g++ googletest
           xauth x11-utils imagemagick binutils-mingw-w64-i686 clang libclang-rt-14-dev python3)
 
 missing=()

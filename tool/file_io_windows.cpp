@@ -5,10 +5,6 @@
 // Inside the tool paths are UTF-8; every file call gets them as UTF-16, so
 // any name works whatever the ANSI code page.
 
-// FILE_ID_INFO (Windows 8) is asked for at run time, with the older file
-// index as the fallback, so the program still runs on Windows 7.
-#undef _WIN32_WINNT
-#define _WIN32_WINNT 0x0602
 #include <windows.h>
 
 #include <cstring>
@@ -16,6 +12,7 @@
 #include "tool/file_io.h"
 #include "win32/file.h"
 #include "win32/file_read.h"
+#include "win32/system_library.h"
 #include "win32/text.h"
 
 namespace tool {
@@ -50,18 +47,58 @@ std::string CauseText(const fw::FileError& error, Doing doing) {
     return SystemMessage(error.systemError);
 }
 
+// A file's 128-bit identity (FILE_ID_INFO of Windows 8 and later), asked
+// for by a call of Windows Vista and later that is looked up at run time.
+struct FileIdInfo {
+    ULONGLONG volumeSerialNumber;
+    BYTE identifier[16];
+};
+constexpr int kFileIdInfo = 18;  // its FILE_INFO_BY_HANDLE_CLASS
+
+BOOL(WINAPI* InformationByHandle())(HANDLE, int, LPVOID, DWORD) {
+    static const auto call = [] {
+        BOOL(WINAPI * found)(HANDLE, int, LPVOID, DWORD) = nullptr;
+        fw::FindNewerCall(::GetModuleHandleW(L"kernel32.dll"), "GetFileInformationByHandleEx", found);
+        return found;
+    }();
+    return call;
+}
+
+// The file index of the file `handle` is open on, from the system call
+// beneath GetFileInformationByHandle, which needs no access to the file:
+// Wine answers it for the standard handles, where GetFileInformationByHandle
+// fails. Its volume is left unknown.
+FileId IndexOf(HANDLE handle) {
+    struct IoStatus {
+        LONG_PTR status;
+        ULONG_PTR information;
+    };
+    using Query = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
+    static const Query query = [] {
+        Query found = nullptr;
+        fw::FindCall(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile", found);
+        return found;
+    }();
+    constexpr int kFileInternalInformation = 6;
+    IoStatus status{};
+    std::uint64_t index = 0;
+    if (query == nullptr || query(handle, &status, &index, sizeof index, kFileInternalInformation) < 0) return {};
+    return {true, 0, index, 0};
+}
+
 // Which file a handle leads to. FILE_ID_INFO first: Wine answers it for
-// the standard handles, where GetFileInformationByHandle fails.
+// the standard handles, where GetFileInformationByHandle fails. Windows
+// before 8 answers only the older file index.
 FileId IdOf(HANDLE handle) {
-    FILE_ID_INFO id{};
-    if (::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id)) {
-        FileId result{true, id.VolumeSerialNumber, 0, 0};
-        std::memcpy(&result.index, id.FileId.Identifier, 8);
-        std::memcpy(&result.indexHigh, id.FileId.Identifier + 8, 8);
+    FileIdInfo id{};
+    if (InformationByHandle() != nullptr && InformationByHandle()(handle, kFileIdInfo, &id, sizeof id)) {
+        FileId result{true, id.volumeSerialNumber, 0, 0};
+        std::memcpy(&result.index, id.identifier, 8);
+        std::memcpy(&result.indexHigh, id.identifier + 8, 8);
         return result;
     }
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!::GetFileInformationByHandle(handle, &info)) return {};
+    if (!::GetFileInformationByHandle(handle, &info)) return IndexOf(handle);
     return {true, info.dwVolumeSerialNumber,
             (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow, 0};
 }
