@@ -107,10 +107,10 @@ TEST_F(FrameworkTest, FindItemIsTheControlWithThatIdOrNothing) {
     EXPECT_EQ(test_support::WindowText(dialog.FindItem(IDCANCEL)), L"Cancel");
     EXPECT_EQ(dialog.FindItem(kNoControl), nullptr);
     const HWND old = dialog.FindItem(IDC_DEFAULT);
-    const HWND made = ::CreateWindowExW(0, L"BUTTON", L"Made", WS_CHILD, 0, 0, 9, 9, hwnd,
+    const HWND made = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 9, 9, hwnd,
                                         reinterpret_cast<HMENU>(IDC_DEFAULT), nullptr, nullptr);
     dialog.ReplaceControl(old, made);
-    EXPECT_EQ(test_support::WindowText(dialog.FindItem(IDC_DEFAULT)), L"Made");
+    EXPECT_EQ(dialog.FindItem(IDC_DEFAULT), made);
     EXPECT_FALSE(::IsWindow(old));
 }
 
