@@ -101,11 +101,11 @@ TEST_P(SenderCheck, OnlyCommandsFromWhereTheySayReachTheTable) {
 INSTANTIATE_TEST_SUITE_P(Commands, SenderCheck, ::testing::ValuesIn(kCommands),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A control made again in another's place is the one with that ID.
 TEST_F(FrameworkTest, FindItemIsTheControlWithThatIdOrNothing) {
     EXPECT_EQ(test_support::WindowText(dialog.FindItem(IDC_DEFAULT)), L"Default");
     EXPECT_EQ(test_support::WindowText(dialog.FindItem(IDCANCEL)), L"Cancel");
     EXPECT_EQ(dialog.FindItem(kNoControl), nullptr);
+    // A control made again in another's place is the one with that ID.
     const HWND old = dialog.FindItem(IDC_DEFAULT);
     const HWND made = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 9, 9, hwnd,
                                         reinterpret_cast<HMENU>(IDC_DEFAULT), nullptr, nullptr);
