@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/about_dlg.h"
-#include "bench/startup_trace.h"
+#include "framework/startup_trace.h"
 #include "dialog/corvaset_dlg.h"
 #include "win32/command_line.h"
 

@@ -3,7 +3,7 @@
 // stamps the same steps as corvaset.exe's where it has them.
 #include <windows.h>
 
-#include "bench/startup_trace.h"
+#include "framework/startup_trace.h"
 #include "res/resource.h"
 
 namespace {

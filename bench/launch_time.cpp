@@ -4,7 +4,7 @@
 // run, so that a change in the machine's load during the measurement, and
 // whatever one launch leaves behind for the next, falls on all of them alike. Prints one line per
 // program: the median and the fastest run in ms. With --trace each program
-// is told to write its start-up steps (bench/startup_trace.h) to a file,
+// is told to write its start-up steps (framework/startup_trace.h) to a file,
 // and one more line per step gives the median time from launch to that step.
 // With two programs, a last line gives the median of the first one's time
 // over the second one's, run by run: each pair ran moments apart, so that

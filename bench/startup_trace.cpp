@@ -1,4 +1,4 @@
-// The recording half of bench/startup_trace.h, linked only into the
+// The recording half of framework/startup_trace.h, linked only into the
 // benchmark's traced programs. Stamps stay in memory while the program
 // starts, so that recording costs no file access on the way; they are
 // written once the program ends, one "name ticks" line each. Ticks are the
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "bench/startup_trace.h"
+#include "framework/startup_trace.h"
 
 namespace {
 

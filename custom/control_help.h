@@ -1,17 +1,38 @@
 // The tip a settings control shows, and its accessible description: what
-// its entry does for the driver, the entry's key, its factory and current
-// values in the dialog's terms, and why the control is greyed when it is.
-// Platform-free, no I/O.
+// the control itself means for the driver, the record and the bit or field
+// it shows with their factory and current values in the control's own terms,
+// and why the control is greyed when it is. Platform-free, no I/O.
 #pragma once
 
-#include <cstddef>
-#include <optional>
+#include <cstdint>
 #include <string>
 
 #include "custom/custom_file.h"
 #include "custom/entry_table.h"
 
 namespace custom {
+
+// What a control of the settings dialog shows.
+enum class Shows : std::uint8_t {
+    Nothing,   // a setting the driver does not have for the control's line
+    Bit,       // a box, ticked while `bit` of the row is set
+    ClearBit,  // a box, ticked while `bit` is clear
+    Switch,    // a box, ticked while the switch is on
+    Level,     // a playback line's level (the row is its level row): a slider or a dB text
+    Limit,     // a limit row (max level, the Wave level, max gain): its spin or dB text
+    Source,    // the "Select" radio of record source `bit`
+    Codec,     // the Codec radio of the model numbered `bit`
+};
+
+struct ControlMeaning {
+    Shows shows = Shows::Nothing;
+    Entry entry = Entry::Count;
+    unsigned bit = 0;
+    bool operator==(const ControlMeaning&) const = default;
+};
+
+// Whether a box shows ticked for its row's `value`.
+bool Ticked(const ControlMeaning& box, std::uint32_t value);
 
 // Why a control is greyed.
 enum class Greyed {
@@ -27,16 +48,12 @@ struct Greying {
     Entry disabledBy = Entry::Count;  // LineDisabled: the switch that is on
 };
 
-// For a control that shows entry `entry` (none for a greyed control that
-// shows no entry), under the codec model the dialog shows. Lines end in '\n'
-// except the last:
-//   The loudest level the driver lets the Master output reach.
-//   MasVMax: factory +0.0, now -7.5, changed
-std::string ControlHelpText(std::optional<Entry> entry, const EntryTable& working, CodecModel model,
+// The text for `control` under the codec model the dialog shows. Lines end
+// in '\n' except the last:
+//   Ticked: the CD input starts muted.
+//   CDVolume bit 15: factory not ticked, now not ticked
+//   Greyed: the dialog shows this driver setting but cannot change it
+std::string ControlHelpText(const ControlMeaning& control, const EntryTable& working, CodecModel model,
                             Greying greying);
-
-// The same for a Codec radio: the model is no record, but `codec` in a
-// description.
-std::string CodecModelHelpText(CodecModel model);
 
 }  // namespace custom

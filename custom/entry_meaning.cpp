@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+#include <iterator>
 #include <string>
 
 namespace custom {
@@ -194,6 +195,12 @@ constexpr std::string_view kDescriptions[kEntryCount] = {
     "How often the driver polls the codec, carried at its factory value.",
 };
 
+// By level row, in table order: the rows from MasterVolume to WaveOutVolume.
+constexpr std::string_view kLineNames[] = {
+    "the Master output", "the headphone output", "the PC speaker", "the phone line", "the microphone",
+    "the line input", "the CD input", "the video input", "the AUX input", "wave and software synth playback"};
+static_assert(std::size(kLineNames) == IndexOf(E::WaveOutVolume) + 1);
+
 constexpr std::string_view kSourceNames[kRecordSources] = {
     "Mic", "CD", "Video", "AUX", "Line In", "Stereo Mix", "Mono Mix", "Phone"};
 
@@ -216,6 +223,20 @@ std::string Folded(std::string_view text) {
 const EntryMeaning& MeaningOf(std::size_t index) { return kMeanings.at(index); }
 
 std::string_view EntryDescription(std::size_t index) { return kDescriptions[index % kEntryCount]; }
+
+std::string_view LineName(Entry level) { return kLineNames[IndexOf(level) % std::size(kLineNames)]; }
+
+std::string BitMeaning(Entry e, unsigned bit, bool set) {
+    const std::string on = set ? "on" : "off";
+    if (bit == kMuteBit && MeaningOf(e).kind == EntryKind::Level)
+        return std::string(LineName(e)) + (set ? " starts muted" : " starts unmuted");
+    if (e == E::MicVolume && bit == kMicBoostBit) return "the microphone boost is " + on + " as the driver starts";
+    if (e == E::GeneralPurpose && bit == kMic2SelectBit)
+        return std::string("the codec takes the microphone from its ") + (set ? "second" : "first") + " input";
+    if (e == E::GeneralPurpose && bit == k3DEnableBit)
+        return "the codec's 3D enhancement is " + on + " as the driver starts";
+    return {};
+}
 
 std::optional<std::size_t> IndexOfKey(std::string_view key) {
     for (std::size_t i = 0; i < kEntryCount; ++i)

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "custom/custom_file.h"
@@ -74,9 +75,18 @@ constexpr Entry FeatureSwitchOf(Entry e, unsigned bit) {
 inline bool DialogChanges(std::size_t index) { return MeaningOf(index).changeable != 0; }
 inline bool HasLimitRows(std::size_t index) { return MeaningOf(index).maxLevel != static_cast<Entry>(index); }
 
-// What the entry does for the driver, in one line of a maker's words: the
-// first line of a control's tip and of `corvaset-dat show --all`.
+// What the entry does for the driver, in one line of a maker's words, as
+// `corvaset-dat show --all` tells it; the first line of the tip of a control
+// that shows the whole entry (a limit, a switch).
 std::string_view EntryDescription(std::size_t index);
+// A playback line as a maker names it, by its level row: "the Master
+// output", "the microphone", "wave and software synth playback".
+std::string_view LineName(Entry level);
+// What bit `bit` of row `e` means for the driver when it is set (`set`) or
+// clear, in words that follow "Ticked: ": "the CD input starts muted",
+// "the codec's 3D enhancement is off as the driver starts". Empty for a bit
+// no control shows.
+std::string BitMeaning(Entry e, unsigned bit, bool set);
 
 // The row of an entry key as the table spells it ("MasterVolume", "3DControl").
 std::optional<std::size_t> IndexOfKey(std::string_view key);

@@ -15,25 +15,6 @@ bool IsBox(Shows shows) { return shows == Shows::Bit || shows == Shows::ClearBit
 // The bits of its row a box shows.
 std::uint32_t BoxMask(const ControlMeaning& box) { return box.shows == Shows::Switch ? 1u : 1u << box.bit; }
 
-bool Ticked(const ControlMeaning& box, std::uint32_t value) {
-    switch (box.shows) {
-        case Shows::Switch: return value != 0;
-        case Shows::Bit: return (value >> box.bit) & 1u;
-        case Shows::ClearBit: return !((value >> box.bit) & 1u);
-        default: return false;
-    }
-}
-
-// The row a control explains; none for one that shows no setting.
-std::optional<Entry> RowOf(const ControlMeaning& control) {
-    switch (control.shows) {
-        case Shows::Nothing:
-        case Shows::Codec: return std::nullopt;
-        case Shows::Source: return Entry::RecordSelect;
-        default: return control.entry;
-    }
-}
-
 int LimitSpinPosition(Entry limit, std::uint32_t value) {
     const EntryMeaning& m = MeaningOf(limit);
     switch (m.kind) {
@@ -228,8 +209,7 @@ ControlView Settings::ViewOf(const ControlMeaning& control) const {
 }
 
 std::string Settings::TipOf(const ControlMeaning& control) const {
-    if (control.shows == Shows::Codec) return CodecModelHelpText(m_model);
-    return ControlHelpText(RowOf(control), m_working, m_model, GreyingOf(control));
+    return ControlHelpText(control, m_working, m_model, GreyingOf(control));
 }
 
 }  // namespace custom

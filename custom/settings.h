@@ -16,24 +16,6 @@
 
 namespace custom {
 
-// What a control of the settings dialog shows.
-enum class Shows : std::uint8_t {
-    Nothing,   // a setting the driver does not have for the control's line
-    Bit,       // a box, ticked while `bit` of the row is set
-    ClearBit,  // a box, ticked while `bit` is clear
-    Switch,    // a box, ticked while the switch is on
-    Level,     // a playback line's level (the row is its level row): a slider or a dB text
-    Limit,     // a limit row (max level, the Wave level, max gain): its spin or dB text
-    Source,    // the "Select" radio of record source `bit`
-    Codec,     // the Codec radio of the model numbered `bit`
-};
-
-struct ControlMeaning {
-    Shows shows = Shows::Nothing;
-    Entry entry = Entry::Count;
-    unsigned bit = 0;
-};
-
 // What a control shows, as the settings are now.
 struct ControlView {
     std::string text;  // Level, Limit: the level in dB ("-7.5")

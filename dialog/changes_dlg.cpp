@@ -20,8 +20,9 @@ constexpr wchar_t kNotCopied[] =
     L"The list could not be put on the clipboard: another program may be holding it.\n\nTry Copy again in a moment.";
 
 // A multi-line edit control shows both its scroll bars whenever it has
-// them. The list's edit is made again with only the ones `text` needs in
-// `font`, in the same place, tab order and ID.
+// them, and takes no scroll bar away once it exists. The edit that `edit`
+// should be, with only the scroll bars `text` needs in `font`, made in the
+// same place, tab order and ID; `edit` itself when it has just those.
 HWND WithScrollBarsAsNeeded(HWND edit, HFONT font, const std::wstring& text) {
     const auto style = static_cast<DWORD>(::GetWindowLongW(edit, GWL_STYLE)) & ~(WS_VSCROLL | WS_HSCROLL);
     const auto exStyle = static_cast<DWORD>(::GetWindowLongW(edit, GWL_EXSTYLE));
@@ -53,6 +54,7 @@ HWND WithScrollBarsAsNeeded(HWND edit, HFONT font, const std::wstring& text) {
     const bool horizontal = widest > width - (vertical ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
     if (horizontal) vertical = lines * metrics.tmHeight > height - ::GetSystemMetrics(SM_CYHSCROLL);
 
+    if (vertical && horizontal) return edit;
     const HWND parent = ::GetParent(edit);
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
     const HWND made = ::CreateWindowExW(
@@ -61,7 +63,6 @@ HWND WithScrollBarsAsNeeded(HWND edit, HFONT font, const std::wstring& text) {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(::GetDlgCtrlID(edit))), ::GetModuleHandleW(nullptr), nullptr);
     if (made == nullptr) return edit;
     ::SetWindowPos(made, edit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ::DestroyWindow(edit);
     return made;
 }
 
@@ -76,6 +77,7 @@ BOOL CChangesDlg::OnInitDialog() {
     HWND first = FindItem(IDC_CHANGES_LIST);
     ::SendMessageW(first, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     const fw::CWnd list(WithScrollBarsAsNeeded(first, font, m_list));
+    if (list.GetSafeHwnd() != first) ReplaceControl(first, list.GetSafeHwnd());
     list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font));
     list.SetWindowText(m_list);
     ::SetFocus(list.GetSafeHwnd());

@@ -3,7 +3,7 @@
 #include "dialog/changes_dlg.h"
 #include "framework/keyboard.h"
 #include "framework/shell.h"
-#include "bench/startup_trace.h"
+#include "framework/startup_trace.h"
 #include "win32/text.h"
 
 

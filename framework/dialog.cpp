@@ -1,7 +1,9 @@
 #include "framework/dialog.h"
 
-#include "bench/startup_trace.h"
+#include <algorithm>
+
 #include "framework/app.h"
+#include "framework/startup_trace.h"
 
 namespace fw {
 namespace {
@@ -95,6 +97,11 @@ HWND CDialog::FindItem(int id) const {
     for (std::size_t i = 0; i < m_controlIds.size(); ++i)
         if (m_controlIds[i] == id) return m_controls[i];
     return nullptr;
+}
+
+void CDialog::ReplaceControl(HWND old, HWND made) {
+    std::replace(m_controls.begin(), m_controls.end(), old, made);
+    ::DestroyWindow(old);
 }
 
 // A dialog opens in the middle of its owner, or of the screen when it has none.

@@ -89,6 +89,9 @@ protected:
     // The dialog's controls in their order, listed once as the dialog starts
     // (before OnInitDialog). A dialog here never adds or removes a control.
     const std::vector<HWND>& Controls() const { return m_controls; }
+    // Destroys control `old` and lists `made`, made in its place with the
+    // same ID (with a style a control cannot take once it exists), instead.
+    void ReplaceControl(HWND old, HWND made);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Shows corvaset.exe on a private Xvfb screen and saves a PNG of its dialog.
-# Usage: scripts/screenshot.sh OUTPUT.png [WIDTHxHEIGHT]   (expects a Windows build)
+# Usage: scripts/screenshot.sh [--open FILE] OUTPUT.png [WIDTHxHEIGHT]
+# (expects a Windows build). With --open the program opens FILE, as
+# "corvaset.exe FILE" does.
 # With a screen size, the whole screen is saved: on a screen smaller than the
 # dialog it shows the window fitted to it with its scroll bars. Fails, saving
 # nothing, when the dialog is not painted completely within 30 seconds.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 use_wine_prefix screen "$@"
+open=
+if [ "${1:-}" = --open ]; then
+    open=$(realpath -m "$2")
+    shift 2
+fi
 out=$(realpath -m "${1:-$BUILD/corvaset.png}")
 screen=${2:-}
 
@@ -22,12 +29,13 @@ trap cleanup EXIT
 start_xvfb "${screen:-1280x1024}"
 start_wine x11
 # A folder of its own, gone with the picture: the program saves nothing here.
-(cd "$workdir" && exec wine "$WINDOWS_BUILD/corvaset.exe") >/dev/null 2>&1 &
+(cd "$workdir" && exec wine "$WINDOWS_BUILD/corvaset.exe" ${open:+"$(winepath -w "$open")"}) >/dev/null 2>&1 &
 app_pid=$!
 
 window=
 for _ in $(seq 100); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Tessan Corvaset - v1.0"/ {print $1; exit}')
+    # An opened file's path follows the caption.
+    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Tessan Corvaset - v1.0/ {print $1; exit}')
     [ -n "$window" ] && break
     sleep 0.1
 done

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Where corvaset.exe's start-up time goes: runs the traced builds of
-# corvaset.exe and of the bare program (bench/startup_trace.h) in turns
+# corvaset.exe and of the bare program (framework/startup_trace.h) in turns
 # under Wine, on the two screens of scripts/bench.sh, and prints for each
 # start-up step the median time from launch to the step and from the step
 # before. Writes build/startup-breakdown.txt.

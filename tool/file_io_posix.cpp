@@ -13,6 +13,7 @@
 #include <random>
 
 #include "tool/file_io.h"
+#include "win32/device_name.h"
 
 namespace tool {
 namespace {
@@ -191,6 +192,10 @@ private:
 ReadResult ReadWholeFile(const std::string& path, std::size_t limit) {
     if (path == "-") return ReadFrom(STDIN_FILENO, limit, false);
     ReadResult result;
+    if (fw::IsDeviceName(std::string_view(path))) {
+        result.error = RefusalText(NotAFile::DeviceName);
+        return result;
+    }
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         result.error = ReadCause(errno);
@@ -243,6 +248,7 @@ WriteResult Examine(const std::string& path, const FileId& input, std::string& f
 
 WriteResult WriteFileReplacing(const std::string& path, const std::uint8_t* data, std::size_t size,
                                const FileId& input) {
+    if (fw::IsDeviceName(std::string_view(path))) return {false, RefusalText(NotAFile::DeviceName)};
     // Several programs may write the file at once: each replaces it whole.
     std::string file;
     struct stat target {};

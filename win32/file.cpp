@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "win32/device_name.h"
+
 namespace fw {
 namespace {
 
@@ -125,20 +127,6 @@ std::wstring LongPathForm(const std::wstring& full) {
 
 namespace {
 
-// CON, PRN, AUX, NUL, COM1-9, LPT1-9 and the console's CONIN$ and CONOUT$
-// open the device in every folder, whatever follows the first dot and with
-// spaces before it.
-bool IsDeviceName(std::wstring name) {
-    name.resize(std::min(name.find(L'.'), name.size()));
-    while (!name.empty() && name.back() == L' ') name.pop_back();
-    for (wchar_t& c : name)
-        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"})
-        if (name == device) return true;
-    return name.size() == 4 && (name.starts_with(L"COM") || name.starts_with(L"LPT")) && name[3] >= L'1' &&
-           name[3] <= L'9';
-}
-
 // The full path of the file `handle` is open on, in the ordinary form;
 // `path` when the system cannot tell.
 std::wstring FinalPathOf(HANDLE handle, const std::wstring& path) {
@@ -174,7 +162,7 @@ FileError ExamineFile(const std::wstring& full, bool& exists, std::wstring& fina
     final = full;
     // The system gives a device name (COM1, nul, C:\x\aux.dat) the full form
     // \\.\NAME; \\?\C:\nul keeps it as written.
-    if (IsDeviceName(full.substr(full.find_last_of(L"\\/") + 1))) return {FileCause::DeviceName, ERROR_INVALID_NAME};
+    if (IsDeviceName(std::wstring_view(full))) return {FileCause::DeviceName, ERROR_INVALID_NAME};
     if (full.starts_with(L"\\\\.\\")) return {FileCause::DevicePath, ERROR_INVALID_NAME};
     // Opened for its attributes only: no sharing conflict, no effect on a device.
     const HANDLE handle = ::CreateFileW(LongPathForm(full).c_str(), FILE_READ_ATTRIBUTES,

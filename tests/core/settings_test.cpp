@@ -193,7 +193,7 @@ TEST(Settings, GreyingGivesTheFirstCause) {
         EXPECT_EQ(s.GreyingOf(c.control).disabledBy, c.by) << Name(c.control);
     }
     EXPECT_EQ(s.TipOf(Source(0)),
-              "The input the driver records from until the user picks another.\n"
+              "Selected: the driver records from Mic until the user picks another input.\n"
               "RecordSelect: factory Stereo Mix, now Stereo Mix\nGreyed while the Mic line's \"Disable Line\" box is ticked (DisableMic)");
     s.ToggleBox(Box(Entry::DisableMic));
     EXPECT_EQ(s.GreyingOf(Box(Entry::GeneralPurpose, 8)).disabledBy, Entry::DisableMic2);

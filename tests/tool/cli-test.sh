@@ -155,9 +155,9 @@ row  both   4    "same.desc: cannot write: it is the file being"   -            
 row  mknod  4    "chardev: cannot write: is a device"              -                  /dev/null    out.txt     make session.desc -o chardev
 row  both   4    "fifo: cannot write: is a named pipe (FIFO)"      -                  /dev/null    out.txt     make session.desc -o fifo
 row  both   4    "folder: cannot write: a folder of that name"     -                  /dev/null    out.txt     make session.desc -o folder
-row  wine   4    "NUL: cannot write: is a Windows device name"     -                  /dev/null    out.txt     make session.desc -o NUL
-row  wine   4    "folder/Aux.dat: cannot write: is a Windows devi" -                  /dev/null    out.txt     make session.desc -o folder/Aux.dat
-row  wine   4    "com7 .txt: cannot read: is a Windows device name" -                 /dev/null    out.txt     check "com7 .txt"
+row  both   4    "NUL: cannot write: is a Windows device name"     -                  /dev/null    out.txt     make session.desc -o NUL
+row  both   4    "folder/Aux.dat: cannot write: is a Windows devi" -                  /dev/null    out.txt     make session.desc -o folder/Aux.dat
+row  both   4    "com7 .txt: cannot read: is a Windows device name" -                 /dev/null    out.txt     check "com7 .txt"
 row  both   0    ""                                                console.dat        /dev/null    out.txt     make session.desc -o console.dat
 row  both   4    "cannot write to standard output"                 -                  /dev/null    /dev/full   show a.dat
 row  links  0    ""                                                linked/target.dat  /dev/null    out.txt     make session.desc -o link.dat

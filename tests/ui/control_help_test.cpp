@@ -3,6 +3,7 @@
 // the control's description. "Changes..." lists what Save then writes.
 #include "tests/ui/dialog_fixture.h"
 
+#include <map>
 #include <thread>
 
 #include "tests/support/accessible_text.h"
@@ -42,25 +43,26 @@ TEST_F(ControlHelp, TipsFollowEveryChangeAndScreenReadersReadThem) {
     };
     const Step steps[] = {
         {IDC_MAXSPIN_MASTER,
-         L"The loudest level the driver lets the Master output reach.\nMasVMax: factory +0.0, now +0.0",
+         L"The loudest level the driver lets the Master output reach.\nMasVMax: factory +0.0 dB, now +0.0 dB",
          IDC_MAXSPIN_MASTER, 0,
-         L"The loudest level the driver lets the Master output reach.\nMasVMax: factory +0.0, now -1.5, changed"},
+         L"The loudest level the driver lets the Master output reach.\nMasVMax: factory +0.0 dB, now -1.5 dB, changed"},
         {IDC_MAXSPIN_HEADPHONE,
-         L"The loudest level the driver lets the headphone output reach.\nHP_VMax: factory +0.0, now +0.0\n"
+         L"The loudest level the driver lets the headphone output reach.\nHP_VMax: factory +0.0 dB, now +0.0 dB\n"
          L"Greyed while the Headphone line's \"Disable Line\" box is ticked (DisableHeadphone)",
          IDC_DISABLE_HEADPHONE, 0,
-         L"The loudest level the driver lets the headphone output reach.\nHP_VMax: factory +0.0, now +0.0"},
+         L"The loudest level the driver lets the headphone output reach.\nHP_VMax: factory +0.0 dB, now +0.0 dB"},
         {IDC_JACK_DETECT,
-         L"Lets the driver switch outputs when a plug goes into a jack.\nEnableJackDetect: factory off, now off",
+         L"Ticked: lets the driver switch outputs when a plug goes into a jack.\n"
+         L"EnableJackDetect: factory not ticked, now not ticked",
          IDC_JACK_DETECT, IDC_CODEC_QM2,
-         L"Lets the driver switch outputs when a plug goes into a jack.\n"
-         L"EnableJackDetect: factory off, now on, changed\n"
+         L"Ticked: lets the driver switch outputs when a plug goes into a jack.\n"
+         L"EnableJackDetect: factory not ticked, now ticked, changed\n"
          L"Greyed: only QM-3/QM-3A has this; under QM-2 Save leaves it out"},
         {IDC_CODEC_QM1,
-         L"The codec model the driver package is for; only QM-3/QM-3A gets the S/PDIF, 3.3 V and jack "
+         L"Selected: the driver package is for the QM-1/1P codec; only QM-3/QM-3A gets the S/PDIF, 3.3 V and jack "
          L"detection settings.\ncodec: factory QM-3/QM-3A, now QM-2, changed",
          IDC_CODEC_QM3, 0,
-         L"The codec model the driver package is for; only QM-3/QM-3A gets the S/PDIF, 3.3 V and jack "
+         L"Selected: the driver package is for the QM-1/1P codec; only QM-3/QM-3A gets the S/PDIF, 3.3 V and jack "
          L"detection settings.\ncodec: factory QM-3/QM-3A, now QM-3/QM-3A"},
         {IDC_DEFTEXT_WAVE, L"Greyed: the driver has no such setting for this line", 0, 0, nullptr},
     };
@@ -96,8 +98,20 @@ TEST_F(ControlHelp, AGreyedControlHasItsTipWhereTheMouseRests) {
     hit.ti.lpszText = text;
     ::SendMessageW(dialog.ToolTips(), TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&hit.ti));
     EXPECT_STREQ(text,
-                 L"The headphone output's level and mute as the driver starts.\n"
-                 L"HeadphoneVolume: factory -6.0, now -6.0\nGreyed while the Headphone line's \"Disable Line\" box is ticked (DisableHeadphone)");
+                 L"How loud the headphone output is as the driver starts.\n"
+                 L"HeadphoneVolume level (bits 0-4, 8-12): factory -6.0 dB, now -6.0 dB\nGreyed while the Headphone line's \"Disable Line\" box is ticked (DisableHeadphone)");
+}
+
+// A control speaks of what it shows: two controls that share a first line
+// show the same thing (a slider and its dB text, the Wave and SW Synth spins).
+TEST(ControlHelpTexts, NoControlTellsAnothersStory) {
+    const custom::Settings factory;
+    std::map<std::string, custom::ControlMeaning> told;
+    for (const controls::Control& c : controls::kControls) {
+        const std::string tip = factory.TipOf(c.shows);
+        const auto [first, isNew] = told.try_emplace(tip.substr(0, tip.find('\n')), c.shows);
+        EXPECT_TRUE(isNew || first->second == c.shows) << c.id << ": " << first->first;
+    }
 }
 
 // The "Changes..." box as a user finds it, and the box Copy showed, if any.

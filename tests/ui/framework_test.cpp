@@ -27,6 +27,7 @@ public:
     LoggingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
     std::vector<UINT> commands;  // the IDs of the commands the table was handed
     UINT failOn = 0;             // the handler throws after logging this ID
+    using fw::CDialog::ReplaceControl;
 
 protected:
     bool AcceptsMessage(const fw::Message& m) const override { return m_senderCheck.Passes(*this, m); }
@@ -104,6 +105,13 @@ TEST_F(FrameworkTest, FindItemIsTheControlWithThatIdOrNothing) {
     EXPECT_EQ(test_support::WindowText(dialog.FindItem(IDC_DEFAULT)), L"Default");
     EXPECT_EQ(test_support::WindowText(dialog.FindItem(IDCANCEL)), L"Cancel");
     EXPECT_EQ(dialog.FindItem(kNoControl), nullptr);
+    // A control made again in another's place is the one with that ID.
+    const HWND old = dialog.FindItem(IDC_DEFAULT);
+    const HWND made = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 9, 9, hwnd,
+                                        reinterpret_cast<HMENU>(IDC_DEFAULT), nullptr, nullptr);
+    dialog.ReplaceControl(old, made);
+    EXPECT_EQ(dialog.FindItem(IDC_DEFAULT), made);
+    EXPECT_FALSE(::IsWindow(old));
 }
 
 // A control as the test compares it: ID, class, text, style and place.
