@@ -213,9 +213,9 @@ target_compile_definitions(launch_time PRIVATE UNICODE _UNICODE)
 target_link_options(launch_time PRIVATE -municode)
 
 # The same two programs built to stamp their start-up steps
-# (framework/startup_trace.h, implemented by bench/startup_trace.cpp), for scripts/startup-breakdown.sh. The program's
-# own libraries are compiled once more here with the stamps switched on; the
-# shipped build has none.
+# (framework/startup_trace.h, implemented by bench/startup_trace.cpp), for
+# scripts/startup-breakdown.sh. The program's own libraries are compiled
+# once more here with the stamps switched on; the shipped build has none.
 get_target_property(TRACED_MAIN_SOURCES corvaset SOURCES)
 get_target_property(TRACED_APP_SOURCES corvaset_app SOURCES)
 get_target_property(TRACED_DIALOG_SOURCES corvaset_dialog SOURCES)
