@@ -54,8 +54,8 @@ set(CORVASET_SHIP_LINK_OPTIONS -s -Wl,--gc-sections)
 # What both programs need from Windows without a window (win32/): files,
 # error texts, text conversion and system DLLs loaded on first use, on
 # kernel32 alone. Everything is compiled for Windows XP: the headers refuse
-# a newer function, which is looked up at run time (win32/system_library.h). The command-line tool links this and nothing of the
-# framework.
+# a newer function, which is looked up at run time (win32/system_library.h).
+# The command-line tool links this and nothing of the framework.
 add_library(corvaset_win32 STATIC
     win32/command_line.cpp
     win32/file.cpp
