@@ -20,7 +20,25 @@ TEST_F(ForgedInput, ClicksOnGreyedOrShownOnlyBoxesChangeNothing) {
     }
     EXPECT_TRUE(WorkingEqualsDefaults());
     EXPECT_FALSE(Enabled(IDC_MUTE_SPDIF));
-    EXPECT_FALSE(Enabled(IDC_MAXSPIN_HEADPHONE));
+    EXPECT_FALSE(Enabled(IDC_MAXSPIN_3D));
+}
+
+// Another program clicks every greyed box and radio, and presses every
+// greyed spin: the system's button moves its own check even so and the
+// dialog puts it back; the spin is not let move.
+TEST_F(ForgedInput, GreyedControlsClickedShowTheSettingsAgain) {
+    for (int id : {IDC_CODEC_QM2, IDC_DISABLE_MIC, IDC_DISABLE_AUX}) Click(id);
+    int greyed = 0;
+    for (const controls::Control& c : controls::kControls) {
+        const bool button = c.kind == controls::Kind::Box || c.kind == controls::Kind::Radio;
+        const bool spin = c.kind == controls::Kind::Spin && c.shows.shows == custom::Shows::Limit;
+        if (!(button || spin) || Enabled(c.id)) continue;
+        ++greyed;
+        if (button) Click(c.id);
+        else EXPECT_EQ(SendSpinNotification(c.id, 0, 1), 1) << c.id;
+        EXPECT_EQ(ControlOffTheSettings(), 0) << "after " << c.id;
+    }
+    EXPECT_EQ(greyed, 29);
 }
 
 // Click notifications that another program sends with a real radio's handle
