@@ -21,7 +21,7 @@ namespace {
 constexpr UINT kNoControl = 40001;  // an ID no control of template 102 has
 
 // Template 102 under a bare dialog class that checks senders and whose table
-// takes every command.
+// takes every command, and hands it to its handler unless it was refused.
 class LoggingDialog : public fw::CDialog {
 public:
     LoggingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}
@@ -33,9 +33,8 @@ protected:
     bool RouteMessage(fw::Message& m) override {
         static constexpr fw::MessageEntry<LoggingDialog> kTable[] = {
             {WM_COMMAND, 0, 0, 0xFFFF,
-             [](LoggingDialog& d, fw::Message& m, const auto&) {
-                 d.OnAnyCommand(m.id);
-                 return true;
+             [](LoggingDialog& d, fw::Message& m, const auto& e) {
+                 return fw::crack::Answer<&LoggingDialog::OnAnyCommand>(d, m, e, m.id);
              },
              fw::CodeMatch::Any},
         };
