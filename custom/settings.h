@@ -42,14 +42,14 @@ struct ControlView {
     bool Enabled() const { return greying.why == Greyed::No; }
 };
 
-// A limit's "Max Volume (dB)" spin: positions 0 (top, the loudest or largest)
-// to `lowest`, `step` a press.
 // What "Save" writes, and the working table it was made from.
 struct FileToWrite {
     CustomFileImage bytes;
     EntryTable table;
 };
 
+// A limit's "Max Volume (dB)" spin: positions 0 (top, the loudest or largest)
+// to `lowest`, `step` a press.
 struct LimitSpin {
     int lowest;
     int step;
