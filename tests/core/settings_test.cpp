@@ -413,8 +413,7 @@ TEST(Settings, SaveChangesAndAnOpenedFile) {
     EXPECT_FALSE(s.HasUnsavedEdits());
     EXPECT_TRUE(s.OpenedHoldsRecords());
     EXPECT_EQ(s.FileToSave()->bytes, written.bytes);
-    // What was written counts as saved, not what the settings became since.
-    s.ResetToDefaults();
+    s.ResetToDefaults();  // while the file was written
     s.TakeSavedFile(written);
     EXPECT_TRUE(s.HasUnsavedEdits());
 

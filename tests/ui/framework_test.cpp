@@ -21,7 +21,7 @@ namespace {
 constexpr UINT kNoControl = 40001;  // an ID no control of template 102 has
 
 // Template 102 under a bare dialog class that checks senders and whose table
-// takes every command, and hands it to its handler unless it was refused.
+// takes every command.
 class LoggingDialog : public fw::CDialog {
 public:
     LoggingDialog() : fw::CDialog(IDD_CORVASET_DIALOG) {}

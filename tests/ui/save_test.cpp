@@ -120,37 +120,25 @@ TEST_F(SaveTest, ChangeIsWrittenReportedAndEndsTheDialog) {
     EXPECT_EQ(test_support::ListFolder(folder->Path()), std::vector<std::wstring>{L"corvaset.dat"});
 }
 
-// While "Replace it?" is up, another program posts Default's click, clicks
-// on a box and a radio and a key on a slider: none changes the settings or
-// the controls, and the answer is about the edits the dialog showed.
+// Clicks and keys posted while "Replace it?" is up change nothing; Yes saves the edits shown.
 TEST_F(SaveTest, PostedCommandsWhileAskingChangeNothing) {
     std::vector<std::uint8_t> edits(584, 0);
     edits[32] = 1, edits[36] = 0x04;  // MicVolume 0x0004
-    const DWORD thread = ::GetCurrentThreadId();
-    const auto post = [&](int id, UINT message, WPARAM wp, LPARAM lp) {
-        ::PostMessageW(::GetDlgItem(hwnd, id), message, wp, lp);
-    };
-    for (const int answer : {IDNO, IDYES}) {
-        ASSERT_TRUE(test_support::WriteFileBytes(datPath, kOldBytes));
-        UnmuteMic();
-        std::thread other([&] {
-            HWND box = nullptr;
-            for (int i = 0; i < 500 && box == nullptr; ++i, ::Sleep(10)) box = test_support::FindDialogOfThread(thread, hwnd);
-            ::PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_DEFAULT, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, IDC_DEFAULT)));
-            for (int id : {IDC_JACK_DETECT, IDC_CODEC_QM1, IDC_SELECT_MIC}) post(id, BM_CLICK, 0, 0);
-            post(IDC_SLIDER_MASTER, WM_KEYDOWN, VK_END, 0);
-            ::PostMessageW(box, WM_COMMAND, answer, 0);
-            for (int i = 0; i < 500 && ::IsWindow(box); ++i) ::Sleep(10);
-            if (answer == IDYES) test_support::AnswerNextBox(thread, hwnd, 5000);  // the success
-        });
-        ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, IDOK)));
-        other.join();
-        EXPECT_EQ(Value(Entry::MicVolume), 0x0004u);
-        EXPECT_EQ(ControlOffTheSettings(), 0);
-        EXPECT_EQ(test_support::ReadFileBytes(datPath), answer == IDYES ? edits : kOldBytes);
-        EXPECT_EQ(dialog.Settings().HasUnsavedEdits(), answer == IDNO);
-    }
+    ASSERT_TRUE(test_support::WriteFileBytes(datPath, kOldBytes));
+    UnmuteMic();
+    std::thread other([&, thread = ::GetCurrentThreadId()] {
+        for (int i = 0; i < 500 && !test_support::FindDialogOfThread(thread, hwnd); ++i) ::Sleep(10);
+        for (int id : {IDC_DEFAULT, IDC_JACK_DETECT, IDC_CODEC_QM1, IDC_SELECT_MIC})
+            ::PostMessageW(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0);
+        ::PostMessageW(::GetDlgItem(hwnd, IDC_SLIDER_MASTER), WM_KEYDOWN, VK_END, 0);
+        test_support::AnswerNextBox(thread, hwnd, 5000, IDYES);  // after what was posted
+        test_support::AnswerNextBox(thread, hwnd, 5000);         // the success
+    });
+    Click(IDOK);
+    other.join();
+    EXPECT_EQ(Value(Entry::MicVolume), 0x0004u);
+    EXPECT_EQ(ControlOffTheSettings(), 0);
+    EXPECT_EQ(test_support::ReadFileBytes(datPath), edits);
 }
 
 // Each thing in the way of the file: the box says what happened, and the
