@@ -119,10 +119,9 @@ void Settings::TakeOpenedFile(const EntryTable& working, const CustomFileRecords
     PlaceThumbs();
 }
 
-void Settings::TakeSavedFile() {
-    if (const std::optional<CustomFileImage> image = FileToSave())
-        m_opened = DecodeCustomFile(image->data(), image->size());
-    m_loaded = m_working;
+void Settings::TakeSavedFile(const FileToWrite& written) {
+    m_opened = DecodeCustomFile(written.bytes.data(), written.bytes.size());
+    m_loaded = written.table;
 }
 
 void Settings::PlaceThumbs() {
@@ -152,14 +151,14 @@ bool Settings::HasUnsavedEdits() const {
     return false;
 }
 
-std::optional<CustomFileImage> Settings::FileToSave() const {
+std::optional<FileToWrite> Settings::FileToSave() const {
     if (!AnyCustomized(m_working, m_model)) return std::nullopt;
-    return EncodeCustomFile(m_working, m_model, m_opened ? &*m_opened : nullptr);
+    return FileToWrite{EncodeCustomFile(m_working, m_model, m_opened ? &*m_opened : nullptr), m_working};
 }
 
 std::string Settings::ChangesList() const {
-    const std::optional<CustomFileImage> image = FileToSave();
-    return SavedRecordsList(image ? *image : CustomFileImage{}, m_working, m_model);
+    const std::optional<FileToWrite> file = FileToSave();
+    return SavedRecordsList(file ? file->bytes : CustomFileImage{}, m_working, m_model);
 }
 
 // The first cause first: a control without a setting, a box that only

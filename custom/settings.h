@@ -24,6 +24,12 @@ struct ControlView {
     bool Enabled() const { return greying.why == Greyed::No; }
 };
 
+// What "Save" writes, and the working table it was made from.
+struct FileToWrite {
+    CustomFileImage bytes;
+    EntryTable table;
+};
+
 // A limit's "Max Volume (dB)" spin: positions 0 (top, the loudest or largest)
 // to `lowest`, `step` a press.
 struct LimitSpin {
@@ -58,9 +64,9 @@ public:
     void ResetToDefaults();
     // A file the user opened: its settings, as the checker read them, and its records.
     void TakeOpenedFile(const EntryTable& working, const CustomFileRecords& records);
-    // What FileToSave gave was written: that file is now the one open,
-    // holding no unsaved edits.
-    void TakeSavedFile();
+    // What FileToSave gave was written: that file is now the one open, and
+    // the table it was made from the one loaded, whatever happened since.
+    void TakeSavedFile(const FileToWrite& written);
 
     // ---- What follows from them. ----
     const EntryTable& Working() const { return m_working; }
@@ -72,7 +78,7 @@ public:
     // Edits since the factory table or the file was last loaded.
     bool HasUnsavedEdits() const;
     // What "Save" writes: nothing when no entry is customized.
-    std::optional<CustomFileImage> FileToSave() const;
+    std::optional<FileToWrite> FileToSave() const;
     // The same, a line per record, as "Changes..." lists it.
     std::string ChangesList() const;
 

@@ -96,7 +96,14 @@ private:
     // template; once it exists, the rest goes to the controls.
     void PrepareTemplate(fw::DialogTemplate& dialogTemplate) override;
     void SetUpControls();
+    // What control `index` of the table is to show.
+    custom::ControlView ViewOf(std::size_t index) const;
     void ShowSettings();
+    // Shows the settings again in control `id` (and its radio group) as if
+    // it showed nothing yet: it may have changed itself.
+    void ShowAgain(UINT id);
+    // A message refused shows its control again.
+    void OnRefused(const fw::Message& m) override { ShowAgain(m.id); }
 
     // What the user does
     void OnBox(UINT box);

@@ -7,9 +7,11 @@
 
 using namespace controls;
 
+// The box has already moved its check: when the settings refuse the click,
+// it is put back.
 void CCorvasetDlg::OnBox(UINT box) {
     m_settings.ToggleBox(kControls[IndexOfId(static_cast<int>(box))].shows);
-    ShowSettings();
+    ShowAgain(box);
 }
 
 // The position the notification reports is not used: the model moves from
@@ -55,17 +57,20 @@ void CCorvasetDlg::OnSliderMove(HWND from, WORD code) {
     ShowSettings();
 }
 
-// The radio group has already moved the check. A click notification for a
-// radio that is not checked cannot come from a click, so it does nothing.
+// The radio group has already moved the check: when the settings refuse the
+// click, it is put back. A click notification for a radio that is not
+// checked cannot come from a click, so it changes no setting.
 void CCorvasetDlg::OnRadio(UINT radio) {
     const std::size_t index = IndexOfId(static_cast<int>(radio));
-    if (index == kControlCount || !IsDlgButtonChecked(static_cast<int>(radio))) return;
+    if (index == kControlCount) return;
     const custom::ControlMeaning& shows = kControls[index].shows;
-    if (shows.shows == custom::Shows::Codec)
-        m_settings.ChooseCodecModel(static_cast<custom::CodecModel>(shows.bit));
-    else
-        m_settings.ChooseRecordSource(shows.bit);
-    ShowSettings();
+    if (IsDlgButtonChecked(static_cast<int>(radio))) {
+        if (shows.shows == custom::Shows::Codec)
+            m_settings.ChooseCodecModel(static_cast<custom::CodecModel>(shows.bit));
+        else
+            m_settings.ChooseRecordSource(shows.bit);
+    }
+    ShowAgain(radio);
 }
 
 void CCorvasetDlg::ResetToDefaults() {

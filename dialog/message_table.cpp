@@ -32,21 +32,21 @@ constexpr auto PerControl() {
 }
 
 using fw::Default;
-using fw::Opens;
+using fw::Acts;
 
 }  // namespace
 
 struct MessageTable {
     static constexpr std::array<TableEntry, 11> kWindowMessages = {{
-        fw::OnId<&Dlg::ShowAbout>(WM_SYSCOMMAND, IDM_ABOUTBOX, Opens::ModalWindow),
-        fw::OnId<&Dlg::ChooseAndOpenFile>(WM_SYSCOMMAND, IDM_OPENFILE, Opens::ModalWindow),
-        fw::OnId<&Dlg::ChooseAndSaveAs>(WM_SYSCOMMAND, IDM_SAVEAS, Opens::ModalWindow),
-        fw::OnId<&Dlg::ShowChanges>(WM_SYSCOMMAND, IDM_CHANGES, Opens::ModalWindow),
+        fw::OnId<&Dlg::ShowAbout>(WM_SYSCOMMAND, IDM_ABOUTBOX, Acts::OpensModalWindow),
+        fw::OnId<&Dlg::ChooseAndOpenFile>(WM_SYSCOMMAND, IDM_OPENFILE, Acts::OpensModalWindow),
+        fw::OnId<&Dlg::ChooseAndSaveAs>(WM_SYSCOMMAND, IDM_SAVEAS, Acts::OpensModalWindow),
+        fw::OnId<&Dlg::ShowChanges>(WM_SYSCOMMAND, IDM_CHANGES, Acts::OpensModalWindow),
         fw::OnMessage<&Dlg::OnPaint>(WM_PAINT, Default::Runs),
         fw::OnId<&Dlg::OnceShown>(WM_TIMER, Dlg::kOnceShownTimer),
         fw::OnMessage<&Dlg::OnQueryDragIcon>(WM_QUERYDRAGICON, Default::Skipped),
-        fw::OnDropFiles<&Dlg::OnDropFiles>(Opens::ModalWindow),
-        fw::OnMessage<&Dlg::OpenFromStartArguments>(Dlg::kOpenStartFile, Default::Skipped, Opens::ModalWindow),
+        fw::OnDropFiles<&Dlg::OnDropFiles>(Acts::OpensModalWindow),
+        fw::OnMessage<&Dlg::OpenFromStartArguments>(Dlg::kOpenStartFile, Default::Skipped, Acts::OpensModalWindow),
         fw::WatchMessage<&Dlg::OnDialogMouse>(WM_MOUSEMOVE),
         fw::WatchMessage<&Dlg::OnDialogMouse>(WM_LBUTTONDOWN),
     }};
@@ -54,18 +54,19 @@ struct MessageTable {
     static constexpr std::array<TableEntry, 7> kSettings = {{
         // The tooltip asks for a control's text naming the control's window.
         fw::OnNotify<&Dlg::OnToolTipText>(fw::kAnyControl, TTN_GETDISPINFOW),
-        fw::OnControlScroll<&Dlg::OnSliderMove>(WM_VSCROLL),
+        fw::OnControlScroll<&Dlg::OnSliderMove>(WM_VSCROLL, Acts::ChangesState),
         // "Save" shows boxes, and ends the dialog when it has saved.
-        fw::OnClicked<&Dlg::OnOK>(IDOK, Opens::ModalWindow),
+        fw::OnClicked<&Dlg::OnOK>(IDOK, Acts::OpensModalWindow),
         fw::OnClickedEnd<Dlg>(IDCANCEL),
-        fw::OnClicked<&Dlg::ResetToDefaults>(IDC_DEFAULT),
-        fw::OnClickedRange<&Dlg::OnRadio>(IDC_CODEC_QM1, IDC_CODEC_QM3),
-        fw::OnClickedRange<&Dlg::OnRadio>(IDC_SELECT_MIC, IDC_SELECT_PHONE),
+        fw::OnClicked<&Dlg::ResetToDefaults>(IDC_DEFAULT, Acts::ChangesState),
+        fw::OnClickedRange<&Dlg::OnRadio>(IDC_CODEC_QM1, IDC_CODEC_QM3, Acts::ChangesState),
+        fw::OnClickedRange<&Dlg::OnRadio>(IDC_SELECT_MIC, IDC_SELECT_PHONE, Acts::ChangesState),
     }};
 
-    static constexpr auto kAll = fw::JoinTables<Dlg>(kWindowMessages, kSettings,
-                                                     PerControl<Kind::Spin, &fw::OnSpinPress<&Dlg::OnSpin>>(),
-                                                     PerControl<Kind::Box, [](UINT id) { return fw::OnClickedRange<&Dlg::OnBox>(id, id); }>());
+    static constexpr auto kAll = fw::JoinTables<Dlg>(
+        kWindowMessages, kSettings,
+        PerControl<Kind::Spin, [](UINT id) { return fw::OnSpinPress<&Dlg::OnSpin>(id, Acts::ChangesState); }>(),
+        PerControl<Kind::Box, [](UINT id) { return fw::OnClickedRange<&Dlg::OnBox>(id, id, Acts::ChangesState); }>());
 };
 
 // The scroller's table comes first, as its own part of the dialog.

@@ -61,8 +61,8 @@ bool CCorvasetDlg::MayReplace(const std::wstring& path) {
 }
 
 CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
-    const std::optional<custom::CustomFileImage> image = m_settings.FileToSave();
-    if (!image) return SaveResult::NothingToSave;
+    const std::optional<custom::FileToWrite> file = m_settings.FileToSave();
+    if (!file) return SaveResult::NothingToSave;
 
     const std::wstring here = fw::FullPathName(L"corvaset.dat");
     const std::wstring path = m_target.empty() ? here : m_target;
@@ -70,14 +70,14 @@ CCorvasetDlg::SaveResult CCorvasetDlg::WriteCustomFile() {
     std::wstring final;
     fw::FileError error = fw::CheckReplaceable(path, final);
     if (!error && !MayReplace(path)) return SaveResult::Kept;
-    if (!error) error = fw::WriteFileReplacing(path, image->data(), static_cast<DWORD>(image->size()));
+    if (!error) error = fw::WriteFileReplacing(path, file->bytes.data(), static_cast<DWORD>(file->bytes.size()));
     if (error) {
         ReportSaveFailure(error, path);
         return SaveResult::Failed;
     }
     // The program's own write counts as seen: a later "Save" asks nothing.
     m_seen = fw::LookAtFile(path, custom::kCustomFileSize);
-    m_settings.TakeSavedFile();
+    m_settings.TakeSavedFile(*file);
     const bool isHere = ::lstrcmpiW(path.c_str(), here.c_str()) == 0;
     MessageBox(fw::FormatInserts(save_messages::kSuccessText, {isHere ? save_messages::kDefaultFileName : ShownPath(path)}),
                save_messages::kSuccessCaption, MB_OK | MB_ICONASTERISK);

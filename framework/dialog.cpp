@@ -151,10 +151,12 @@ INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
     // 2. The derived class's filter.
     Message m = DecodeMessage(msg, wp, lp);
-    if (!AcceptsMessage(m)) return FALSE;
+    m.refused = !AcceptsMessage(m);
 
-    // 3. The message table.
-    if (!RouteMessage(m) || !m.handled) return FALSE;
+    // 3. The message table, and 4. what was refused.
+    const bool taken = RouteMessage(m);
+    if (m.refused) OnRefused(m);
+    if (!taken || !m.handled) return FALSE;
     if (ReturnsResultDirectly(msg)) return m.result;
     ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, m.result);
     return TRUE;

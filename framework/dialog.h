@@ -21,10 +21,16 @@ void SetRadioCheck(HWND button, bool check);
 // The dialog procedure runs these steps for each message, in this order:
 //  1. WM_INITDIALOG: the controls are listed (Controls), then OnInitDialog.
 //  2. A message the derived class's filter (AcceptsMessage) refuses is
-//     dropped before any handler sees it.
+//     marked refused: no handler sees it.
 //  3. The derived class's message table (RouteMessage), whose entries check
-//     the arguments any process could forge. OK and Cancel are entries of it
-//     like any other (OnClickedEnd, or a handler of the dialog's own).
+//     the arguments any process could forge, and answer a refused message
+//     as their kind refuses it (a spin's press: no move). An entry that
+//     does more than look refuses its message while a modal window is up.
+//     OK and Cancel are entries like any other (OnClickedEnd, or a handler
+//     of the dialog's own).
+//  4. A refused message goes to OnRefused: the control that sent it may
+//     have changed itself on its way (a button its check, a trackbar its
+//     thumb).
 // No exception leaves a step: the procedure catches them all.
 //
 // Under Wine nearly every call that reaches a window (its text, state, place
@@ -63,8 +69,8 @@ public:
     int MessageBox(const std::wstring& text, const wchar_t* caption = nullptr, UINT type = MB_OK) const;
 
     // Whether a modal window the dialog opened (a message box, or one shown
-    // through WhileModal) is up; table entries that open one are ignored
-    // then (Opens::ModalWindow).
+    // through WhileModal) is up; table entries that do more than look
+    // refuse their messages then (Acts).
     bool ModalWindowUp() const { return m_modalWindows != 0; }
     // Calls `show`, which opens a modal window over the dialog, and returns what it returns.
     template <class Show>
@@ -81,10 +87,12 @@ protected:
     // Before the window exists: the dialog may set its controls' first texts
     // and greying in its template, where they cost nothing.
     virtual void PrepareTemplate(DialogTemplate&) {}
-    // Step 2: false drops the message (a dialog that checks senders chains a SenderCheck here).
+    // Step 2: false refuses the message (a dialog that checks senders chains a SenderCheck here).
     virtual bool AcceptsMessage(const Message&) const { return true; }
     // The derived class's message table; true when an entry took the message.
     virtual bool RouteMessage(Message&) { return false; }
+    // Step 4: the dialog shows again what the control that sent `m` is to show.
+    virtual void OnRefused(const Message&) {}
 
     // The dialog's controls in their order, listed once as the dialog starts
     // (before OnInitDialog). A dialog here never adds or removes a control.

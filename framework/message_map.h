@@ -4,8 +4,8 @@
 // pointer, a handle, a DPI) first: no handler sees a bad one. A handler of
 // a group of controls is handed the ID that fired and finds what it needs.
 // Every kind answers through one path (crack::Answer), which does what the
-// entry says: whether it waits out a modal window the dialog opened, and
-// whether the system's default handling runs as well.
+// entry says: whether it is refused while a modal window the dialog opened
+// is up, and whether the system's default handling runs as well.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +35,9 @@ struct Message {
     UINT code;   // its notification code, else 0
     LRESULT result = 0;
     bool handled = true;  // false lets the default handling run
+    // The dialog turned the message away: a control it names may have
+    // changed itself (a button its check, a trackbar its thumb) for nothing.
+    bool refused = false;
 };
 
 // How an entry compares notification codes. Every UINT is some message's
@@ -45,12 +48,18 @@ enum class CodeMatch : unsigned char {
     Any,    // every code; the entry's code is not looked at
 };
 
-// Whether the handler opens a modal window or ends the dialog. Such an entry
-// is ignored while a modal window the dialog opened is up: messages still
-// reach the dialog then, posted by any process. A second modal window would
-// enable the dialog again when it closed, under the first, and an ended
-// dialog would vanish from under the first.
-enum class Opens : unsigned char { Nothing, ModalWindow };
+// What the handler does beyond looking. While a modal window the dialog
+// opened is up, messages still reach the dialog, posted by any process; an
+// entry that does more than look refuses them then. State changed under the
+// window would no longer be what the window asks about (a "Replace it?"
+// answered for edits that are gone); a second modal window would enable the
+// dialog again when it closed, under the first; an ended dialog would
+// vanish from under the first.
+enum class Acts : unsigned char {
+    Looks,             // paints, explains, scrolls the view: runs whenever asked
+    ChangesState,      // changes what the dialog edits
+    OpensModalWindow,  // opens a modal window or ends the dialog
+};
 
 // Whether the system's default handling of the message runs after the
 // handler: skipped when the handler answers the message, run when the
@@ -69,7 +78,7 @@ struct MessageEntry {
     UINT lastId;
     Call call;
     CodeMatch codeMatch = CodeMatch::Exact;
-    Opens opens = Opens::Nothing;
+    Acts acts = Acts::Looks;
     Default defaults = Default::Skipped;
 };
 
@@ -124,12 +133,17 @@ bool ModalWindowUp(const T& target) {
 }
 
 // The one way every entry kind answers, with the arguments it took from the
-// message: an entry that opens a modal window takes the message and ignores
-// it while one is up; otherwise the handler runs, a handle it returns is the
-// message's result, and the entry says whether the default handling runs.
+// message: a message the dialog refused, or one an entry that does more
+// than look takes while a modal window is up, is refused with the result
+// the entry kind set (a spin's press: no move); otherwise the handler runs,
+// a handle it returns is the message's result, and the entry says whether
+// the default handling runs.
 template <auto H, class T, class... A>
 bool Answer(T& target, Message& m, const MessageEntry<T>& e, A&&... args) {
-    if (e.opens == Opens::ModalWindow && ModalWindowUp(target)) return true;
+    if (m.refused || (e.acts != Acts::Looks && ModalWindowUp(target))) {
+        m.refused = true;
+        return true;
+    }
     m.handled = e.defaults == Default::Skipped;
     if constexpr (std::is_void_v<decltype((target.*H)(std::forward<A>(args)...))>)
         (target.*H)(std::forward<A>(args)...);
@@ -152,8 +166,8 @@ constexpr UINT kAnyId = 0xFFFFFFFFu;
 // H(): paint, a display change, a message of the program's own; the entry
 // says whether the default handling runs as well.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnMessage(UINT message, Default defaults, Opens opens = Opens::Nothing) {
-    return {message, 0, 0, crack::kAnyId, crack::CallWithNoArguments<H, T>, CodeMatch::Any, opens, defaults};
+constexpr MessageEntry<T> OnMessage(UINT message, Default defaults, Acts acts = Acts::Looks) {
+    return {message, 0, 0, crack::kAnyId, crack::CallWithNoArguments<H, T>, CodeMatch::Any, acts, defaults};
 }
 
 // H(message, wParam, lParam) sees the message go by; the default handling runs as well.
@@ -163,15 +177,15 @@ constexpr MessageEntry<T> WatchMessage(UINT message) {
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 return crack::Answer<H>(t, m, e, m.message, m.wParam, m.lParam);
             },
-            CodeMatch::Any, Opens::Nothing, Default::Runs};
+            CodeMatch::Any, Acts::Looks, Default::Runs};
 }
 
 // H() for one system-menu command (WM_SYSCOMMAND) or one of the window's
 // timers (WM_TIMER), `id`; the other commands and timers go on to the
 // default handling.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnId(UINT message, UINT id, Opens opens = Opens::Nothing) {
-    return {message, 0, id, id, crack::CallWithNoArguments<H, T>, CodeMatch::Any, opens};
+constexpr MessageEntry<T> OnId(UINT message, UINT id, Acts acts = Acts::Looks) {
+    return {message, 0, id, id, crack::CallWithNoArguments<H, T>, CodeMatch::Any, acts};
 }
 
 // H(bar, code) for the window's own scroll bar: WM_VSCROLL (bar SB_VERT) or
@@ -189,12 +203,12 @@ constexpr MessageEntry<T> OnOwnScroll(UINT message) {
 // H(control, code) for a scroll message from a control (a trackbar); the
 // default handling runs as well.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnControlScroll(UINT message) {
+constexpr MessageEntry<T> OnControlScroll(UINT message, Acts acts = Acts::Looks) {
     return {message, 0, 0, crack::kAnyId,
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 return m.lParam != 0 && crack::Answer<H>(t, m, e, reinterpret_cast<HWND>(m.lParam), LOWORD(m.wParam));
             },
-            CodeMatch::Any, Opens::Nothing, Default::Runs};
+            CodeMatch::Any, acts, Default::Runs};
 }
 
 // H(delta) for the mouse wheel.
@@ -221,21 +235,21 @@ constexpr MessageEntry<T> OnDpiChanged() {
 
 // H(files) for a drop of this process's; a forged handle is dropped unread.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnDropFiles(Opens opens = Opens::Nothing) {
+constexpr MessageEntry<T> OnDropFiles(Acts acts = Acts::Looks) {
     return {WM_DROPFILES, 0, 0, crack::kAnyId,
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 const auto files = TakeDrop(m.wParam);
                 return !files || crack::Answer<H>(t, m, e, *files);
             },
-            CodeMatch::Any, opens};
+            CodeMatch::Any, acts};
 }
 
 // ---- Commands and notifications from the controls ----
 
 // H() for a click on button `id`.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnClicked(UINT id, Opens opens = Opens::Nothing) {
-    return {WM_COMMAND, BN_CLICKED, id, id, crack::CallWithNoArguments<H, T>, CodeMatch::Exact, opens};
+constexpr MessageEntry<T> OnClicked(UINT id, Acts acts = Acts::Looks) {
+    return {WM_COMMAND, BN_CLICKED, id, id, crack::CallWithNoArguments<H, T>, CodeMatch::Exact, acts};
 }
 
 // A click on button `id` (OK, Cancel; Enter, Escape and the close box send
@@ -247,14 +261,15 @@ constexpr MessageEntry<T> OnClickedEnd(UINT id) {
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 return crack::Answer<&T::EndDialog>(t, m, e, static_cast<int>(m.id));
             },
-            CodeMatch::Exact, Opens::ModalWindow};
+            CodeMatch::Exact, Acts::OpensModalWindow};
 }
 
 // H(id) for a click on any button from `first` to `last`.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnClickedRange(UINT first, UINT last) {
+constexpr MessageEntry<T> OnClickedRange(UINT first, UINT last, Acts acts = Acts::Looks) {
     return {WM_COMMAND, BN_CLICKED, first, last,
-            [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, m.id); }};
+            [](T& t, Message& m, const MessageEntry<T>& e) { return crack::Answer<H>(t, m, e, m.id); },
+            CodeMatch::Exact, acts};
 }
 
 // H(record) for notification `code` from control `id` (kAnyControl: from
@@ -275,15 +290,16 @@ constexpr MessageEntry<T> OnNotify(UINT id, UINT code) {
 
 // H(delta, id) for a press on the spin `id`. The handler moves the up-down
 // itself: the control's own move is refused, so that it cannot step a
-// second time.
+// second time, nor step at all when the entry refuses the press.
 template <auto H, class T = crack::ClassOf<H>>
-constexpr MessageEntry<T> OnSpinPress(UINT id) {
+constexpr MessageEntry<T> OnSpinPress(UINT id, Acts acts = Acts::Looks) {
     return {WM_NOTIFY, UDN_DELTAPOS, id, id,
             [](T& t, Message& m, const MessageEntry<T>& e) {
                 m.result = 1;
                 const auto* press = reinterpret_cast<const NMUPDOWN*>(m.lParam);
                 return !IsReadable(press, sizeof(NMUPDOWN)) || crack::Answer<H>(t, m, e, press->iDelta, m.id);
-            }};
+            },
+            CodeMatch::Exact, acts};
 }
 
 // Joins message tables made of parts into one constant table.

@@ -406,13 +406,16 @@ TEST(Settings, SaveChangesAndAnOpenedFile) {
               " 36  Enable48KSpdif       0x01        on  [QM-3/QM-3A only]\n"
               " 38  MasVMax              0x01        max level -1.5 dB (MasterVolume)\n");
     s.ChooseCodecModel(custom::CodecModel::Model2);
-    EXPECT_EQ((*s.FileToSave())[36 * 8], 0) << "left out under QM-2";
+    EXPECT_EQ(s.FileToSave()->bytes[36 * 8], 0) << "left out under QM-2";
     // Written: nothing unsaved, and the file written is the one open.
-    const custom::CustomFileImage written = *s.FileToSave();
-    s.TakeSavedFile();
+    const custom::FileToWrite written = *s.FileToSave();
+    s.TakeSavedFile(written);
     EXPECT_FALSE(s.HasUnsavedEdits());
     EXPECT_TRUE(s.OpenedHoldsRecords());
-    EXPECT_EQ(s.FileToSave(), written);
+    EXPECT_EQ(s.FileToSave()->bytes, written.bytes);
+    s.ResetToDefaults();  // while the file was written
+    s.TakeSavedFile(written);
+    EXPECT_TRUE(s.HasUnsavedEdits());
 
     custom::CustomFileRecords records{};
     records[custom::IndexOf(Entry::EnableJackDetect)] = {1, 1};

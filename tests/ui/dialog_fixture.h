@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "dialog/control_table.h"
 #include "dialog/corvaset_dlg.h"
 #include "res/resource.h"
 #include "tests/support/modeless_dialog.h"
@@ -111,6 +112,17 @@ protected:
     int SliderPos(int id) const { return static_cast<int>(::SendDlgItemMessageW(hwnd, id, TBM_GETPOS, 0, 0)); }
     int SpinPos(int id) const { return static_cast<int>(::SendDlgItemMessageW(hwnd, id, UDM_GETPOS32, 0, 0)); }
     std::uint32_t Value(custom::Entry e) { return dialog.Settings().Working()[e].value; }
+
+    // The first box, radio or slider not showing what the dialog's settings say; 0: none.
+    int ControlOffTheSettings() {
+        for (const controls::Control& c : controls::kControls) {
+            const int should = dialog.Settings().ViewOf(c.shows).position;
+            const bool button = c.kind == controls::Kind::Box || c.kind == controls::Kind::Radio;
+            const bool slider = c.kind == controls::Kind::Slider && c.shows.shows != custom::Shows::Nothing;
+            if ((button && Checked(c.id) != (should != 0)) || (slider && SliderPos(c.id) != should)) return c.id;
+        }
+        return 0;
+    }
 
     bool WorkingEqualsDefaults() {
         for (std::size_t i = 0; i < custom::kEntryCount; ++i)

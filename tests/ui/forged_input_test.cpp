@@ -9,18 +9,19 @@ using custom::Entry;
 
 using ForgedInput = DialogTest;
 
-TEST_F(ForgedInput, ClicksOnGreyedOrShownOnlyBoxesChangeNothing) {
-    Click(IDC_CODEC_QM2);  // greys the QM-3 boxes
+// A greyed button another program clicks moves its own check: the dialog puts it back.
+TEST_F(ForgedInput, ClicksOnGreyedButtonsChangeNeitherSettingsNorChecks) {
+    for (int id : {IDC_CODEC_QM2, IDC_DISABLE_AUX}) Click(id);  // greys the QM-3 boxes and Select Aux
     for (int id : {IDC_MUTE_CD, IDC_DISABLE_CD, IDC_MUTE_3D, IDC_DISABLE_SPDIF, IDC_JACK_DETECT, IDC_MUTE_HEADPHONE,
-                   IDC_DISABLE_MASTER, IDC_MUTE_WAVE}) {
-        HWND box = ::GetDlgItem(hwnd, id);
-        ::SendMessageW(box, BM_SETCHECK, !::SendMessageW(box, BM_GETCHECK, 0, 0), 0);
-        ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
+                   IDC_DISABLE_MASTER, IDC_MUTE_WAVE, IDC_SELECT_AUX}) {
+        Click(id);
         ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+        EXPECT_EQ(ControlOffTheSettings(), 0) << id;
     }
+    Click(IDC_DISABLE_AUX);
     EXPECT_TRUE(WorkingEqualsDefaults());
     EXPECT_FALSE(Enabled(IDC_MUTE_SPDIF));
-    EXPECT_FALSE(Enabled(IDC_MAXSPIN_HEADPHONE));
+    EXPECT_FALSE(Enabled(IDC_MAXSPIN_3D));
 }
 
 // Click notifications that another program sends with a real radio's handle
@@ -44,12 +45,12 @@ TEST_F(ForgedInput, RadioClicksCannotStoreWhatTheRadiosDoNotShow) {
 
 // The model moves a spin from its own position whatever the notification
 // claims; records that cannot be read, and sliders and spins without a
-// setting, change nothing.
+// setting or greyed, change nothing.
 TEST_F(ForgedInput, SpinNotificationsMoveOnlyFromTheSpinsOwnPosition) {
-    Click(IDC_DISABLE_HEADPHONE);
+    for (int id : {IDC_DISABLE_HEADPHONE, IDC_DISABLE_AUX}) Click(id);
     for (int id : {IDC_SLIDER_WAVE, IDC_SLIDER_SWSYNTH, IDC_SLIDER_3D, IDC_SLIDER_SPDIF}) DragSlider(id, 250);
     for (int id : {IDC_MAXSPIN_3D, IDC_MAXSPIN_SPDIF}) SendSpinNotification(id, 5, 1);
-    for (int id : {IDC_MAXSPIN_MASTER, IDC_MAXSPIN_WAVE, IDC_RECSPIN_CD}) {
+    for (int id : {IDC_MAXSPIN_MASTER, IDC_MAXSPIN_WAVE, IDC_RECSPIN_CD, IDC_MAXSPIN_AUX}) {
         EXPECT_EQ(SendSpinNotification(id, 0, INT_MAX), 1) << "the control's own move is refused";
         SendSpinNotification(id, INT_MIN, INT_MIN);
     }
@@ -58,7 +59,7 @@ TEST_F(ForgedInput, SpinNotificationsMoveOnlyFromTheSpinsOwnPosition) {
     lying.hdr = {::GetDlgItem(hwnd, IDC_SLIDER_MASTER), IDC_MAXSPIN_MASTER, UDN_DELTAPOS};
     lying.iDelta = 1;
     ::SendMessageW(hwnd, WM_NOTIFY, IDC_MAXSPIN_MASTER, reinterpret_cast<LPARAM>(&lying));
-    Click(IDC_DISABLE_HEADPHONE);
+    for (int id : {IDC_DISABLE_HEADPHONE, IDC_DISABLE_AUX}) Click(id);
     EXPECT_TRUE(WorkingEqualsDefaults());
 
     SendSpinNotification(IDC_MAXSPIN_MASTER, 20, 3);

@@ -34,9 +34,8 @@ protected:
     bool RouteMessage(fw::Message& m) override {
         static constexpr fw::MessageEntry<LoggingDialog> kTable[] = {
             {WM_COMMAND, 0, 0, 0xFFFF,
-             [](LoggingDialog& d, fw::Message& m, const auto&) {
-                 d.OnAnyCommand(m.id);
-                 return true;
+             [](LoggingDialog& d, fw::Message& m, const auto& e) {
+                 return fw::crack::Answer<&LoggingDialog::OnAnyCommand>(d, m, e, m.id);
              },
              fw::CodeMatch::Any},
         };

@@ -123,6 +123,27 @@ TEST_F(SaveTest, ChangeIsWrittenReportedAndEndsTheDialog) {
     EXPECT_EQ(test_support::ReadFileBytes(datPath + L".corvaset-tmp"), kOldBytes);
 }
 
+// Clicks and keys posted while "Replace it?" is up change nothing; Yes saves the edits shown.
+TEST_F(SaveTest, PostedCommandsWhileAskingChangeNothing) {
+    std::vector<std::uint8_t> edits(584, 0);
+    edits[32] = 1, edits[36] = 0x04;  // MicVolume 0x0004
+    ASSERT_TRUE(test_support::WriteFileBytes(datPath, kOldBytes));
+    UnmuteMic();
+    std::thread other([&, thread = ::GetCurrentThreadId()] {
+        for (int i = 0; i < 500 && !test_support::FindDialogOfThread(thread, hwnd); ++i) ::Sleep(10);
+        for (int id : {IDC_DEFAULT, IDC_JACK_DETECT, IDC_CODEC_QM1, IDC_SELECT_MIC})
+            ::PostMessageW(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0);
+        ::PostMessageW(::GetDlgItem(hwnd, IDC_SLIDER_MASTER), WM_KEYDOWN, VK_END, 0);
+        test_support::AnswerNextBox(thread, hwnd, 5000, IDYES);  // after what was posted
+        test_support::AnswerNextBox(thread, hwnd, 5000);         // the success
+    });
+    Click(IDOK);
+    other.join();
+    EXPECT_EQ(Value(Entry::MicVolume), 0x0004u);
+    EXPECT_EQ(ControlOffTheSettings(), 0);
+    EXPECT_EQ(test_support::ReadFileBytes(datPath), edits);
+}
+
 // Each thing in the way of the file: the box says what happened, and the
 // old file, the folder, the dialog and the edits stay as they were until the
 // cause is removed and "Save" works.
