@@ -360,10 +360,14 @@ FileError WriteFileReplacing(const std::wstring& target, const void* data, DWORD
         if (error) ::DeleteFileW(temporary.c_str());
         return error;
     }
-    if (!MarkForDeletion(file.Handle(), false)) return FileErrorFromSystem(::GetLastError());
-    error = Patiently([&] { return RenameOpenFile(file.Handle(), LongPathForm(final)); });
-    if (error) MarkForDeletion(file.Handle(), true);
-    return error;
+    // Unmarked only for each try of the rename: a try that fails (another
+    // program holding the target for a moment) marks it again while it waits.
+    return Patiently([&] {
+        if (!MarkForDeletion(file.Handle(), false)) return FileErrorFromSystem(::GetLastError());
+        const FileError renamed = RenameOpenFile(file.Handle(), LongPathForm(final));
+        if (renamed) MarkForDeletion(file.Handle(), true);
+        return renamed;
+    });
 }
 
 }  // namespace fw
